@@ -1,0 +1,108 @@
+#include "common/FileIo.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vellum {
+namespace {
+
+class FdHandle {
+public:
+    explicit FdHandle(int fd) : fd_(fd) {}
+    ~FdHandle() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FdHandle(const FdHandle&) = delete;
+    FdHandle& operator=(const FdHandle&) = delete;
+    int get() const { return fd_; }
+    int release() {
+        int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+private:
+    int fd_;
+};
+
+bool writeAll(int fd, std::string_view bytes) {
+    const char* p = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Creates a unique temporary file beside `path`; returns its descriptor and name.
+int makeTemporaryBeside(const std::string& path, std::string& tempPath) {
+    std::string pattern = path + ".tmpXXXXXX";
+    int fd = ::mkstemp(pattern.data());
+    if (fd < 0) return -1;
+    ::fchmod(fd, 0644);
+    tempPath = pattern;
+    return fd;
+}
+
+} // namespace
+
+bool readWholeFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    FdHandle fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) return false;
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    if (st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    return true;
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes) {
+    std::string tempPath;
+    FdHandle fd(makeTemporaryBeside(path, tempPath));
+    if (fd.get() < 0) return false;
+    bool ok = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
+    ok = (::close(fd.release()) == 0) && ok;
+    if (ok && ::rename(tempPath.c_str(), path.c_str()) == 0) return true;
+    ::unlink(tempPath.c_str());
+    return false;
+}
+
+AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)) {
+    int fd = makeTemporaryBeside(target_, tempPath_);
+    if (fd >= 0) ::close(fd);
+}
+
+AtomicFile::~AtomicFile() {
+    if (!committed_ && !tempPath_.empty()) ::unlink(tempPath_.c_str());
+}
+
+bool AtomicFile::commit() {
+    if (tempPath_.empty() || committed_) return false;
+    FdHandle fd(::open(tempPath_.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0 || ::fsync(fd.get()) != 0) return false;
+    if (::rename(tempPath_.c_str(), target_.c_str()) != 0) return false;
+    committed_ = true;
+    return true;
+}
+
+} // namespace vellum

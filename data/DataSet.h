@@ -1,0 +1,133 @@
+#pragma once
+// The model the document holds: nodes, elements, data rows and what drawing derives
+// from them. Records are fixed-size and held in contiguous arrays; elements refer to
+// nodes by index, and numbers are resolved once, when an element is read.
+#include "data/FileSet.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace vellum {
+
+class Ui;
+
+inline constexpr uint32_t kNoIndex = 0xFFFFFFFFu;
+inline constexpr size_t kMaxElementNodes = 8;
+inline constexpr size_t kMaxElementFaces = 6;
+inline constexpr size_t kMaxFileColumns = 9;
+inline constexpr size_t kMaxRowValues = kMaxFileColumns + 1; // plus the magnitude of vector data
+
+struct NodeRecord {
+    int32_t number = 0;
+    double visible = 1.0;
+    std::array<double, 3> coordinates{};
+    std::array<double, 3> position{}; // drawing position x', y', z'
+    double t = 0.0;                   // normalised value of the selected column
+    std::array<double, 3> tip{};      // vector data: arrow end in drawing coordinates
+    std::array<double, 3> halfVector{};
+    double magnitude = 0.0;
+};
+
+struct ElementRecord {
+    int32_t number = 0;
+    int32_t material = 0;
+    double t = 0.0; // element values: normalised value of the selected column
+    double visible = 1.0;
+    std::array<uint32_t, kMaxElementNodes> nodes{}; // indices into DataSet::nodes
+    uint8_t nodeCount = 0;
+    std::array<int8_t, kMaxElementFaces> faces{};   // face pattern codes
+    uint8_t faceCount = 0;
+};
+
+struct DataRecord {
+    int32_t number = 0;
+    std::array<double, kMaxRowValues> values{};
+    uint8_t valueCount = 0;
+};
+
+// One face pattern: 3 or 4 positions in an element's node list.
+struct FacePattern {
+    uint8_t count;
+    std::array<uint8_t, 4> positions;
+};
+inline constexpr size_t kFacePatternCount = 37;
+extern const std::array<FacePattern, kFacePatternCount> kFacePatterns;
+
+// A number-to-index map: sorted pairs, the first of equal numbers wins; O(log n) lookups
+// with no per-entry allocation.
+class NumberMap {
+public:
+    // Builds the map from numbers in sequence order.
+    template <class Range, class NumberOf>
+    void build(const Range& records, NumberOf numberOf);
+    // Index of the record with this number, or kNoIndex.
+    uint32_t find(int32_t number) const;
+    void clear() { entries_.clear(); }
+    size_t size() const { return entries_.size(); }
+
+private:
+    struct Entry {
+        int32_t number;
+        uint32_t index;
+    };
+    void sortAndDeduplicate();
+    std::vector<Entry> entries_;
+};
+
+template <class Range, class NumberOf>
+void NumberMap::build(const Range& records, NumberOf numberOf) {
+    entries_.clear();
+    entries_.reserve(records.size());
+    uint32_t index = 0;
+    for (const auto& record : records) entries_.push_back(Entry{numberOf(record), index++});
+    sortAndDeduplicate();
+}
+
+} // namespace vellum
+
+namespace vellum {
+
+class DataSet {
+public:
+    DataSet();
+
+    std::vector<NodeRecord> nodes;
+    NumberMap nodeMap;
+    std::vector<ElementRecord> elements;
+    std::vector<DataRecord> rows;
+    NumberMap dataMap;
+    uint32_t nodeCount = 0, elementCount = 0, rowCount = 0;
+
+    FileSet files;
+
+    std::array<double, 3> maximum{}, minimum{}, extent{}, centre{};
+    double overallExtent = 0.0;
+
+    uint32_t columnCount = 0;
+    std::vector<double> columnMaximum, columnMinimum, columnRange, columnMiddle;
+    std::array<int32_t, 3> vectorColumns{0, 1, 2};
+
+    std::array<double, 6> sectionBox{}; // min and max along axis 1, then 2, then 3
+    int32_t polarFlag = 0;
+    int32_t radiansFlag = 0;
+
+    // Lookups: index of the node or data row with this number, or kNoIndex.
+    uint32_t findNode(int32_t number) const { return nodeMap.find(number); }
+    uint32_t findDataRow(int32_t number) const { return dataMap.find(number); }
+
+    // The loading steps: 0 success, 1 failure (the step has shown its message).
+    int ReadNodes(Ui& ui);
+    int ReadElements(Ui& ui);
+    int SortElementsByNumber(Ui& ui);
+    int BuildMesh(Ui& ui);
+    int ConvertPolar(Ui& ui);
+    int ComputeExtents(Ui& ui);
+    int ReadDataRows(Ui& ui, int dataType);
+    int ComputeColumnStatistics(Ui& ui, int dataType);
+    int AddMagnitudeColumn(Ui& ui);
+    int BuildFaces(int dataType, int shape);
+    int ReadStl(Ui& ui);
+};
+
+} // namespace vellum

@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+
+namespace vellum {
+
+// The paths (full) and names (as given) of the current graph's files.
+struct FileSet {
+    std::string pointFilePath, pointFileName;
+    std::string elementFilePath, elementFileName; // empty name: automatic mesh
+    std::string dataFilePath, dataFileName;       // empty name: no data file
+    std::string viewFilePath, viewFileName;
+    std::string commandFilePath;
+    std::string argumentExtension;
+    std::string stlFilePath, stlFileName, stlExtension;
+    std::string imageFilePath, imageFileName, imageExtension;
+    std::string materialFilePath, materialFileName;
+};
+
+} // namespace vellum

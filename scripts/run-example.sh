@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets everything up, builds, and renders the plate example to out/plate.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh build
+mkdir -p out
+if [ -x build/vellumplot-batch ]; then
+  build/vellumplot-batch --out out/plate.png examples/plate/plate.dat
+  echo "wrote $(pwd)/out/plate.png"
+else
+  echo "built into build/; the headless program is not part of this build yet"
+fi
