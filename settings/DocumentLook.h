@@ -9,7 +9,7 @@ struct DocumentLook {
     RGBColor ORIGN1{0, 0, 0};
     RGBColor ORIGN2{128, 128, 128};
     RGBColor ORIGN3{255, 255, 255};
-    double MAX = 1.0;
+    double MAX = 0.0;
     double MIN = 0.0;
     int RECTSCALE = 0;   // copy of the view's value, updated whenever it is set
     int contourFlag = 0; // set while contours are drawn: values are legend units

@@ -1,0 +1,150 @@
+#include "settings/ViewSettings.h"
+
+#include <gtest/gtest.h>
+
+namespace vellum {
+namespace {
+
+TEST(SettingsRecord, StartsAtTheStartDefaults) {
+    DocumentLook look;
+    ViewSettings s(look);
+    EXPECT_EQ(s.SUISENCOLOR, (RGBColor{128, 128, 128}));
+    EXPECT_EQ(s.graph.VEC0, 1);
+    EXPECT_EQ(s.projection, s.graph);
+    EXPECT_EQ(s.MODE2, 5);
+    EXPECT_EQ(s.colorMode, 16);
+    EXPECT_EQ(s.legendFormat, "%.3G");
+    EXPECT_EQ(s.gridValueFormat[2], "%.3G");
+    EXPECT_EQ(s.ORIGN2(), (RGBColor{128, 128, 128}));
+    EXPECT_EQ(s.MAX(), 0.0);
+}
+
+TEST(SettingsRecord, ResetReturnsTheLookButKeepsColoursBackgroundAndFreeSpace) {
+    DocumentLook look;
+    ViewSettings s(look);
+    s.MODE = 1;
+    s.graph.CONTNUM = 40;
+    s.projection.WIREMODE = 0;
+    s.setColorMode(17);
+    s.gridNum = {9, 9, 9};
+    s.axesVal = {"x", "y", "z"};
+    s.TITLE = "t";
+    s.BACKCOLOR = {1, 2, 3};
+    s.FREESPACE = 1;
+    s.DIVISIONLINESTYLE = 1;
+    s.gridStringColor = {4, 5, 6};
+    s.legendStringColor = {7, 8, 9};
+    s.STRINGCOLOR0 = {10, 11, 12};
+    s.labelColor[2] = {13, 14, 15};
+    s.setRECTSCALE(1);
+    s.setORIGN1({20, 21, 22});
+    s.setMAX(5.0);
+    s.selectedColumn = 3;
+    s.mouseMode = 7;
+    s.sheetStartPage = 2;
+    s.resetBeforeLoad();
+
+    EXPECT_EQ(s.MODE, 0);
+    EXPECT_EQ(s.graph.CONTNUM, 16);
+    EXPECT_EQ(s.projection, s.graph);
+    EXPECT_EQ(s.colorMode, 16);
+    EXPECT_EQ(s.colorInvert, 0);
+    EXPECT_EQ(s.gridNum, (std::array<int, 3>{4, 4, 4}));
+    EXPECT_EQ(s.axesVal[0], "1");
+    EXPECT_EQ(s.TITLE, "");
+    // The reset values differ from the start values in two places.
+    EXPECT_EQ(s.SUISENCOLOR, (RGBColor{0, 0, 0}));
+    EXPECT_EQ(s.graph.VEC0, 0);
+    EXPECT_EQ(s.projection.VEC0, 0);
+
+    EXPECT_EQ(s.BACKCOLOR, (RGBColor{1, 2, 3}));
+    EXPECT_EQ(s.FREESPACE, 1);
+    EXPECT_EQ(s.DIVISIONLINESTYLE, 1);
+    EXPECT_EQ(s.gridStringColor, (RGBColor{4, 5, 6}));
+    EXPECT_EQ(s.legendStringColor, (RGBColor{7, 8, 9}));
+    EXPECT_EQ(s.STRINGCOLOR0, (RGBColor{10, 11, 12}));
+    EXPECT_EQ(s.labelColor[2], (RGBColor{13, 14, 15}));
+    EXPECT_EQ(s.RECTSCALE(), 1);
+    EXPECT_EQ(s.ORIGN1(), (RGBColor{20, 21, 22}));
+    EXPECT_EQ(s.MAX(), 5.0);
+    EXPECT_EQ(s.selectedColumn, 3);
+    EXPECT_EQ(s.mouseMode, 7);
+    EXPECT_EQ(s.sheetStartPage, 2);
+}
+
+TEST(SettingsRecord, DocumentValuesAreOneValueForEveryCopy) {
+    DocumentLook look;
+    ViewSettings s(look);
+    ViewSettings copy = s;
+    copy.setRECTSCALE(1);
+    copy.setMIN(-2.0);
+    EXPECT_EQ(look.RECTSCALE, 1);
+    EXPECT_EQ(s.RECTSCALE(), 1);
+    EXPECT_EQ(s.MIN(), -2.0);
+    look.ORIGN3 = {1, 1, 1};
+    EXPECT_EQ(copy.ORIGN3(), (RGBColor{1, 1, 1}));
+}
+
+TEST(SettingsRecord, SettersKeepPatternsFormatsAndInvertFlagsInStep) {
+    DocumentLook look;
+    ViewSettings s(look);
+    s.setSUISENSTYLE(1);
+    s.setGridStyle(2);
+    s.setSTYLE2(0);
+    s.setAxesStyle(7); // out of range draws solid
+    s.graph.setWIRESTYLE(2);
+    s.projection.setCONTSTYLE(1);
+    EXPECT_EQ(s.suisenPattern, 0xFF00);
+    EXPECT_EQ(s.gridPattern, 0xFFF0);
+    EXPECT_EQ(s.style2Pattern, 0xFFFF);
+    EXPECT_EQ(s.axesPattern, 0xFFFF);
+    EXPECT_EQ(s.graph.wirePattern, 0xFFF0);
+    EXPECT_EQ(s.projection.contPattern, 0xFF00);
+
+    s.setLegendStyle(3);
+    s.setSHO(5);
+    EXPECT_EQ(s.legendFormat, "%.5E");
+    s.setLegendStyle(1);
+    EXPECT_EQ(s.legendFormat, "%.0f");
+    s.setVALSHO(1, 2);
+    s.setVALSTYLE(1, 2);
+    EXPECT_EQ(s.gridValueFormat[1], "%.2f");
+    EXPECT_EQ(s.gridValueFormat[0], "%.3G");
+
+    s.setColorMode(17);
+    s.setColorMode2(21);
+    EXPECT_EQ(s.colorMode / 2, 8);
+    EXPECT_EQ(s.colorInvert, 1);
+    EXPECT_EQ(s.colorMode2 / 2, 10);
+    EXPECT_EQ(s.colorInvert2, 1);
+    s.setColorMode(16);
+    EXPECT_EQ(s.colorInvert, 0);
+}
+
+TEST(SettingsRecord, AnglesAreReadModulo360) {
+    DocumentLook look;
+    ViewSettings s(look);
+    s.DIGREE = {1810, 2170, 10};
+    EXPECT_EQ(s.degrees(0), 10);
+    EXPECT_EQ(s.degrees(1), 10);
+    EXPECT_EQ(s.degrees(2), 10);
+    s.DIGREE[0] = -10;
+    EXPECT_EQ(s.degrees(0), 350);
+}
+
+TEST(SettingsRecord, InitialiseViewKeepsThePerAxisScales) {
+    DocumentLook look;
+    ViewSettings s(look);
+    s.DIGREE = {1, 2, 3};
+    s.POSITION = {1.0, 2.0, 3.0};
+    s.SCALE123 = 4.0;
+    s.SCALE[2] = 2.0;
+    s.initialiseView();
+    EXPECT_EQ(s.DIGREE, (std::array<int, 3>{1800, 1800, 1800}));
+    EXPECT_EQ(s.POSITION, (std::array<double, 3>{0.0, 0.0, 0.0}));
+    EXPECT_EQ(s.SCALE123, 1.0);
+    EXPECT_EQ(s.SCALE[2], 2.0);
+}
+
+} // namespace
+} // namespace vellum
