@@ -1,0 +1,34 @@
+#pragma once
+// Profile values of the open dialog ("NEWFILEOPEN") and of the main window ("Window").
+#include "settings/ViewSettings.h"
+
+namespace vellum {
+
+class Profile;
+
+// The open dialog's defaults, read when the view is made and written after every
+// confirmed dialog.
+struct OpenDialogDefaults {
+    int dimension = 0; // shape choice: 0 sheet, 1 solid
+    int autoMesh = 0;
+    int dataType = 0;
+
+    void load(const Profile& profile);
+    void store(Profile& profile) const;
+};
+
+// The polar options, read each time the open dialog opens.
+struct PolarOptions {
+    int polarCoordinates = 0;
+    int radianData = 0;
+
+    void load(const Profile& profile);
+    // The radians option is written as "RadianData"; names compare without case.
+    void store(Profile& profile) const;
+};
+
+// The main window's normal rectangle and show state (defaults 0, 0, 640, 480 and 1).
+WindowEdges loadWindowPlacement(const Profile& profile);
+void storeWindowPlacement(Profile& profile, const WindowEdges& edges);
+
+} // namespace vellum
