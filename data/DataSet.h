@@ -55,7 +55,7 @@ inline constexpr size_t kFacePatternCount = 37;
 extern const std::array<FacePattern, kFacePatternCount> kFacePatterns;
 
 // A number-to-index map: sorted pairs, the first of equal numbers wins; O(log n) lookups
-// with no per-entry allocation.
+// with no per-entry allocation, O(1) through a direct table when the numbers are dense.
 class NumberMap {
 public:
     // Builds the map from numbers in sequence order.
@@ -63,7 +63,10 @@ public:
     void build(const Range& records, NumberOf numberOf);
     // Index of the record with this number, or kNoIndex.
     uint32_t find(int32_t number) const;
-    void clear() { entries_.clear(); }
+    void clear() {
+        entries_.clear();
+        dense_.clear();
+    }
     size_t size() const { return entries_.size(); }
 
 private:
@@ -73,6 +76,8 @@ private:
     };
     void sortAndDeduplicate();
     std::vector<Entry> entries_;
+    std::vector<uint32_t> dense_; // index by number - denseBase_, when the numbers are dense
+    int32_t denseBase_ = 0;
 };
 
 template <class Range, class NumberOf>

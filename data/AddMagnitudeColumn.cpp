@@ -1,0 +1,47 @@
+#include "common/Ui.h"
+#include "data/ColumnStatistics.h"
+#include "data/DataSet.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vellum {
+
+int DataSet::AddMagnitudeColumn(Ui& ui) {
+    // Components must come from columns every row has; anything else would read values
+    // that the rows do not hold.
+    bool componentsPresent = columnCount < kMaxRowValues;
+    for (int32_t column : vectorColumns) {
+        if (column < 0 || static_cast<uint32_t>(column) >= columnCount) componentsPresent = false;
+    }
+    if (!componentsPresent) {
+        ui.showMessage("ベクトル成分に指定したデータ列がありません\nデータ列数を確認してください");
+        return 1;
+    }
+    ProgressScope progress(ui, "ベクトルデータ解析中");
+    const size_t a = static_cast<size_t>(vectorColumns[0]);
+    const size_t b = static_cast<size_t>(vectorColumns[1]);
+    const size_t c = static_cast<size_t>(vectorColumns[2]);
+    for (DataRecord& row : rows) {
+        // Back to the column count first, so a magnitude from an earlier run is replaced.
+        std::fill(row.values.begin() + columnCount, row.values.end(), 0.0);
+        auto& v = row.values;
+        v[columnCount] = std::sqrt((v[b] * v[b] + v[a] * v[a]) + v[c] * v[c]);
+        row.valueCount = static_cast<uint8_t>(columnCount + 1);
+    }
+    progress.set(30);
+
+    const size_t statistics = columnCount + 1;
+    columnMaximum.resize(statistics, 0.0);
+    columnMinimum.resize(statistics, 0.0);
+    columnRange.resize(statistics, 0.0);
+    columnMiddle.resize(statistics, 0.0);
+    ComputeColumnRange(*this, columnCount);
+    progress.set(70);
+
+    RebuildDataMap(*this);
+    progress.set(100);
+    return 0;
+}
+
+} // namespace vellum

@@ -1,0 +1,46 @@
+#include "common/Ui.h"
+#include "data/DataSet.h"
+#include "data/LoadMessages.h"
+#include "data/TextRecordReader.h"
+
+#include <algorithm>
+
+namespace vellum {
+
+// The data type tells node values from element values; reading is the same for both.
+int DataSet::ReadDataRows(Ui& ui, int) {
+    ProgressScope progress(ui, "データファイル展開中");
+    TextRecordReader reader;
+    if (!reader.open(files.dataFilePath)) {
+        ui.showMessage("データファイルのオープンに失敗しました\nファイルの有無を確認してください");
+        return 1;
+    }
+    rows.clear();
+    dataMap.clear();
+    rowCount = 0;
+    progress.set(30);
+
+    rows.reserve(std::min<size_t>(reader.lineCountBound(), 4 * kMaxNodes));
+    int32_t number = 0;
+    double values[kMaxFileColumns];
+    size_t count = 0;
+    for (;;) {
+        const auto result = reader.readRealRecord(number, values, kMaxFileColumns, count);
+        if (result == TextRecordReader::Result::End) break;
+        if (result == TextRecordReader::Result::Overflow) {
+            rows.clear();
+            reader.reportOverflow(ui);
+            return 1;
+        }
+        if (count == 0) continue;
+        DataRecord& row = rows.emplace_back();
+        row.number = number;
+        std::copy(values, values + count, row.values.begin());
+        row.valueCount = static_cast<uint8_t>(count);
+    }
+    rowCount = static_cast<uint32_t>(rows.size());
+    progress.finish();
+    return 0;
+}
+
+} // namespace vellum

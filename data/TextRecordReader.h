@@ -1,0 +1,68 @@
+#pragma once
+// The one line reader and tokeniser of node, element, data, STL and material files.
+//
+// The file is read whole in large blocks and split in place: lines end with LF or CR LF
+// (a last line without an end counts), lines of any length are read whole, and tokens are
+// views into the file's bytes, so reading a million lines allocates nothing per line.
+// Separators are space, tab, comma and the ideographic space; runs of them count as one.
+// Files are CP932, where the ideographic space is the two-byte 0x81 0x40 and a byte 0x40
+// that trails a lead byte is part of its character. A file that starts with a UTF-8
+// byte-order mark, or is valid UTF-8 with multi-byte characters, is read as UTF-8, where
+// the ideographic space is U+3000.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vellum {
+
+class Ui;
+
+class TextRecordReader {
+public:
+    // Reads the file. False when it cannot be opened or read.
+    bool open(const std::string& path);
+    // Takes the bytes of a file directly; `name` stands for the path in messages.
+    void openBytes(std::string bytes, std::string name);
+
+    // Moves to the next line that holds a token. False at the end of the file.
+    bool nextLine();
+    // The next token of the current line. False when the line has no more.
+    bool nextToken(std::string_view& token);
+
+    // The record rule: the first token is the record's number (integer), each following
+    // token one value, up to `maxValues`; further tokens are ignored. Each moves to the
+    // next line with tokens and returns Record, or End at the end of the file, or
+    // Overflow when a value's magnitude is beyond a double (reportOverflow tells the user).
+    enum class Result { Record, End, Overflow };
+    Result readRealRecord(int32_t& number, double* values, size_t maxValues, size_t& valueCount);
+    Result readIntegerRecord(int32_t& number, int32_t* values, size_t maxValues, size_t& valueCount);
+
+    // Converts one token as a real; false when its magnitude is beyond a double.
+    static bool toReal(std::string_view token, double& value);
+
+    // Shows the message for a value too large to hold, naming the file and the line.
+    void reportOverflow(Ui& ui) const;
+
+    // 1-based number of the current line.
+    size_t lineNumber() const { return lineNumber_; }
+    // At least the number of lines of the file, for reserving records.
+    size_t lineCountBound() const;
+    bool isUtf8() const { return utf8_; }
+
+private:
+    void detectEncoding();
+    bool atSeparator(size_t pos, size_t& width) const;
+    // Moves to the next line with tokens and converts its first token as the number.
+    bool startRecord(int32_t& number);
+
+    std::string bytes_;
+    std::string name_;
+    bool utf8_ = false;
+    size_t next_ = 0;      // start of the next line
+    size_t lineEnd_ = 0;   // end of the current line, line end excluded
+    size_t cursor_ = 0;    // next unread byte of the current line
+    size_t lineNumber_ = 0;
+};
+
+} // namespace vellum
