@@ -1,6 +1,7 @@
 #include "common/RecordingUi.h"
 #include "data/DataSet.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
+#include "WrittenFile.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +12,21 @@ namespace vellum {
 namespace {
 
 using Strings = std::vector<std::string>;
+using test::written;
 
 struct ElementFile {
-    test::TempFolder folder;
+    test::TemporaryFolder folder;
     DataSet dataSet;
     RecordingUi ui;
 
     explicit ElementFile(std::string_view nodes = "1 0 0\n2 1 0\n3 1 1\n4 0 1\n5 2 0\n6 2 1\n7 3 0\n8 3 1\n"
                                                   "9 4 0\n10 4 1\n") {
-        dataSet.files.pointFilePath = folder.write("nodes.dat", nodes);
+        dataSet.files.pointFilePath = written(folder.file("nodes.dat"), nodes);
         EXPECT_EQ(dataSet.ReadNodes(ui), 0);
         ui = RecordingUi{};
     }
     int read(std::string_view bytes) {
-        dataSet.files.elementFilePath = folder.write("elements.dat", bytes);
+        dataSet.files.elementFilePath = written(folder.file("elements.dat"), bytes);
         return dataSet.ReadElements(ui);
     }
     std::vector<int32_t> nodeNumbers(size_t element) const {

@@ -1,7 +1,8 @@
 #include "common/Encoding.h"
 #include "common/RecordingUi.h"
 #include "data/DataSet.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
+#include "WrittenFile.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +14,16 @@ namespace vellum {
 namespace {
 
 using Strings = std::vector<std::string>;
+using test::written;
 using Coordinates = std::array<double, 3>;
 
 struct NodeFile {
-    test::TempFolder folder;
+    test::TemporaryFolder folder;
     DataSet dataSet;
     RecordingUi ui;
 
     int read(std::string_view bytes) {
-        dataSet.files.pointFilePath = folder.write("nodes.dat", bytes);
+        dataSet.files.pointFilePath = written(folder.file("nodes.dat"), bytes);
         return dataSet.ReadNodes(ui);
     }
 };

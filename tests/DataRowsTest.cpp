@@ -1,6 +1,7 @@
 #include "common/RecordingUi.h"
 #include "data/DataSet.h"
-#include "TempFolder.h"
+#include "TemporaryFolder.h"
+#include "WrittenFile.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,15 @@ namespace vellum {
 namespace {
 
 using Strings = std::vector<std::string>;
+using test::written;
 
 struct DataFile {
-    test::TempFolder folder;
+    test::TemporaryFolder folder;
     DataSet dataSet;
     RecordingUi ui;
 
     int read(std::string_view bytes) {
-        dataSet.files.dataFilePath = folder.write("data.dat", bytes);
+        dataSet.files.dataFilePath = written(folder.file("data.dat"), bytes);
         return dataSet.ReadDataRows(ui, 0);
     }
     std::vector<double> values(size_t row) const {
