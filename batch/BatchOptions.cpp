@@ -1,0 +1,103 @@
+#include "batch/BatchOptions.h"
+
+#include <charconv>
+
+namespace vellum {
+namespace {
+
+// Large enough for any screen, small enough that the framebuffer always fits in memory.
+constexpr int kMaxImageSide = 16384;
+
+bool parseSide(std::string_view text, int& value) {
+    if (text.empty()) return false;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc{} && end == text.data() + text.size() && value >= 1 && value <= kMaxImageSide;
+}
+
+} // namespace
+
+std::optional<std::pair<int, int>> parseImageSize(const std::string& text) {
+    const size_t x = text.find_first_of("xX");
+    if (x == std::string::npos) return std::nullopt;
+    int width = 0, height = 0;
+    if (!parseSide(std::string_view(text).substr(0, x), width)) return std::nullopt;
+    if (!parseSide(std::string_view(text).substr(x + 1), height)) return std::nullopt;
+    return std::make_pair(width, height);
+}
+
+BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
+    BatchOptionsParse result;
+    BatchOptions& o = result.options;
+    bool optionsEnded = false;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (optionsEnded || a.empty() || a[0] != '-' || a == "-") {
+            if (!o.inputFile.empty()) {
+                result.error = "only one file can be given: " + a;
+                return result;
+            }
+            o.inputFile = a;
+            continue;
+        }
+        if (a == "--") { optionsEnded = true; continue; }
+        if (a == "--help" || a == "-h") { o.help = true; continue; }
+        if (a == "--version") { o.version = true; continue; }
+        if (a == "--summary") { o.summary = true; continue; }
+
+        // Options that take a value, as "--name value" or "--name=value".
+        std::string name = a, value;
+        const size_t eq = a.find('=');
+        bool hasValue = false;
+        if (eq != std::string::npos) {
+            name = a.substr(0, eq);
+            value = a.substr(eq + 1);
+            hasValue = true;
+        }
+        if (name != "--out" && name != "--size") {
+            result.error = "unknown option: " + a;
+            return result;
+        }
+        if (!hasValue) {
+            if (i + 1 >= arguments.size()) {
+                result.error = name + " needs a value";
+                return result;
+            }
+            value = arguments[++i];
+        }
+        if (name == "--out") {
+            if (value.empty()) {
+                result.error = "--out needs a file name";
+                return result;
+            }
+            o.outImage = value;
+        } else {
+            auto size = parseImageSize(value);
+            if (!size) {
+                result.error = "--size wants WIDTHxHEIGHT, each 1 to 16384: " + value;
+                return result;
+            }
+            o.width = size->first;
+            o.height = size->second;
+        }
+    }
+    if (o.inputFile.empty() && !o.help && !o.version) result.error = "no file given";
+    return result;
+}
+
+std::string batchUsage() {
+    return "usage: vellumplot-batch [options] FILE\n"
+           "\n"
+           "Runs a command-line file (or imports an STL file, by its .stl extension) with no\n"
+           "display and writes the image the file names in ImageFile.\n"
+           "\n"
+           "  --out IMAGE       also write the picture to IMAGE (.png, .jpg or .bmp)\n"
+           "  --size WxH        drawing area in pixels (default: the frame size, 780x560 or\n"
+           "                    the WINDOW size of the look file, less 80 pixels of height)\n"
+           "  --summary         print what was loaded as one JSON object on standard output\n"
+           "  --help            show this text\n"
+           "  --version         show the version\n"
+           "\n"
+           "Messages go to standard error. Exit status: 0 on success, 1 on failure.\n";
+}
+
+} // namespace vellum

@@ -1,0 +1,34 @@
+#pragma once
+// The options of the headless program, parsed apart from the program so tests can call it.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vellum {
+
+struct BatchOptions {
+    std::string inputFile;   // the command-line file, or an STL file by its extension
+    std::string outImage;    // --out: an image written besides (or without) ImageFile
+    int width = 0;           // --size: the drawing area; 0 when not given
+    int height = 0;
+    bool summary = false;    // --summary: one JSON object on standard output
+    bool help = false;
+    bool version = false;
+};
+
+struct BatchOptionsParse {
+    BatchOptions options;
+    std::string error; // empty when the arguments were understood
+};
+
+// Parses the arguments after the program name. "--out X" and "--out=X" both work; "--"
+// ends the options.
+BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments);
+
+// Reads "WIDTHxHEIGHT" with both numbers from 1 to 16384.
+std::optional<std::pair<int, int>> parseImageSize(const std::string& text);
+
+// The text --help prints.
+std::string batchUsage();
+
+} // namespace vellum

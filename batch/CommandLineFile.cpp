@@ -1,0 +1,142 @@
+#include "batch/CommandLineFile.h"
+
+#include "common/Encoding.h"
+#include "common/FileIo.h"
+#include "common/Numbers.h"
+#include "common/Ui.h"
+#include "data/DataSet.h"
+
+#include <vector>
+
+namespace vellum {
+namespace {
+
+bool isSeparator(char c) { return c == '=' || c == '>'; }
+
+// Cuts a line at every "=" and ">"; runs count as one separator. Nothing is trimmed, so
+// "Dimension = 3" has the key "Dimension " and matches nothing.
+std::vector<std::string_view> splitTokens(std::string_view line) {
+    std::vector<std::string_view> tokens;
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && isSeparator(line[i])) ++i;
+        size_t start = i;
+        while (i < line.size() && !isSeparator(line[i])) ++i;
+        if (i > start) tokens.push_back(line.substr(start, i - start));
+    }
+    return tokens;
+}
+
+// Applies one key with its value tokens. Each value is applied in turn, so the last wins.
+void applyLine(const std::vector<std::string_view>& tokens, RunOptions& options, DataSet& dataSet,
+               CommandLineParse& parse) {
+    const std::string_view key = tokens.front();
+    auto eachInt = [&](auto&& apply) {
+        for (size_t i = 1; i < tokens.size(); ++i) apply(parseIntPrefix(tokens[i]));
+    };
+    auto lastText = [&](std::string& target) {
+        if (tokens.size() > 1) target = std::string(tokens.back());
+    };
+
+    if (key == "Dimension") {
+        eachInt([&](int v) { options.shape = v - 2; });
+    } else if (key == "PolarCoordinates") {
+        eachInt([&](int v) { dataSet.polarFlag = options.polarDefault = v; });
+    } else if (key == "RadianData") {
+        eachInt([&](int v) { dataSet.radiansFlag = options.radiansDefault = v; });
+    } else if (key == "DataType") {
+        eachInt([&](int v) { options.dataType = v; });
+    } else if (key == "DataNumber") {
+        // Read by the data type in force now: a DataType=2 line must come first.
+        if (options.dataType == 2) {
+            for (size_t i = 1; i < tokens.size() && i <= 3; ++i)
+                dataSet.vectorColumns[i - 1] = parseIntPrefix(tokens[i]);
+        } else {
+            eachInt([&](int v) { options.selectedColumn = v; });
+        }
+    } else if (key == "PointFile") {
+        parse.pointFileKeySeen = true;
+        lastText(dataSet.files.pointFileName);
+    } else if (key == "ElementFile") {
+        lastText(dataSet.files.elementFileName);
+    } else if (key == "DataFile") {
+        lastText(dataSet.files.dataFileName);
+    } else if (key == "ViewFile") {
+        lastText(dataSet.files.viewFileName);
+    } else if (key == "ImageFile") {
+        lastText(dataSet.files.imageFilePath);
+    } else if (key == "AutoExit") {
+        eachInt([&](int v) { options.exitFlag = v; });
+    }
+}
+
+} // namespace
+
+CommandLineParse applyCommandLineText(std::string_view bytes, RunOptions& options, DataSet& dataSet,
+                                      Ui& ui, const std::string& fileName) {
+    // One decision for the whole file, then each line is decoded on its own so that the
+    // length limit applies to the line as stored.
+    const bool utf8 = hasUtf8Bom(bytes) || isMultibyteUtf8(bytes);
+    if (hasUtf8Bom(bytes)) bytes.remove_prefix(3);
+
+    CommandLineParse parse;
+    size_t lineNumber = 0;
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+        size_t end = bytes.find('\n', pos);
+        const bool hasLineFeed = end != std::string_view::npos;
+        if (!hasLineFeed) end = bytes.size();
+        std::string_view raw = bytes.substr(pos, end - pos);
+        pos = hasLineFeed ? end + 1 : bytes.size();
+        ++lineNumber;
+        if (hasLineFeed && !raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+
+        if (raw.size() > kMaxCommandLineLength) {
+            ui.showMessage(formatC("コマンドラインファイルの%zu行目が%zu文字を超えるため読み飛ばしました\n%s",
+                                   lineNumber, kMaxCommandLineLength, fileName.c_str()));
+            continue;
+        }
+        if (raw.empty() || raw.substr(0, 2) == "//") continue;
+        const std::string line = utf8 ? std::string(raw) : cp932ToUtf8(raw);
+        const auto tokens = splitTokens(line);
+        if (!tokens.empty()) applyLine(tokens, options, dataSet, parse);
+    }
+    return parse;
+}
+
+std::string formatCommandLineFile(const RunOptions& options, const DataSet& dataSet) {
+    const FileSet& f = dataSet.files;
+    const bool full = options.fullPath != 0;
+    std::string text;
+    text += formatC("Dimension=%d\n", options.shape + 2);
+    text += formatC("PolarCoordinates=%d\n", options.polarDefault);
+    text += formatC("RadianData=%d\n", options.radiansDefault);
+    text += formatC("DataType=%d\n", options.dataType);
+    if (options.dataType == 2) {
+        text += formatC("DataNumber=%d>%d>%d\n", dataSet.vectorColumns[0], dataSet.vectorColumns[1],
+                        dataSet.vectorColumns[2]);
+    } else {
+        text += formatC("DataNumber=%d\n", options.selectedColumn);
+    }
+    text += "PointFile=" + (full ? f.pointFilePath : f.pointFileName) + "\n";
+    text += "ElementFile=" + (full ? f.elementFilePath : f.elementFileName) + "\n";
+    text += "DataFile=" + (full ? f.dataFilePath : f.dataFileName) + "\n";
+    if (!f.viewFileName.empty()) text += "ViewFile=" + (full ? f.viewFilePath : f.viewFileName) + "\n";
+    text += "//イメージファイル出力用\n";
+    text += "ImageFile=\n";
+    text += "AutoExit=0\n";
+    return text;
+}
+
+int writeCommandLineFile(const std::string& path, const RunOptions& options, const DataSet& dataSet, Ui& ui) {
+    if (options.loaded == 0) return 0;
+    // Nothing to describe: no file at all rather than an empty one.
+    if (dataSet.files.pointFileName.empty()) return 1;
+    if (!writeFileAtomically(path, utf8ToCp932(formatCommandLineFile(options, dataSet)))) {
+        ui.showMessage("コマンドライン処理用のファイル作成に失敗しました");
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace vellum

@@ -1,0 +1,34 @@
+#pragma once
+// The command-line file: key and value lines that name a graph's files and options.
+#include "batch/RunOptions.h"
+
+#include <string>
+#include <string_view>
+
+namespace vellum {
+
+class DataSet;
+class Ui;
+
+// Lines longer than this (not counting the line end) are skipped whole.
+inline constexpr size_t kMaxCommandLineLength = 4095;
+
+struct CommandLineParse {
+    bool pointFileKeySeen = false; // a PointFile key occurred, with or without a value
+};
+
+// Applies the lines of a command-line file (the file's bytes, CP932 or UTF-8) to the run
+// options and to the data set's polar flags, vector columns and file names. A line that
+// is too long is skipped with a message naming `fileName` and its line number.
+CommandLineParse applyCommandLineText(std::string_view bytes, RunOptions& options, DataSet& dataSet,
+                                      Ui& ui, const std::string& fileName);
+
+// The text (UTF-8) that describes the current graph as a command-line file.
+std::string formatCommandLineFile(const RunOptions& options, const DataSet& dataSet);
+
+// Writes the current graph as a command-line file in CP932. Nothing is written while no
+// graph is loaded (returns 0); with no node file name nothing is written either (returns
+// 1). The old file is replaced only once the new one is complete.
+int writeCommandLineFile(const std::string& path, const RunOptions& options, const DataSet& dataSet, Ui& ui);
+
+} // namespace vellum
