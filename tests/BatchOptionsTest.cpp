@@ -1,0 +1,63 @@
+#include "batch/BatchOptions.h"
+#include "batch/RunOptions.h"
+#include "batch/RunSummary.h"
+#include "data/DataSet.h"
+
+#include <gtest/gtest.h>
+
+namespace vellum {
+namespace {
+
+TEST(BatchOptions, ReadsEveryOptionInBothForms) {
+    auto p = parseBatchOptions({"--out", "a.png", "--size=800x600", "--summary", "job.dat"});
+    EXPECT_EQ(p.error, "");
+    EXPECT_EQ(p.options.outImage, "a.png");
+    EXPECT_EQ(p.options.width, 800);
+    EXPECT_EQ(p.options.height, 600);
+    EXPECT_TRUE(p.options.summary);
+    EXPECT_EQ(p.options.inputFile, "job.dat");
+
+    p = parseBatchOptions({"--out=b.jpg", "--size", "10X20", "--", "-odd.dat"});
+    EXPECT_EQ(p.options.outImage, "b.jpg");
+    EXPECT_EQ(p.options.height, 20);
+    EXPECT_EQ(p.options.inputFile, "-odd.dat");
+
+    EXPECT_TRUE(parseBatchOptions({"--help"}).options.help);
+    EXPECT_EQ(parseBatchOptions({"--version"}).error, "");
+}
+
+TEST(BatchOptions, RefusesWhatItCannotUse) {
+    EXPECT_EQ(parseBatchOptions({}).error, "no file given");
+    EXPECT_EQ(parseBatchOptions({"a.dat", "b.dat"}).error, "only one file can be given: b.dat");
+    EXPECT_EQ(parseBatchOptions({"--colour", "a.dat"}).error, "unknown option: --colour");
+    EXPECT_EQ(parseBatchOptions({"a.dat", "--out"}).error, "--out needs a value");
+    EXPECT_EQ(parseBatchOptions({"a.dat", "--out="}).error, "--out needs a file name");
+    for (const char* bad : {"800", "0x600", "800x", "x600", "800x600x2", "-5x5", "99999x10", "8 00x600"})
+        EXPECT_NE(parseBatchOptions({"a.dat", "--size", bad}).error, "") << bad;
+}
+
+TEST(RunSummaryJson, NumbersReadBackExactlyAndTextIsEscaped) {
+    DataSet d;
+    d.files.pointFilePath = "/data/\"odd\"\\n.txt";
+    d.files.pointFileName = "n.txt";
+    d.nodes.resize(2);
+    d.minimum = {0.1, -2.5, 0};
+    d.maximum = {1e-300, 3, 1.0 / 3.0};
+    d.columnCount = 1;
+    d.columnMinimum = {-1.25};
+    d.columnMaximum = {2};
+    RunOptions o;
+    o.loaded = 1;
+    o.dataType = 0;
+    o.selectedColumn = 0;
+    EXPECT_EQ(formatRunSummary(d, o, "/out/a.png"),
+              "{\"nodeFile\": \"/data/\\\"odd\\\"\\\\n.txt\", \"elementFile\": \"\", \"dataFile\": \"\", "
+              "\"viewFile\": \"\", \"imageFile\": \"/out/a.png\", \"nodes\": 2, \"elements\": 0, \"dataRows\": 0, "
+              "\"dataType\": 0, \"shape\": 0, \"columnCount\": 1, \"min\": [0.1, -2.5, 0], "
+              "\"max\": [1e-300, 3, 0.3333333333333333], \"columns\": [{\"min\": -1.25, \"max\": 2}], "
+              "\"selectedColumn\": 0, \"vectorColumns\": [0, 1, 2], \"loaded\": true}");
+    EXPECT_EQ(jsonString("a\x01" "b"), "\"a\\u0001b\"");
+}
+
+} // namespace
+} // namespace vellum
