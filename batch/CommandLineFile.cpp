@@ -5,6 +5,7 @@
 #include "common/Numbers.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
+#include "settings/ViewSettings.h"
 
 #include <vector>
 
@@ -29,7 +30,7 @@ std::vector<std::string_view> splitTokens(std::string_view line) {
 
 // Applies one key with its value tokens. Each value is applied in turn, so the last wins.
 void applyLine(const std::vector<std::string_view>& tokens, RunOptions& options, DataSet& dataSet,
-               CommandLineParse& parse) {
+               ViewSettings& view, CommandLineParse& parse) {
     const std::string_view key = tokens.front();
     auto eachInt = [&](auto&& apply) {
         for (size_t i = 1; i < tokens.size(); ++i) apply(parseIntPrefix(tokens[i]));
@@ -52,7 +53,7 @@ void applyLine(const std::vector<std::string_view>& tokens, RunOptions& options,
             for (size_t i = 1; i < tokens.size() && i <= 3; ++i)
                 dataSet.vectorColumns[i - 1] = parseIntPrefix(tokens[i]);
         } else {
-            eachInt([&](int v) { options.selectedColumn = v; });
+            eachInt([&](int v) { view.selectedColumn = v; });
         }
     } else if (key == "PointFile") {
         parse.pointFileKeySeen = true;
@@ -73,7 +74,7 @@ void applyLine(const std::vector<std::string_view>& tokens, RunOptions& options,
 } // namespace
 
 CommandLineParse applyCommandLineText(std::string_view bytes, RunOptions& options, DataSet& dataSet,
-                                      Ui& ui, const std::string& fileName) {
+                                      ViewSettings& view, Ui& ui, const std::string& fileName) {
     // One decision for the whole file, then each line is decoded on its own so that the
     // length limit applies to the line as stored.
     const bool utf8 = hasUtf8Bom(bytes) || isMultibyteUtf8(bytes);
@@ -99,12 +100,12 @@ CommandLineParse applyCommandLineText(std::string_view bytes, RunOptions& option
         if (raw.empty() || raw.substr(0, 2) == "//") continue;
         const std::string line = utf8 ? std::string(raw) : cp932ToUtf8(raw);
         const auto tokens = splitTokens(line);
-        if (!tokens.empty()) applyLine(tokens, options, dataSet, parse);
+        if (!tokens.empty()) applyLine(tokens, options, dataSet, view, parse);
     }
     return parse;
 }
 
-std::string formatCommandLineFile(const RunOptions& options, const DataSet& dataSet) {
+std::string formatCommandLineFile(const RunOptions& options, const DataSet& dataSet, const ViewSettings& view) {
     const FileSet& f = dataSet.files;
     const bool full = options.fullPath != 0;
     std::string text;
@@ -116,7 +117,7 @@ std::string formatCommandLineFile(const RunOptions& options, const DataSet& data
         text += formatC("DataNumber=%d>%d>%d\n", dataSet.vectorColumns[0], dataSet.vectorColumns[1],
                         dataSet.vectorColumns[2]);
     } else {
-        text += formatC("DataNumber=%d\n", options.selectedColumn);
+        text += formatC("DataNumber=%d\n", view.selectedColumn);
     }
     text += "PointFile=" + (full ? f.pointFilePath : f.pointFileName) + "\n";
     text += "ElementFile=" + (full ? f.elementFilePath : f.elementFileName) + "\n";
@@ -128,11 +129,12 @@ std::string formatCommandLineFile(const RunOptions& options, const DataSet& data
     return text;
 }
 
-int writeCommandLineFile(const std::string& path, const RunOptions& options, const DataSet& dataSet, Ui& ui) {
+int writeCommandLineFile(const std::string& path, const RunOptions& options, const DataSet& dataSet,
+                         const ViewSettings& view, Ui& ui) {
     if (options.loaded == 0) return 0;
     // Nothing to describe: no file at all rather than an empty one.
     if (dataSet.files.pointFileName.empty()) return 1;
-    if (!writeFileAtomically(path, utf8ToCp932(formatCommandLineFile(options, dataSet)))) {
+    if (!writeFileAtomically(path, utf8ToCp932(formatCommandLineFile(options, dataSet, view)))) {
         ui.showMessage("コマンドライン処理用のファイル作成に失敗しました");
         return 1;
     }

@@ -9,6 +9,7 @@ namespace vellum {
 
 class DataSet;
 class Ui;
+class ViewSettings;
 
 // Lines longer than this (not counting the line end) are skipped whole.
 inline constexpr size_t kMaxCommandLineLength = 4095;
@@ -18,17 +19,19 @@ struct CommandLineParse {
 };
 
 // Applies the lines of a command-line file (the file's bytes, CP932 or UTF-8) to the run
-// options and to the data set's polar flags, vector columns and file names. A line that
-// is too long is skipped with a message naming `fileName` and its line number.
+// options, the selected data column and the data set's polar flags, vector columns and
+// file names. A line that is too long is skipped with a message naming `fileName` and
+// its line number.
 CommandLineParse applyCommandLineText(std::string_view bytes, RunOptions& options, DataSet& dataSet,
-                                      Ui& ui, const std::string& fileName);
+                                      ViewSettings& view, Ui& ui, const std::string& fileName);
 
 // The text (UTF-8) that describes the current graph as a command-line file.
-std::string formatCommandLineFile(const RunOptions& options, const DataSet& dataSet);
+std::string formatCommandLineFile(const RunOptions& options, const DataSet& dataSet, const ViewSettings& view);
 
 // Writes the current graph as a command-line file in CP932. Nothing is written while no
 // graph is loaded (returns 0); with no node file name nothing is written either (returns
 // 1). The old file is replaced only once the new one is complete.
-int writeCommandLineFile(const std::string& path, const RunOptions& options, const DataSet& dataSet, Ui& ui);
+int writeCommandLineFile(const std::string& path, const RunOptions& options, const DataSet& dataSet,
+                         const ViewSettings& view, Ui& ui);
 
 } // namespace vellum

@@ -38,7 +38,8 @@ std::string jsonString(const std::string& text) {
     return out + "\"";
 }
 
-std::string formatRunSummary(const DataSet& dataSet, const RunOptions& options, const std::string& imageFile) {
+std::string formatRunSummary(const DataSet& dataSet, const RunOptions& options, int selectedColumn,
+                             const std::string& imageFile) {
     const FileSet& f = dataSet.files;
     const bool loaded = options.loaded != 0;
     std::string s = "{";
@@ -60,7 +61,7 @@ std::string formatRunSummary(const DataSet& dataSet, const RunOptions& options, 
         s += "{\"min\": " + jsonNumber(dataSet.columnMinimum[i]) + ", \"max\": " + jsonNumber(dataSet.columnMaximum[i]) + "}";
     }
     s += "]";
-    s += formatC(", \"selectedColumn\": %d, \"vectorColumns\": [%d, %d, %d]", options.selectedColumn,
+    s += formatC(", \"selectedColumn\": %d, \"vectorColumns\": [%d, %d, %d]", selectedColumn,
                  dataSet.vectorColumns[0], dataSet.vectorColumns[1], dataSet.vectorColumns[2]);
     s += loaded ? ", \"loaded\": true" : ", \"loaded\": false";
     s += "}";

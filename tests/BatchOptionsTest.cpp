@@ -49,8 +49,7 @@ TEST(RunSummaryJson, NumbersReadBackExactlyAndTextIsEscaped) {
     RunOptions o;
     o.loaded = 1;
     o.dataType = 0;
-    o.selectedColumn = 0;
-    EXPECT_EQ(formatRunSummary(d, o, "/out/a.png"),
+    EXPECT_EQ(formatRunSummary(d, o, 0, "/out/a.png"),
               "{\"nodeFile\": \"/data/\\\"odd\\\"\\\\n.txt\", \"elementFile\": \"\", \"dataFile\": \"\", "
               "\"viewFile\": \"\", \"imageFile\": \"/out/a.png\", \"nodes\": 2, \"elements\": 0, \"dataRows\": 0, "
               "\"dataType\": 0, \"shape\": 0, \"columnCount\": 1, \"min\": [0.1, -2.5, 0], "

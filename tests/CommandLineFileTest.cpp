@@ -3,6 +3,7 @@
 #include "common/Encoding.h"
 #include "common/RecordingUi.h"
 #include "data/DataSet.h"
+#include "settings/ViewSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,13 @@ namespace {
 struct Parsed {
     RunOptions options;
     DataSet dataSet;
+    DocumentLook look;
+    ViewSettings view{look};
     RecordingUi ui;
     CommandLineParse parse;
-    void apply(const std::string& text) { parse = applyCommandLineText(text, options, dataSet, ui, "job.dat"); }
+    void apply(const std::string& text) {
+        parse = applyCommandLineText(text, options, dataSet, view, ui, "job.dat");
+    }
 };
 
 TEST(CommandLineKeys, EveryKeySetsItsTarget) {
@@ -27,7 +32,7 @@ TEST(CommandLineKeys, EveryKeySetsItsTarget) {
     EXPECT_EQ(p.options.radiansDefault, 1);
     EXPECT_EQ(p.dataSet.radiansFlag, 1);
     EXPECT_EQ(p.options.dataType, 1);
-    EXPECT_EQ(p.options.selectedColumn, 4);
+    EXPECT_EQ(p.view.selectedColumn, 4);
     EXPECT_EQ(p.dataSet.files.pointFileName, "n.txt");
     EXPECT_EQ(p.dataSet.files.elementFileName, "e.txt");
     EXPECT_EQ(p.dataSet.files.dataFileName, "d.txt");
@@ -65,13 +70,13 @@ TEST(CommandLineKeys, UnknownSpacedCommentAndEmptyValueLinesChangeNothing) {
 TEST(CommandLineKeys, DataNumberFollowsTheDataTypeInForceWhenRead) {
     Parsed before;
     before.apply("DataNumber=1>2>3\nDataType=2\n");
-    EXPECT_EQ(before.options.selectedColumn, 3);
+    EXPECT_EQ(before.view.selectedColumn, 3);
     EXPECT_EQ(before.dataSet.vectorColumns, (std::array<int32_t, 3>{0, 1, 2}));
 
     Parsed after;
     after.apply("DataType=2\nDataNumber=5>1>9>8\n");
     EXPECT_EQ(after.dataSet.vectorColumns, (std::array<int32_t, 3>{5, 1, 9}));
-    EXPECT_EQ(after.options.selectedColumn, 0);
+    EXPECT_EQ(after.view.selectedColumn, 0);
 
     Parsed fewer;
     fewer.dataSet.vectorColumns = {6, 7, 8};
@@ -112,17 +117,24 @@ RunOptions loadedOptions() {
     o.polarDefault = 1;
     o.radiansDefault = 0;
     o.dataType = 0;
-    o.selectedColumn = 2;
     return o;
 }
 
-TEST(CommandLineWriter, WritesTheLinesInOrderByName) {
+struct Graph {
     DataSet d;
+    DocumentLook look;
+    ViewSettings view{look};
+    Graph() { view.selectedColumn = 2; }
+};
+
+TEST(CommandLineWriter, WritesTheLinesInOrderByName) {
+    Graph g;
+    DataSet& d = g.d;
     d.files.pointFileName = "n.txt";
     d.files.pointFilePath = "/data/n.txt";
     d.files.dataFileName = "d.txt";
     d.files.dataFilePath = "/data/d.txt";
-    EXPECT_EQ(formatCommandLineFile(loadedOptions(), d),
+    EXPECT_EQ(formatCommandLineFile(loadedOptions(), d, g.view),
               "Dimension=3\nPolarCoordinates=1\nRadianData=0\nDataType=0\nDataNumber=2\n"
               "PointFile=n.txt\nElementFile=\nDataFile=d.txt\n//イメージファイル出力用\nImageFile=\nAutoExit=0\n");
 
@@ -132,7 +144,7 @@ TEST(CommandLineWriter, WritesTheLinesInOrderByName) {
     d.vectorColumns = {3, 4, 5};
     d.files.viewFileName = "v.ini";
     d.files.viewFilePath = "/data/v.ini";
-    EXPECT_EQ(formatCommandLineFile(vector, d),
+    EXPECT_EQ(formatCommandLineFile(vector, d, g.view),
               "Dimension=3\nPolarCoordinates=1\nRadianData=0\nDataType=2\nDataNumber=3>4>5\n"
               "PointFile=/data/n.txt\nElementFile=\nDataFile=/data/d.txt\nViewFile=/data/v.ini\n"
               "//イメージファイル出力用\nImageFile=\nAutoExit=0\n");
@@ -140,35 +152,38 @@ TEST(CommandLineWriter, WritesTheLinesInOrderByName) {
 
 TEST(CommandLineWriter, CreatesAFileOnlyWhenThereIsSomethingToWrite) {
     testing::TempFolder folder;
-    DataSet d;
+    Graph g;
+    DataSet& d = g.d;
     RecordingUi ui;
     RunOptions notLoaded;
-    EXPECT_EQ(writeCommandLineFile(folder.path() + "a.dat", notLoaded, d, ui), 0);
+    EXPECT_EQ(writeCommandLineFile(folder.path() + "a.dat", notLoaded, d, g.view, ui), 0);
     EXPECT_FALSE(folder.exists("a.dat"));
 
     // No node file name: failure, and no empty file left behind.
-    EXPECT_EQ(writeCommandLineFile(folder.path() + "b.dat", loadedOptions(), d, ui), 1);
+    EXPECT_EQ(writeCommandLineFile(folder.path() + "b.dat", loadedOptions(), d, g.view, ui), 1);
     EXPECT_FALSE(folder.exists("b.dat"));
     EXPECT_TRUE(ui.messages.empty());
 
     d.files.pointFileName = "節点.txt";
-    EXPECT_EQ(writeCommandLineFile(folder.path() + "c.dat", loadedOptions(), d, ui), 0);
+    EXPECT_EQ(writeCommandLineFile(folder.path() + "c.dat", loadedOptions(), d, g.view, ui), 0);
     const std::string bytes = folder.read("c.dat");
-    EXPECT_EQ(bytes, utf8ToCp932(formatCommandLineFile(loadedOptions(), d)));
+    EXPECT_EQ(bytes, utf8ToCp932(formatCommandLineFile(loadedOptions(), d, g.view)));
     EXPECT_NE(bytes.find(utf8ToCp932("PointFile=節点.txt\n")), std::string::npos);
 }
 
 TEST(CommandLineWriter, FailureKeepsTheOldFileAndSaysSo) {
     testing::TempFolder folder;
-    DataSet d;
+    Graph g;
+    DataSet& d = g.d;
     d.files.pointFileName = "n.txt";
     RecordingUi ui;
-    EXPECT_EQ(writeCommandLineFile(folder.path() + "missing/x.dat", loadedOptions(), d, ui), 1);
+    EXPECT_EQ(writeCommandLineFile(folder.path() + "missing/x.dat", loadedOptions(), d, g.view, ui), 1);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"コマンドライン処理用のファイル作成に失敗しました"});
 }
 
 TEST(CommandLineWriter, WrittenTextReadsBackToTheSameOptions) {
-    DataSet d;
+    Graph g;
+    DataSet& d = g.d;
     d.files.pointFileName = "n.txt";
     d.files.elementFileName = "e.txt";
     d.files.dataFileName = "d.txt";
@@ -177,7 +192,7 @@ TEST(CommandLineWriter, WrittenTextReadsBackToTheSameOptions) {
     RunOptions o = loadedOptions();
     o.dataType = 2;
     Parsed back;
-    back.apply(utf8ToCp932(formatCommandLineFile(o, d)));
+    back.apply(utf8ToCp932(formatCommandLineFile(o, d, g.view)));
     EXPECT_EQ(back.options.shape, o.shape);
     EXPECT_EQ(back.options.polarDefault, o.polarDefault);
     EXPECT_EQ(back.options.radiansDefault, o.radiansDefault);
