@@ -4,6 +4,8 @@
 #include "batch/CommandLineFile.h"
 #include "common/UserPaths.h"
 #include "data/DataSet.h"
+#include "settings/SaveItemSelection.h"
+#include "settings/ViewSettingsFile.h"
 
 namespace vellum {
 
@@ -15,8 +17,11 @@ int WriteBackups(BatchView& b) {
     makeFolders(folder); // a failure shows up as the writers' own messages
     FileSet& f = b.dataSet.files;
 
+    // Every item, whatever the stored selection says (which stays as it is).
+    SaveItemSelection everything;
+    everything.setAll(1);
     f.viewFilePath = folder + kBackupViewFile;
-    int result = b.writeFullViewFile ? b.writeFullViewFile() : 1;
+    int result = writeViewSettingsFile(f.viewFilePath, b.view, everything, b.ui);
 
     // The backup names every file by its full path, whatever the absolute-path option says.
     f.pointFileName = f.pointFilePath;

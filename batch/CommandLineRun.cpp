@@ -3,11 +3,14 @@
 #include "batch/BatchView.h"
 #include "batch/CommandLineFile.h"
 #include "batch/FileNameResolution.h"
+#include "batch/RegisteredPaths.h"
 #include "common/FileIo.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 #include "data/Normalise.h"
+#include "settings/Profile.h"
 #include "settings/ViewSettings.h"
+#include "settings/ViewSettingsFile.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -181,8 +184,8 @@ int RunCommandLineFile(BatchView& b) {
     }
 
     view.resetBeforeLoad();
-    const std::vector<std::string> searchList =
-        makeSearchList(b.registeredPaths ? b.registeredPaths() : std::vector<std::string>{});
+    // Read afresh: a path registered a moment ago counts for this run.
+    const std::vector<std::string> searchList = searchListFromProfile(Profile::openUserProfile());
 
     // Nodes.
     if (!resolveOrFail(b, f.pointFileName, f.pointFilePath, folder, searchList,
@@ -257,7 +260,8 @@ int RunCommandLineFile(BatchView& b) {
         if (!resolveOrFail(b, f.viewFileName, f.viewFilePath, folder, searchList,
                            "視点設定ファイルが開けません\n視点設定ファイルの有無，パスを確認してください"))
             return 1;
-        if (b.readViewFile) b.readViewFile();
+        // The reader reports its own failure, which does not fail the run.
+        readViewSettingsFile(f.viewFilePath, view, d, b.ui);
     }
 
     // A solid takes axis 3 from the node file and draws no perpendiculars.

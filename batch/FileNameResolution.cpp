@@ -13,17 +13,6 @@ std::string withSlashes(std::string text) {
 
 } // namespace
 
-std::vector<std::string> makeSearchList(const std::vector<std::string>& registeredPaths) {
-    std::vector<std::string> list;
-    list.reserve(registeredPaths.size());
-    for (const std::string& entry : registeredPaths) {
-        std::string folder = withSlashes(entry);
-        if (folder != "/") folder += '/';
-        list.push_back(std::move(folder));
-    }
-    return list;
-}
-
 std::string folderOf(const std::string& path) {
     const std::string slashed = withSlashes(path);
     const size_t slash = slashed.rfind('/');

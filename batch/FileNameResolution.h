@@ -13,9 +13,6 @@ enum class Resolution {
     Untested, // relative, no registered folders: `path` is the folder's candidate
 };
 
-// The search list of a run: every registered folder ends in "/", except the root itself.
-std::vector<std::string> makeSearchList(const std::vector<std::string>& registeredPaths);
-
 // The folder of a file path, up to and including its last "/" ("\" counts as "/").
 std::string folderOf(const std::string& path);
 
@@ -29,7 +26,8 @@ std::string extensionOf(const std::string& path);
 std::string withoutQuotes(std::string text);
 
 // Resolves one file of a run. `name` and `path` are that file's name and path fields;
-// `folder` is the command-line file's folder with its final "/". An absolute name sets
+// `folder` is the command-line file's folder with its final "/"; `searchList` holds the
+// registered folders, each ending in "/" (searchListFromProfile). An absolute name sets
 // the path and keeps only its final component as the name; a relative name is kept.
 Resolution resolveFileName(std::string& name, std::string& path, const std::string& folder,
                            const std::vector<std::string>& searchList);

@@ -6,11 +6,6 @@
 namespace vellum {
 namespace {
 
-TEST(SearchList, RegisteredFoldersGetOneTrailingSlashExceptTheRoot) {
-    EXPECT_EQ(makeSearchList({"/", "/data", "/data/", "C:\\work\\in"}),
-              (std::vector<std::string>{"/", "/data/", "/data//", "C:/work/in/"}));
-}
-
 TEST(PathParts, FolderNameAndExtension) {
     EXPECT_EQ(folderOf("/jobs/run.dat"), "/jobs/");
     EXPECT_EQ(folderOf("jobs\\run.dat"), "jobs/");
@@ -31,7 +26,7 @@ protected:
 
 TEST_F(Resolve, AbsoluteNamesAreTakenAsTheyAreAndKeepOnlyTheirFinalComponent) {
     std::string name = "/nowhere/mesh/nodes.txt", path;
-    EXPECT_EQ(resolveFileName(name, path, jobs, makeSearchList({first})), Resolution::Found);
+    EXPECT_EQ(resolveFileName(name, path, jobs, std::vector<std::string>{first + "/"}), Resolution::Found);
     EXPECT_EQ(path, "/nowhere/mesh/nodes.txt");
     EXPECT_EQ(name, "nodes.txt");
 }
@@ -41,7 +36,7 @@ TEST_F(Resolve, TheFolderOfTheFileComesFirstThenTheRegisteredFoldersInOrder) {
     folder.write("first/b.txt", "1 0 0\n");
     folder.write("second/b.txt", "1 0 0\n");
     folder.write("second/c.txt", "1 0 0\n");
-    const auto list = makeSearchList({first, second});
+    const auto list = std::vector<std::string>{first + "/", second + "/"};
 
     std::string name = "sub\\a.txt", path;
     EXPECT_EQ(resolveFileName(name, path, jobs, list), Resolution::Found);
@@ -60,7 +55,7 @@ TEST_F(Resolve, TheFolderOfTheFileComesFirstThenTheRegisteredFoldersInOrder) {
 
 TEST_F(Resolve, MissingFilesAreNotFoundOnlyWhenFoldersAreRegistered) {
     std::string name = "none.txt", path;
-    EXPECT_EQ(resolveFileName(name, path, jobs, makeSearchList({first})), Resolution::NotFound);
+    EXPECT_EQ(resolveFileName(name, path, jobs, std::vector<std::string>{first + "/"}), Resolution::NotFound);
     EXPECT_EQ(resolveFileName(name, path, jobs, {}), Resolution::Untested);
     EXPECT_EQ(path, jobs + "none.txt"); // left for the reader to fail on
 }
@@ -68,7 +63,7 @@ TEST_F(Resolve, MissingFilesAreNotFoundOnlyWhenFoldersAreRegistered) {
 TEST_F(Resolve, AFolderOfTheSameNameIsNoFile) {
     folder.write("jobs/dir.txt/x", "");
     std::string name = "dir.txt", path;
-    EXPECT_EQ(resolveFileName(name, path, jobs, makeSearchList({first})), Resolution::NotFound);
+    EXPECT_EQ(resolveFileName(name, path, jobs, std::vector<std::string>{first + "/"}), Resolution::NotFound);
 }
 
 } // namespace
