@@ -63,6 +63,12 @@ SaveItemSelection::SaveItemSelection() {
     for (size_t i = 0; i < kSaveItemCount; ++i) flags_[i] = kTable[i].defaultValue;
 }
 
+SaveItemSelection SaveItemSelection::allItems() {
+    SaveItemSelection all;
+    all.setAll(1);
+    return all;
+}
+
 void SaveItemSelection::setAll(int value) { flags_.fill(value); }
 
 void SaveItemSelection::load(const Profile& profile) {

@@ -40,6 +40,8 @@ inline const SaveItemInfo& saveItemInfo(SaveItem item) { return saveItemTable()[
 class SaveItemSelection {
 public:
     SaveItemSelection(); // every flag at its default
+    // Every flag on, as the window-close backup writes.
+    static SaveItemSelection allItems();
 
     bool on(SaveItem item) const { return flags_[static_cast<size_t>(item)] != 0; }
     int flag(SaveItem item) const { return flags_[static_cast<size_t>(item)]; }

@@ -1,3 +1,4 @@
+#include "data/DataSet.h"
 #include "settings/ViewSettings.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +145,68 @@ TEST(SettingsRecord, InitialiseViewKeepsThePerAxisScales) {
     EXPECT_EQ(s.POSITION, (std::array<double, 3>{0.0, 0.0, 0.0}));
     EXPECT_EQ(s.SCALE123, 1.0);
     EXPECT_EQ(s.SCALE[2], 2.0);
+}
+
+} // namespace
+} // namespace vellum
+
+namespace vellum {
+namespace {
+
+class SettingsAfterLoad : public ::testing::Test {
+protected:
+    SettingsAfterLoad() : settings(look) {
+        dataSet.minimum = {-1.0, 0.0, 2.0};
+        dataSet.maximum = {3.0, 8.0, 2.0};
+        dataSet.columnCount = 2;
+        dataSet.columnMinimum = {-5.0, 1.0, 0.5}; // the third entry: the magnitude column
+        dataSet.columnMaximum = {5.0, 2.0, 9.5};
+    }
+    DocumentLook look;
+    ViewSettings settings;
+    DataSet dataSet;
+};
+
+TEST_F(SettingsAfterLoad, NodeValuesTakeTheExtentsAndColumnZero) {
+    settings.MODE = 1;
+    settings.selectedColumn = 1;
+    settings.adjustAfterLoad(dataSet, 0);
+    EXPECT_EQ(settings.MODE, 1);
+    EXPECT_EQ(settings.selectedColumn, 0);
+    EXPECT_EQ(settings.gridSize[0], (std::array<double, 2>{-1.0, 3.0}));
+    EXPECT_EQ(settings.divisionRange[1], (std::array<double, 2>{0.0, 8.0}));
+    EXPECT_EQ(settings.DIVISIONLINEVALUE, (std::array<double, 3>{1.0, 2.0, 0.0}));
+    EXPECT_EQ(look.MAX, 5.0);
+    EXPECT_EQ(look.MIN, -5.0);
+}
+
+TEST_F(SettingsAfterLoad, VectorDataShowVectorsOfTheMagnitudeColumn) {
+    settings.MODE = 1; // contour lines chosen before
+    settings.adjustAfterLoad(dataSet, 2);
+    EXPECT_EQ(settings.MODE, 3);
+    EXPECT_EQ(settings.selectedColumn, 2);
+    EXPECT_EQ(look.MAX, 9.5);
+    EXPECT_EQ(look.MIN, 0.5);
+}
+
+TEST_F(SettingsAfterLoad, NoDataFileKeepsTheLegendRange) {
+    look.MAX = 4.0;
+    look.MIN = 3.0;
+    settings.selectedColumn = 1;
+    settings.adjustAfterLoad(dataSet, 3);
+    EXPECT_EQ(settings.MODE, 4);
+    EXPECT_EQ(settings.selectedColumn, 1);
+    EXPECT_EQ(look.MAX, 4.0);
+    EXPECT_EQ(look.MIN, 3.0);
+    EXPECT_EQ(settings.gridSize[2], (std::array<double, 2>{2.0, 2.0}));
+}
+
+TEST_F(SettingsAfterLoad, MissingStatisticsLeaveTheLegendRange) {
+    look.MAX = 4.0;
+    dataSet.columnMaximum.clear();
+    dataSet.columnMinimum.clear();
+    settings.adjustAfterLoad(dataSet, 2);
+    EXPECT_EQ(look.MAX, 4.0);
 }
 
 } // namespace

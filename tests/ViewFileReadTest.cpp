@@ -12,14 +12,8 @@
 namespace vellum {
 namespace {
 
-SaveItemSelection everything() {
-    SaveItemSelection all;
-    all.setAll(1);
-    return all;
-}
-
 // Every stored field as text: two records are equal in what a file can hold when these are.
-std::string storedFields(const ViewSettings& settings) { return formatViewSettingsFile(settings, everything()); }
+std::string storedFields(const ViewSettings& settings) { return formatViewSettingsFile(settings, SaveItemSelection::allItems()); }
 
 class ViewFileRead : public ::testing::Test {
 protected:
@@ -282,7 +276,7 @@ TEST_F(ViewFileRead, BinaryJunkNeverStopsTheReader) {
         for (int on : settings.gridOn) EXPECT_TRUE(on == 0 || on == 1);
     }
     // Whatever was read can be written again.
-    EXPECT_FALSE(formatViewSettingsFile(settings, everything()).empty());
+    EXPECT_FALSE(formatViewSettingsFile(settings, SaveItemSelection::allItems()).empty());
 }
 
 } // namespace

@@ -13,12 +13,6 @@
 namespace vellum {
 namespace {
 
-SaveItemSelection everything() {
-    SaveItemSelection all;
-    all.setAll(1);
-    return all;
-}
-
 // Settings far from the defaults: every field drawn at random from its kind's range.
 class RandomSettings {
 public:
@@ -131,13 +125,13 @@ private:
 
 // Writes `settings`, reads the bytes into a record after a reset and writes that again.
 std::pair<std::string, std::string> writeReadWrite(const ViewSettings& settings) {
-    const std::string first = formatViewSettingsFile(settings, everything());
+    const std::string first = formatViewSettingsFile(settings, SaveItemSelection::allItems());
     DocumentLook look;
     ViewSettings readBack(look);
     readBack.resetBeforeLoad();
     DataSet empty;
     applyViewSettingsText(first, readBack, empty);
-    return {first, formatViewSettingsFile(readBack, everything())};
+    return {first, formatViewSettingsFile(readBack, SaveItemSelection::allItems())};
 }
 
 TEST(ViewFileRoundTrip, VariedSettingsComeBackByteForByte) {
@@ -178,7 +172,7 @@ TEST(ViewFileRoundTrip, ThroughTheDiskTheFileStaysTheSame) {
     RandomSettings(99).fill(settings);
     settings.TITLE = "日本語 タイトル";
     const std::string path = folder.file("view.ini");
-    ASSERT_EQ(writeViewSettingsFile(path, settings, everything(), ui), 0);
+    ASSERT_EQ(writeViewSettingsFile(path, settings, SaveItemSelection::allItems(), ui), 0);
     std::string first;
     ASSERT_TRUE(readWholeFile(path, first));
 
@@ -186,7 +180,7 @@ TEST(ViewFileRoundTrip, ThroughTheDiskTheFileStaysTheSame) {
     ViewSettings other(otherLook);
     DataSet empty;
     ASSERT_EQ(readViewSettingsFile(path, other, empty, ui), 0);
-    ASSERT_EQ(writeViewSettingsFile(path, other, everything(), ui), 0);
+    ASSERT_EQ(writeViewSettingsFile(path, other, SaveItemSelection::allItems(), ui), 0);
     std::string second;
     ASSERT_TRUE(readWholeFile(path, second));
     EXPECT_EQ(first, second);
@@ -214,11 +208,11 @@ TEST(ViewFileRoundTrip, ACommaDecimalLocaleChangesNoByte) {
     DocumentLook look;
     ViewSettings settings(look);
     RandomSettings(7).fill(settings);
-    const std::string underC = formatViewSettingsFile(settings, everything());
+    const std::string underC = formatViewSettingsFile(settings, SaveItemSelection::allItems());
 
     LocaleScope german("de_DE.UTF-8");
     if (!german.active()) GTEST_SKIP() << "de_DE.UTF-8 is not generated";
-    EXPECT_EQ(formatViewSettingsFile(settings, everything()), underC);
+    EXPECT_EQ(formatViewSettingsFile(settings, SaveItemSelection::allItems()), underC);
     EXPECT_NE(underC.find("SCALE123= "), std::string::npos);
     const auto [first, second] = writeReadWrite(settings);
     EXPECT_EQ(first, underC);

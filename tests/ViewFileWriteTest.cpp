@@ -17,12 +17,6 @@ std::string joinCrLf(std::initializer_list<const char*> lines) {
     return text;
 }
 
-SaveItemSelection everything() {
-    SaveItemSelection all;
-    all.setAll(1);
-    return all;
-}
-
 // The whole file for the start defaults with every item on, line by line in writing order.
 const std::string kDefaultFile = joinCrLf({
     "[VERSION]", "VERSION= 230",
@@ -63,7 +57,7 @@ const std::string kDefaultFile = joinCrLf({
 TEST(ViewFileWrite, DefaultsWithEveryItemOnGiveTheFullLayout) {
     DocumentLook look;
     ViewSettings settings(look);
-    EXPECT_EQ(formatViewSettingsFile(settings, everything()), kDefaultFile);
+    EXPECT_EQ(formatViewSettingsFile(settings, SaveItemSelection::allItems()), kDefaultFile);
 }
 
 TEST(ViewFileWrite, EveryItemOffWritesOnlyTheTenFixedLines) {
@@ -109,7 +103,7 @@ TEST(ViewFileWrite, TextsAreCp932AndValuesFollowTheRecord) {
     settings.setRECTSCALE(1);
     settings.labelAngle[1] = 90;
     settings.SCALE123 = -0.0000004; // rounds to minus zero at six decimals
-    const std::string bytes = formatViewSettingsFile(settings, everything());
+    const std::string bytes = formatViewSettingsFile(settings, SaveItemSelection::allItems());
     EXPECT_NE(bytes.find(utf8ToCp932("TITLE= 応力 分布\r\n")), std::string::npos);
     EXPECT_NE(bytes.find(utf8ToCp932("VAL= Ｘ軸 y z\r\n")), std::string::npos);
     EXPECT_EQ(bytes.find("応力"), std::string::npos); // not UTF-8
@@ -123,7 +117,7 @@ TEST(ViewFileWrite, ALineBreakInATextCannotStartANewLine) {
     DocumentLook look;
     ViewSettings settings(look);
     settings.TITLE = "a\r\nMODE= 3";
-    const std::string bytes = formatViewSettingsFile(settings, everything());
+    const std::string bytes = formatViewSettingsFile(settings, SaveItemSelection::allItems());
     EXPECT_NE(bytes.find("TITLE= a  MODE= 3\r\n"), std::string::npos);
 }
 
@@ -133,13 +127,13 @@ TEST(ViewFileWrite, WritesTheFileAndReportsAFailure) {
     ViewSettings settings(look);
     RecordingUi ui;
     const std::string path = folder.file("view.ini");
-    ASSERT_EQ(writeViewSettingsFile(path, settings, everything(), ui), 0);
+    ASSERT_EQ(writeViewSettingsFile(path, settings, SaveItemSelection::allItems(), ui), 0);
     std::string bytes;
     ASSERT_TRUE(readWholeFile(path, bytes));
     EXPECT_EQ(bytes, kDefaultFile);
     EXPECT_TRUE(ui.messages.empty());
 
-    EXPECT_EQ(writeViewSettingsFile(folder.file("missing/view.ini"), settings, everything(), ui), 1);
+    EXPECT_EQ(writeViewSettingsFile(folder.file("missing/view.ini"), settings, SaveItemSelection::allItems(), ui), 1);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"設定ファイルのエクスポートに失敗しました"});
 }
 
@@ -152,7 +146,7 @@ TEST(ViewFileWrite, AFailedWriteLeavesTheOldFileAndNoLeftovers) {
     const std::string path = folder.file("view.ini");
     std::filesystem::create_directory(path);
     ASSERT_TRUE(writeFileAtomically(path + "/keep", "old"));
-    EXPECT_EQ(writeViewSettingsFile(path, settings, everything(), ui), 1);
+    EXPECT_EQ(writeViewSettingsFile(path, settings, SaveItemSelection::allItems(), ui), 1);
     std::string bytes;
     ASSERT_TRUE(readWholeFile(path + "/keep", bytes));
     EXPECT_EQ(bytes, "old");
