@@ -1,0 +1,128 @@
+#include "common/Ui.h"
+#include "data/DataSet.h"
+#include "data/LoadMessages.h"
+#include "data/Normalise.h"
+#include "data/TextRecordReader.h"
+
+#include <algorithm>
+
+namespace vellum {
+namespace {
+
+// Every vertex of the file becomes a node and a data row holding its coordinates.
+// False after showing the message when a coordinate is beyond a double.
+bool readVertices(TextRecordReader& reader, DataSet& dataSet, Ui& ui) {
+    dataSet.nodes.reserve(std::min(reader.lineCountBound(), kMaxNodes + 1));
+    dataSet.rows.reserve(std::min(reader.lineCountBound(), kMaxNodes + 1));
+    int32_t vertexCount = 0;
+    std::string_view token;
+    while (reader.nextLine()) {
+        bool vertexOpen = false;
+        size_t coordinate = 0;
+        double xyz[3];
+        while (reader.nextToken(token)) {
+            if (token == "vertex") {
+                vertexOpen = true;
+                coordinate = 0;
+                continue;
+            }
+            if (!vertexOpen || token == "solid") continue;
+            if (!TextRecordReader::toReal(token, xyz[coordinate])) {
+                reader.reportOverflow(ui);
+                return false;
+            }
+            if (++coordinate < 3) continue;
+            vertexOpen = false;
+            ++vertexCount;
+            NodeRecord& node = dataSet.nodes.emplace_back();
+            node.number = vertexCount;
+            DataRecord& row = dataSet.rows.emplace_back();
+            row.number = vertexCount;
+            row.valueCount = 3;
+            for (size_t axis = 0; axis < 3; ++axis) node.coordinates[axis] = row.values[axis] = xyz[axis];
+            // One vertex past the limit decides the outcome; reading on would only use memory.
+            if (dataSet.nodes.size() > kMaxNodes) return true;
+        }
+    }
+    return true;
+}
+
+// One triangle of every three consecutive vertices; a last one or two vertices that
+// complete no triangle stay nodes without an element.
+bool makeTriangles(DataSet& dataSet, Ui& ui) {
+    const size_t triangles = dataSet.nodes.size() / 3;
+    dataSet.elements.reserve(triangles);
+    for (size_t m = 1; m <= triangles; ++m) {
+        ElementRecord element;
+        element.number = static_cast<int32_t>(m);
+        element.nodeCount = 3;
+        for (size_t corner = 0; corner < 3; ++corner) {
+            const uint32_t index = dataSet.findNode(static_cast<int32_t>(3 * m - 2 + corner));
+            if (index == kNoIndex) {
+                ui.showMessage(kNodeReferenceMessage);
+                return false;
+            }
+            element.nodes[corner] = index;
+        }
+        dataSet.elements.push_back(element);
+    }
+    dataSet.elementCount = static_cast<uint32_t>(dataSet.elements.size());
+    return true;
+}
+
+} // namespace
+
+int DataSet::ReadStl(Ui& ui) {
+    WaitCursorScope waitCursor(ui);
+    files.stlFilePath.erase(std::remove(files.stlFilePath.begin(), files.stlFilePath.end(), '"'),
+                            files.stlFilePath.end());
+    TextRecordReader reader;
+    if (!reader.open(files.stlFilePath)) {
+        ui.showMessage("STLファイルのオープンに失敗しました\nファイルの有無を確認してください");
+        return 1;
+    }
+    nodes.clear();
+    nodeMap.clear();
+    elements.clear();
+    rows.clear();
+    dataMap.clear();
+    nodeCount = elementCount = rowCount = 0;
+
+    const bool read = readVertices(reader, *this, ui);
+    if (!read) {
+        nodes.clear();
+        rows.clear();
+    }
+    nodeCount = rowCount = static_cast<uint32_t>(nodes.size());
+    if (!read) return 1;
+    if (nodes.size() > kMaxNodes) {
+        ui.showMessage(kNodeLimitMessage);
+        return 1;
+    }
+    // Without a vertex there is nothing to measure or draw.
+    if (nodes.empty()) {
+        ui.showMessage("STLファイルに頂点データがありません\nアスキー形式のSTLファイルか確認してください");
+        return 1;
+    }
+
+    for (NodeRecord& node : nodes) node.visible = 1.0;
+    nodeMap.build(nodes, [](const NodeRecord& node) { return node.number; });
+    const bool triangles = makeTriangles(*this, ui);
+
+    if (ComputeExtents(ui) != 0) {
+        ui.showMessage(kCheckElementFileMessage);
+        return 1;
+    }
+    if (!triangles || ComputeColumnStatistics(ui, 0) != 0) {
+        ui.showMessage(kCheckDataMatchMessage);
+        return 1;
+    }
+    NormaliseInputs inputs; // node values, column 0, axis 3 from the coordinates, unit scales
+    if (Normalise(*this, ui, inputs) != 0 || BuildFaces(0, 0) != 0) {
+        ui.showMessage(kCheckDataMatchMessage);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace vellum
