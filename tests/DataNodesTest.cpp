@@ -65,6 +65,16 @@ TEST(ReadNodes, ShowsItsProgressAndHoldsTheFullBar) {
     EXPECT_EQ(file.ui.openProgressBars, 0);
 }
 
+TEST(ReadNodes, LongLinesAndNonFiniteWordsReadSafely) {
+    NodeFile file;
+    // Padding pushes the coordinates far beyond the first 255 bytes of the line; they are
+    // still this node's, and no bogus node is made of the tail.
+    ASSERT_EQ(file.read("1" + std::string(3000, ' ') + "0.5" + std::string(3000, '\t') + "0.25 0.125\n2 inf nan 1\n"), 0);
+    ASSERT_EQ(file.dataSet.nodes.size(), 2u);
+    EXPECT_EQ(file.dataSet.nodes[0].coordinates, (Coordinates{0.5, 0.25, 0.125}));
+    EXPECT_EQ(file.dataSet.nodes[1].coordinates, (Coordinates{0, 0, 1}));
+}
+
 TEST(ReadNodes, EmptyAndBlankFilesGiveNoNodesButSucceed) {
     for (const char* text : {"", "\n\n  \r\n\t\n"}) {
         NodeFile file;
