@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -73,7 +74,8 @@ TEST(Load, AutomaticMeshAndVectorData) {
     const DataSet& d = c.document.dataSet;
     EXPECT_EQ(d.elements.size(), 2u);
     EXPECT_EQ(d.columnCount, 3u);
-    EXPECT_EQ(d.columnMaximum[3], 6.0); // the magnitude of 3, 4 (6 is the first component)
+    EXPECT_EQ(d.columnMaximum[3], std::sqrt(61.0)); // the magnitude of 6, 3, 4
+    EXPECT_EQ(d.columnMinimum[3], 1.0);
     EXPECT_TRUE(inOrder(c.ui.captions, {"節点ファイル展開中", "メッシュ作成中", "データ値解析中",
                                         "ベクトルデータ解析中"}));
 }
