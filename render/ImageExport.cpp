@@ -1,0 +1,67 @@
+#include "common/FileIo.h"
+#include "common/Ui.h"
+#include "render/ImageFile.h"
+
+#include <unistd.h>
+
+namespace vellum {
+namespace {
+
+constexpr std::string_view kExportFailed = "イメージのエクスポートに失敗しました";
+constexpr std::string_view kUnknownExtension = "ファイルの拡張子が不明です";
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
+// The file is replaced by renaming, which the folder's permission allows even for a
+// read-only file; a read-only file keeps its content, as its owner asked.
+bool targetIsWritable(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    if (::access(folder.c_str(), W_OK) != 0) return false;
+    return ::access(path.c_str(), F_OK) != 0 || ::access(path.c_str(), W_OK) == 0;
+}
+
+} // namespace
+
+ImageFormat imageFormatForPath(std::string_view path) {
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.find_last_of('.');
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+        return ImageFormat::Unknown;
+    const std::string_view extension = path.substr(dot);
+    if (equalsIgnoringCase(extension, ".png")) return ImageFormat::Png;
+    if (equalsIgnoringCase(extension, ".jpg")) return ImageFormat::Jpeg;
+    if (equalsIgnoringCase(extension, ".bmp")) return ImageFormat::Bmp;
+    return ImageFormat::Unknown;
+}
+
+int ExportImage(Ui& ui, const std::string& path, const RgbImage& image) {
+    if (path.empty() || !targetIsWritable(path)) {
+        ui.showMessage(kExportFailed);
+        return 1;
+    }
+    std::string bytes;
+    bool encoded = false;
+    switch (imageFormatForPath(path)) {
+    case ImageFormat::Png: encoded = encodePng(image, bytes); break;
+    case ImageFormat::Jpeg: encoded = encodeJpeg(image, 100, bytes); break;
+    case ImageFormat::Bmp: encoded = encodeBmp(image, bytes); break;
+    case ImageFormat::Unknown: ui.showMessage(kUnknownExtension); return 1;
+    }
+    if (!encoded || !writeFileAtomically(path, bytes)) {
+        ui.showMessage(kExportFailed);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace vellum

@@ -1,0 +1,28 @@
+#pragma once
+// Writing the drawn picture as PNG, JPEG (quality 100) or BMP.
+#include "render/RgbImage.h"
+
+#include <string>
+#include <string_view>
+
+namespace vellum {
+
+class Ui;
+
+enum class ImageFormat { Unknown, Png, Jpeg, Bmp };
+
+// The format named by the path's extension (".png", ".jpg", ".bmp", any case).
+ImageFormat imageFormatForPath(std::string_view path);
+
+// Encoders into memory; false when the image is empty or the library reports an error.
+bool encodePng(const RgbImage& image, std::string& bytes);
+bool encodeJpeg(const RgbImage& image, int quality, std::string& bytes);
+bool encodeBmp(const RgbImage& image, std::string& bytes);
+
+// Writes `image` to `path` in the format its extension names. The file appears only once
+// it is complete. Shows "ファイルの拡張子が不明です" for an unknown extension (no file is
+// created) and "イメージのエクスポートに失敗しました" when the file cannot be written.
+// 0 on success, 1 after the message.
+int ExportImage(Ui& ui, const std::string& path, const RgbImage& image);
+
+} // namespace vellum
