@@ -43,12 +43,4 @@ Point3 coneTurnAxis(const NodeRecord& node, bool projection) {
     return axis;
 }
 
-uint16_t linePatternFor(int styleCode) {
-    switch (styleCode) {
-    case 1: return 0xFF00;
-    case 2: return 0xFFF0;
-    default: return 0xFFFF;
-    }
-}
-
 } // namespace vellum

@@ -43,7 +43,4 @@ inline double pointSizeFor(double pointSize, int pointSizeData, double t) {
 }
 inline double ballRadiusFor(double size) { return size * 0.003; }
 
-// Line stipple pattern of a line style code: solid, short chain, long chain.
-uint16_t linePatternFor(int styleCode);
-
 } // namespace vellum

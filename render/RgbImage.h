@@ -1,5 +1,6 @@
 #pragma once
 // A picture as 8-bit red, green, blue triples, top row first, rows packed without padding.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -1,0 +1,34 @@
+#include "render/StatusTexts.h"
+
+#include "common/Numbers.h"
+#include "data/DataSet.h"
+#include "settings/ViewSettings.h"
+
+namespace vellum {
+
+std::string windowTitle(const FileSet& files) { return "vellumPLOT - ver.2.41 [" + files.pointFilePath + "]"; }
+
+StatusPanes statusPanesFor(const ViewSettings& settings, const DataSet& dataSet, int dataType) {
+    StatusPanes panes;
+    const auto& p = settings.POSITION;
+    panes.translation = formatC("%4.2f/%4.2f/%4.2f", p[0], p[1], p[2]);
+    const auto& s = settings.SCALE;
+    panes.scale = formatC("%4.2f[%4.2f/%4.2f/%4.2f]", settings.SCALE123, s[0], s[1], s[2]);
+    const auto& d = settings.DIGREE;
+    panes.rotation = formatC("%3d/%3d/%3d", d[0] % 360, d[1] % 360, d[2] % 360);
+    switch (dataType) {
+    case 0:
+    case 1: panes.column = formatC("%d/-/-", settings.selectedColumn + 1); break;
+    case 2: {
+        const auto& v = dataSet.vectorColumns;
+        panes.column = formatC("%d/%d/%d", v[0] + 1, v[1] + 1, v[2] + 1);
+        break;
+    }
+    default: panes.column = "-/-/-"; break;
+    }
+    return panes;
+}
+
+StatusPanes statusPaneCaptions() { return StatusPanes{"平行位置", "拡大率", "回転角", "ﾃﾞｰﾀ列"}; }
+
+} // namespace vellum
