@@ -1,0 +1,49 @@
+#include "GlTestSupport.h"
+
+#include <GL/gl.h>
+
+namespace vellum::testing {
+namespace {
+
+TEST(HeadlessContext, ClearsAndReadsBackTheWholeBufferTopRowFirst) {
+    HeadlessGlContext context(64, 48);
+    ASSERT_TRUE(context.ok()) << context.error();
+    glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    // A red band over the top quarter, drawn in window coordinates.
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 36, 64, 12);
+    glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
+    const RgbImage image = context.readPixels();
+    ASSERT_EQ(image.width, 64);
+    ASSERT_EQ(image.height, 48);
+    EXPECT_EQ(image.at(10, 2)[0], 255);
+    EXPECT_EQ(image.at(10, 2)[2], 0);
+    EXPECT_EQ(image.at(10, 40)[0], 0);
+    EXPECT_EQ(image.at(10, 40)[2], 255);
+    GLint depthBits = 0, stencilBits = 0;
+    glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+    glGetIntegerv(GL_STENCIL_BITS, &stencilBits);
+    EXPECT_GE(depthBits, 24);
+    EXPECT_GE(stencilBits, 8);
+}
+
+TEST(HeadlessContext, ResizesAndSeveralContextsLiveTogether) {
+    HeadlessGlContext first(32, 32);
+    ASSERT_TRUE(first.ok()) << first.error();
+    {
+        HeadlessGlContext second(16, 8);
+        ASSERT_TRUE(second.ok()) << second.error();
+        EXPECT_EQ(second.readPixels().width, 16);
+    }
+    ASSERT_TRUE(first.makeCurrent());
+    ASSERT_TRUE(first.resize(50, 20));
+    EXPECT_EQ(first.readPixels().height, 20);
+    EXPECT_FALSE(first.resize(0, 20));
+    EXPECT_TRUE(first.readPixels().pixels.empty());
+}
+
+} // namespace
+} // namespace vellum::testing
