@@ -65,20 +65,24 @@ double GraphBody::elementHeight(const ElementRecord& element, uint32_t nodeIndex
 
 Colour GraphBody::nodeColour(uint32_t index) const { return colourMap_(node(index).t); }
 
+template <class Visit>
+void GraphBody::forEachFace(Visit&& visit) const {
+    for (const ElementRecord& element : scene_.dataSet.elements) {
+        if (!elementUsable(element)) continue;
+        for (size_t f = 0; f < element.faceCount; ++f)
+            if (const FacePattern* face = elementFace(element, f)) visit(element, *face);
+    }
+}
+
 void GraphBody::buildFaceIndices() {
     if (facesBuilt_) return;
     facesBuilt_ = true;
     scratch_.triangles.clear();
     scratch_.quads.clear();
-    for (const ElementRecord& element : scene_.dataSet.elements) {
-        if (!elementUsable(element)) continue;
-        for (size_t f = 0; f < element.faceCount; ++f) {
-            const FacePattern* face = elementFace(element, f);
-            if (!face) continue;
-            auto& target = face->count == 3 ? scratch_.triangles : scratch_.quads;
-            for (uint8_t i = 0; i < face->count; ++i) target.push_back(element.nodes[face->positions[i]]);
-        }
-    }
+    forEachFace([this](const ElementRecord& element, const FacePattern& face) {
+        auto& target = face.count == 3 ? scratch_.triangles : scratch_.quads;
+        for (uint8_t i = 0; i < face.count; ++i) target.push_back(element.nodes[face.positions[i]]);
+    });
 }
 
 void GraphBody::ensureNodeColours() {
@@ -138,19 +142,15 @@ void GraphBody::drawSurface() {
         for (const GLenum mode : {GL_TRIANGLES, GL_QUADS}) {
             const uint8_t corners = mode == GL_TRIANGLES ? 3 : 4;
             beginBatch();
-            for (const ElementRecord& element : scene_.dataSet.elements) {
-                if (!elementUsable(element)) continue;
+            forEachFace([&](const ElementRecord& element, const FacePattern& face) {
+                if (face.count != corners) return;
                 const Colour colour = elementColour(element);
-                for (size_t f = 0; f < element.faceCount; ++f) {
-                    const FacePattern* face = elementFace(element, f);
-                    if (!face || face->count != corners) continue;
-                    for (uint8_t i = 0; i < corners; ++i) {
-                        const uint32_t n = element.nodes[face->positions[i]];
-                        const auto& p = node(n).position;
-                        addToBatch(Point3{p[0], p[1], elementHeight(element, n)}, colour);
-                    }
+                for (uint8_t i = 0; i < corners; ++i) {
+                    const uint32_t n = element.nodes[face.positions[i]];
+                    const auto& p = node(n).position;
+                    addToBatch(Point3{p[0], p[1], elementHeight(element, n)}, colour);
                 }
-            }
+            });
             drawBatch(mode, true);
         }
         return;
@@ -229,41 +229,31 @@ void GraphBody::drawElementDropLinesAndWalls() {
         setLineStyle(settings.SUISENWIDTH, settings.suisenPattern);
         setColour(colourOf(settings.SUISENCOLOR));
         beginBatch();
-        for (const ElementRecord& element : scene_.dataSet.elements) {
-            if (!elementUsable(element)) continue;
-            for (size_t f = 0; f < element.faceCount; ++f) {
-                const FacePattern* face = elementFace(element, f);
-                if (!face) continue;
-                for (uint8_t i = 0; i < face->count; ++i) {
-                    const uint32_t n = element.nodes[face->positions[i]];
-                    const auto& p = node(n).position;
-                    addToBatch(Point3{p[0], p[1], elementHeight(element, n)}, Colour{});
-                    addToBatch(Point3{p[0], p[1], z0}, Colour{});
-                }
+        forEachFace([&](const ElementRecord& element, const FacePattern& face) {
+            for (uint8_t i = 0; i < face.count; ++i) {
+                const uint32_t n = element.nodes[face.positions[i]];
+                const auto& p = node(n).position;
+                addToBatch(Point3{p[0], p[1], elementHeight(element, n)}, Colour{});
+                addToBatch(Point3{p[0], p[1], z0}, Colour{});
             }
-        }
+        });
         drawBatch(GL_LINES, false);
     }
     if (settings.SUISEN2 == 1) {
         beginBatch();
-        for (const ElementRecord& element : scene_.dataSet.elements) {
-            if (!elementUsable(element)) continue;
+        forEachFace([&](const ElementRecord& element, const FacePattern& face) {
             const Colour colour = elementColour(element);
-            for (size_t f = 0; f < element.faceCount; ++f) {
-                const FacePattern* face = elementFace(element, f);
-                if (!face) continue;
-                for (uint8_t i = 0; i < face->count; ++i) {
-                    const uint32_t a = element.nodes[face->positions[i]];
-                    const uint32_t b = element.nodes[face->positions[(i + 1) % face->count]];
-                    const auto& pa = node(a).position;
-                    const auto& pb = node(b).position;
-                    addToBatch(Point3{pa[0], pa[1], elementHeight(element, a)}, colour);
-                    addToBatch(Point3{pb[0], pb[1], elementHeight(element, b)}, colour);
-                    addToBatch(Point3{pb[0], pb[1], z0}, colour);
-                    addToBatch(Point3{pa[0], pa[1], z0}, colour);
-                }
+            for (uint8_t i = 0; i < face.count; ++i) {
+                const uint32_t a = element.nodes[face.positions[i]];
+                const uint32_t b = element.nodes[face.positions[(i + 1) % face.count]];
+                const auto& pa = node(a).position;
+                const auto& pb = node(b).position;
+                addToBatch(Point3{pa[0], pa[1], elementHeight(element, a)}, colour);
+                addToBatch(Point3{pb[0], pb[1], elementHeight(element, b)}, colour);
+                addToBatch(Point3{pb[0], pb[1], z0}, colour);
+                addToBatch(Point3{pa[0], pa[1], z0}, colour);
             }
-        }
+        });
         drawBatch(GL_QUADS, true);
     }
 }

@@ -48,6 +48,9 @@ private:
     Colour nodeColour(uint32_t index) const;
     Colour elementColour(const ElementRecord& element) const { return colourMap_(element.t); }
 
+    // Calls visit(element, face) for every drawable face of every visible element.
+    template <class Visit>
+    void forEachFace(Visit&& visit) const;
     void buildFaceIndices();
     void ensureNodeColours();
     void bindNodePositions();

@@ -31,6 +31,12 @@ NodeRecord nodeAt(double x, double y, double z, double t = 0.0);
 // Statistics of one column from 0 to 1, so normalised values are data values.
 void setUnitColumn(DataSet& dataSet);
 
+// In the fixture's 400 x 300 pixels with the camera at rest, the graph's origin is at
+// (200, 150) and one drawing unit is 280 pixels (1.5 x 560 / 3).
+inline constexpr int kCx = 200, kCy = 150;
+inline int px(double x) { return kCx + int(std::lround(x * 280.0)); }
+inline int py(double y) { return kCy - int(std::lround(y * 280.0)); }
+
 class RendererFixture : public ::testing::Test {
 protected:
     RendererFixture(int width = 400, int height = 300);

@@ -3,11 +3,6 @@
 namespace vellum::testing {
 namespace {
 
-// 400 x 300 pixels: the graph's origin is at (200, 150); one drawing unit is 280 pixels.
-constexpr int kCx = 200, kCy = 150;
-int px(double x) { return kCx + int(std::lround(x * 280.0)); }
-int py(double y) { return kCy - int(std::lround(y * 280.0)); }
-
 class GraphPicture : public RendererFixture {};
 
 TEST_F(GraphPicture, NothingLoadedShowsOnlyTheBackground) {

@@ -8,10 +8,6 @@
 namespace vellum::testing {
 namespace {
 
-constexpr int kCx = 200, kCy = 150;
-int px(double x) { return kCx + int(std::lround(x * 280.0)); }
-int py(double y) { return kCy - int(std::lround(y * 280.0)); }
-
 class ScenePicture : public RendererFixture {};
 
 TEST_F(ScenePicture, ProjectionLiesUnderAnInvisibleGraph) {
