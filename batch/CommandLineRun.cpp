@@ -74,13 +74,6 @@ int normaliseAndBuild(BatchView& b, int dataType) {
     return b.dataSet.BuildFaces(dataType, b.options.shape) != 0 ? 1 : 0;
 }
 
-void setSectionBoxToExtents(DataSet& d) {
-    for (size_t axis = 0; axis < 3; ++axis) {
-        d.sectionBox[axis * 2] = d.minimum[axis];
-        d.sectionBox[axis * 2 + 1] = d.maximum[axis];
-    }
-}
-
 void setGridRangesToExtents(ViewSettings& view, const DataSet& d) {
     for (size_t axis = 0; axis < 3; ++axis) {
         view.gridSize[axis] = {d.minimum[axis], d.maximum[axis]};
@@ -145,6 +138,10 @@ void fitGraphKinds(ViewSettings& view, const DataSet& d, int dataType) {
 }
 
 } // namespace
+
+std::array<double, 6> sectionBoxOfExtents(const DataSet& d) {
+    return {d.minimum[0], d.maximum[0], d.minimum[1], d.maximum[1], d.minimum[2], d.maximum[2]};
+}
 
 bool isStlExtension(const std::string& extension) {
     std::string lower = extension;
@@ -273,7 +270,7 @@ int RunCommandLineFile(BatchView& b) {
         o.shape = 0;
     }
     fitGraphKinds(view, d, o.dataType);
-    setSectionBoxToExtents(d);
+    d.sectionBox = sectionBoxOfExtents(d);
 
     if (normaliseAndBuild(b, o.dataType) != 0) return 1;
     if (b.computeDrawingBox) b.computeDrawingBox();
@@ -289,25 +286,6 @@ int RunCommandLineFile(BatchView& b) {
         f.imageExtension = extensionOf(image);
         f.imageFileName = last.substr(0, last.size() - f.imageExtension.size());
     }
-    return 0;
-}
-
-int RunStlImport(BatchView& b) {
-    DataSet& d = b.dataSet;
-    ViewSettings& view = b.view;
-    b.options.dataType = 0;
-    view.resetBeforeLoad();
-    view.selectedColumn = 0;
-    if (d.ReadStl(b.ui) != 0) {
-        b.options.loaded = 0;
-        return 1;
-    }
-    // As after the open command: grid and legend ranges from the data, the graph kind
-    // stays at its default.
-    view.adjustAfterLoad(d, 0);
-    if (b.computeDrawingBox) b.computeDrawingBox();
-    setSectionBoxToExtents(d);
-    b.options.loaded = 1;
     return 0;
 }
 

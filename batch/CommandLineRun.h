@@ -1,10 +1,12 @@
 #pragma once
 // Running a command-line file: the batch counterpart of the open command's load sequence,
 // with its own order and its own messages.
+#include <array>
 #include <string>
 
 namespace vellum {
 
+class DataSet;
 struct BatchView;
 
 // Runs the file named by dataSet.files.commandFilePath. 0 on success; 1 after the run
@@ -16,6 +18,9 @@ int RunCommandLineFile(BatchView& batch);
 // defaults, the surface becomes node values coloured by x. 0 on success, 1 on failure;
 // the loaded flag follows the result.
 int RunStlImport(BatchView& batch);
+
+// The section box that shows the whole model: the node extents, axis by axis.
+std::array<double, 6> sectionBoxOfExtents(const DataSet& dataSet);
 
 // True when `extension` (with its dot) names an STL file, in any case.
 bool isStlExtension(const std::string& extension);
