@@ -18,10 +18,8 @@ int WriteBackups(BatchView& b) {
     FileSet& f = b.dataSet.files;
 
     // Every item, whatever the stored selection says (which stays as it is).
-    SaveItemSelection everything;
-    everything.setAll(1);
     f.viewFilePath = folder + kBackupViewFile;
-    int result = writeViewSettingsFile(f.viewFilePath, b.view, everything, b.ui);
+    int result = writeViewSettingsFile(f.viewFilePath, b.view, SaveItemSelection::allItems(), b.ui);
 
     // The backup names every file by its full path, whatever the absolute-path option says.
     f.pointFileName = f.pointFilePath;
