@@ -11,17 +11,17 @@ namespace {
 constexpr double kUnitLimit = 1e300;
 
 struct ClipPoint {
-    Vertex3 position;
+    Point3 position;
     double u;
 };
 
-Vertex3 lerp(const Vertex3& a, const Vertex3& b, double f) {
+Point3 lerp(const Point3& a, const Point3& b, double f) {
     return {a[0] + (b[0] - a[0]) * f, a[1] + (b[1] - a[1]) * f, a[2] + (b[2] - a[2]) * f};
 }
 
 // The point where `level` crosses the edge from a to b, a.u < b.u; an end is returned
 // exactly when the level sits on it, so segments through a vertex meet it exactly.
-Vertex3 crossing(const ContourCorner& a, const ContourCorner& b, double level) {
+Point3 crossing(const ContourCorner& a, const ContourCorner& b, double level) {
     if (level <= a.u) return a.position;
     if (level >= b.u) return b.position;
     return lerp(a.position, b.position, (level - a.u) / (b.u - a.u));
@@ -48,7 +48,7 @@ int clipPolygon(const ClipPoint* in, int count, double bound, bool keepAbove, Cl
 }
 
 void fillWhole(const std::array<ContourCorner, 3>& corners, int band, ContourSink& sink) {
-    const Vertex3 triangle[3] = {corners[0].position, corners[1].position, corners[2].position};
+    const Point3 triangle[3] = {corners[0].position, corners[1].position, corners[2].position};
     sink.fill(triangle, 3, band);
 }
 
@@ -60,7 +60,7 @@ void fillBands(const ContourLevels& levels, const std::array<ContourCorner, 3>& 
                                    {corners[2].position, corners[2].u}};
     ClipPoint lower[8];
     ClipPoint band[8];
-    Vertex3 polygon[8];
+    Point3 polygon[8];
     for (int k = lowBand; k <= highBand; ++k) {
         const ClipPoint* source = triangle;
         int count = 3;
@@ -152,8 +152,8 @@ void contourTriangle(const ContourLevels& levels, const std::array<ContourCorner
     if (!(lo.u < hi.u)) return;
     for (int i = levels.bandOf(lo.u); i <= n && levels.level(i) <= hi.u; ++i) {
         const double level = levels.level(i);
-        const Vertex3 onLongEdge = crossing(lo, hi, level);
-        Vertex3 onShortEdge;
+        const Point3 onLongEdge = crossing(lo, hi, level);
+        Point3 onShortEdge;
         if (level < mid.u) onShortEdge = crossing(lo, mid, level);
         else if (level > mid.u) onShortEdge = crossing(mid, hi, level);
         else onShortEdge = mid.position;

@@ -2,13 +2,13 @@
 // Contour lines and filled bands over one triangle, computed without OpenGL so that the
 // drawing layer and the tests share the same geometry. Values are in legend units: 0 is
 // the legend minimum, 1 the legend maximum.
+#include "render/Camera.h"
+
 #include <array>
 #include <optional>
 #include <vector>
 
 namespace vellum {
-
-using Vertex3 = std::array<double, 3>;
 
 // The n + 1 levels L(i) = i / n of n divisions, and the bands between them. Band 0 holds
 // values at or below L(0) and band n + 1 values above L(n); band k between them holds
@@ -58,12 +58,12 @@ class ContourSink {
 public:
     static constexpr int kWhiteBand = -1;
     virtual ~ContourSink() = default;
-    virtual void fill(const Vertex3* corners, int count, int band) = 0;
-    virtual void line(const Vertex3& from, const Vertex3& to, int level) = 0;
+    virtual void fill(const Point3* corners, int count, int band) = 0;
+    virtual void line(const Point3& from, const Point3& to, int level) = 0;
 };
 
 struct ContourCorner {
-    Vertex3 position;
+    Point3 position;
     double u; // legend units
 };
 

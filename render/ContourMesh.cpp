@@ -2,6 +2,7 @@
 
 #include "common/Ui.h"
 #include "data/DataSet.h"
+#include "render/GraphGeometry.h"
 
 namespace vellum {
 
@@ -33,16 +34,15 @@ void traceContours(const DataSet& dataSet, Ui& ui, const ContourRun& run, Contou
         if (quarter != 0 && e % quarter == 0) progress.set(20 * step++);
         const ElementRecord& element = dataSet.elements[e];
         if (element.visible == 0.0) continue;
-        for (size_t f = 0; f < element.faceCount && f < kMaxElementFaces; ++f) {
-            const int code = element.faces[f];
-            if (code < 0 || static_cast<size_t>(code) >= kFacePatternCount) continue;
-            const FacePattern& face = kFacePatterns[static_cast<size_t>(code)];
-            const int triangleCount = splitFaceIntoTriangles(face.count, triangles);
+        for (size_t f = 0; f < element.faceCount; ++f) {
+            const FacePattern* face = elementFace(element, f);
+            if (!face) continue;
+            const int triangleCount = splitFaceIntoTriangles(face->count, triangles);
             for (int t = 0; t < triangleCount; ++t) {
                 bool usable = true;
                 for (size_t k = 0; k < 3; ++k) {
-                    const uint8_t position = face.positions[static_cast<size_t>(triangles[static_cast<size_t>(t)][k])];
-                    if (position >= element.nodeCount || element.nodes[position] >= dataSet.nodes.size()) {
+                    const uint8_t position = face->positions[static_cast<size_t>(triangles[static_cast<size_t>(t)][k])];
+                    if (element.nodes[position] >= dataSet.nodes.size()) {
                         usable = false;
                         break;
                     }

@@ -32,8 +32,8 @@ PlaneAxes planeAxes(int plane) {
     }
 }
 
-double planeLevel(const GridBox& box, int plane, int fixedAxis) {
-    return plane % 2 == 0 ? box.low[static_cast<size_t>(fixedAxis)] : box.high[static_cast<size_t>(fixedAxis)];
+double planeLevel(const DrawingBox& box, int plane, int fixedAxis) {
+    return plane % 2 == 0 ? box.minimum[static_cast<size_t>(fixedAxis)] : box.maximum[static_cast<size_t>(fixedAxis)];
 }
 
 } // namespace
@@ -96,24 +96,24 @@ std::vector<GridValueMark> gridValueMarks(const GridAxis& axis, const GridRule& 
     return marks;
 }
 
-std::array<Vertex3, 4> gridPlaneOutline(const GridBox& box, int plane) {
+std::array<Point3, 4> gridPlaneOutline(const DrawingBox& box, int plane) {
     const PlaneAxes axes = planeAxes(plane);
     const auto a = static_cast<size_t>(axes.first);
     const auto b = static_cast<size_t>(axes.second);
-    Vertex3 corner{};
+    Point3 corner{};
     corner[static_cast<size_t>(axes.fixed)] = planeLevel(box, plane, axes.fixed);
-    std::array<Vertex3, 4> corners{corner, corner, corner, corner};
-    corners[0][a] = box.low[a], corners[0][b] = box.low[b];
-    corners[1][a] = box.high[a], corners[1][b] = box.low[b];
-    corners[2][a] = box.high[a], corners[2][b] = box.high[b];
-    corners[3][a] = box.low[a], corners[3][b] = box.high[b];
+    std::array<Point3, 4> corners{corner, corner, corner, corner};
+    corners[0][a] = box.minimum[a], corners[0][b] = box.minimum[b];
+    corners[1][a] = box.maximum[a], corners[1][b] = box.minimum[b];
+    corners[2][a] = box.maximum[a], corners[2][b] = box.maximum[b];
+    corners[3][a] = box.minimum[a], corners[3][b] = box.maximum[b];
     return corners;
 }
 
-std::vector<Segment3> gridPlaneDivisions(const GridBox& box, int plane,
+std::vector<Segment3> gridPlaneDivisions(const DrawingBox& box, int plane,
                                          const std::array<std::vector<double>, 3>& positions) {
     const PlaneAxes axes = planeAxes(plane);
-    Vertex3 base{};
+    Point3 base{};
     base[static_cast<size_t>(axes.fixed)] = planeLevel(box, plane, axes.fixed);
     std::vector<Segment3> segments;
     // Lines at positions along `along` run across the plane in the direction of `across`.
@@ -123,8 +123,8 @@ std::vector<Segment3> gridPlaneDivisions(const GridBox& box, int plane,
         for (double position : positions[u]) {
             Segment3 s{base, base};
             s.from[u] = s.to[u] = position;
-            s.from[v] = box.low[v];
-            s.to[v] = box.high[v];
+            s.from[v] = box.minimum[v];
+            s.to[v] = box.maximum[v];
             segments.push_back(s);
         }
     };
@@ -133,10 +133,10 @@ std::vector<Segment3> gridPlaneDivisions(const GridBox& box, int plane,
     return segments;
 }
 
-Vertex3 gridValueAnchor(const GridBox& box, int axis, double position, const Vertex3& displacement) {
-    Vertex3 anchor{};
+Point3 gridValueAnchor(const DrawingBox& box, int axis, double position, const Point3& displacement) {
+    Point3 anchor{};
     for (size_t i = 0; i < 3; ++i)
-        anchor[i] = (static_cast<int>(i) == axis ? position : box.low[i] - 0.05) + displacement[i];
+        anchor[i] = (static_cast<int>(i) == axis ? position : box.minimum[i] - 0.05) + displacement[i];
     return anchor;
 }
 

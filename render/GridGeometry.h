@@ -1,7 +1,7 @@
 #pragma once
 // Where the grid planes, their division lines and the grid values go, computed without
 // OpenGL. Positions are drawing units; values are data units.
-#include "render/ContourGeometry.h"
+#include "render/DrawingBox.h"
 
 #include <array>
 #include <vector>
@@ -45,29 +45,24 @@ struct GridValueMark {
 // The value texts along one axis, under the same guards as the lines.
 std::vector<GridValueMark> gridValueMarks(const GridAxis& axis, const GridRule& rule);
 
-// The grid box with margin: low and high corner.
-struct GridBox {
-    Vertex3 low{};
-    Vertex3 high{};
-};
-
+// The planes lie on the faces of the drawing box's grid box (margin included).
 // Planes in the order of [GRID] ON: 12-, 12+, 23-, 23+, 31-, 31+.
 inline constexpr int kGridPlaneCount = 6;
 
 // The four corners of a plane, for its outline.
-std::array<Vertex3, 4> gridPlaneOutline(const GridBox& box, int plane);
+std::array<Point3, 4> gridPlaneOutline(const DrawingBox& box, int plane);
 
 struct Segment3 {
-    Vertex3 from;
-    Vertex3 to;
+    Point3 from;
+    Point3 to;
 };
 // The division lines across a plane: for each of its two axes, one line per position from
 // one edge of the box to the opposite one.
-std::vector<Segment3> gridPlaneDivisions(const GridBox& box, int plane,
+std::vector<Segment3> gridPlaneDivisions(const DrawingBox& box, int plane,
                                          const std::array<std::vector<double>, 3>& positions);
 
 // Where a value text of `axis` (0..2) at `position` stands: at the low edges of the box,
 // set off by 0.05 on the two other axes, then moved by the axis's POSn displacement.
-Vertex3 gridValueAnchor(const GridBox& box, int axis, double position, const Vertex3& displacement);
+Point3 gridValueAnchor(const DrawingBox& box, int axis, double position, const Point3& displacement);
 
 } // namespace vellum

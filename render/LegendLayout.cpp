@@ -19,10 +19,10 @@ struct Bar {
     double thicknessLow;
 
     // The bar-frame point at `fraction` of the length and `across` of the thickness.
-    Vertex3 at(double fraction, double across) const {
+    Point3 at(double fraction, double across) const {
         const double along = lengthLow + length * fraction;
         const double side = thicknessLow + thickness * across;
-        return horizontal ? Vertex3{along, side, 0.0} : Vertex3{side, along, 0.0};
+        return horizontal ? Point3{along, side, 0.0} : Point3{side, along, 0.0};
     }
     // A slice from fraction a to b, its low edge in value va and its high edge in vb.
     LegendQuad slice(double a, double b, double va, double vb) const {
@@ -50,15 +50,15 @@ LegendLayout layoutLegend(const ViewSettings& s) {
             const double fraction = steps == 0 ? 0.0 : static_cast<double>(k) / steps;
             const double value = steps == 0 ? s.MIN() : s.MIN() + k * (s.MAX() - s.MIN()) / steps;
             const double along = -length / 2 + length * fraction;
-            const Vertex3 anchor = horizontal ? Vertex3{p2 + along, p1 - (thickness + 1.08), p3}
-                                              : Vertex3{p1 + thickness + 1.55, p2 + along, p3};
+            const Point3 anchor = horizontal ? Point3{p2 + along, p1 - (thickness + 1.08), p3}
+                                              : Point3{p1 + thickness + 1.55, p2 + along, p3};
             layout.values.push_back({anchor, formatValueText(s.legendFormat, value)});
         }
     }
 
     const Bar bar = horizontal ? Bar{true, length, thickness, -length / 2, -thickness}
                                : Bar{false, length, thickness, -length / 2, 0.0};
-    layout.barOrigin = horizontal ? Vertex3{p2, p1 - 1.0, p3} : Vertex3{p1 + 1.5, p2, p3};
+    layout.barOrigin = horizontal ? Point3{p2, p1 - 1.0, p3} : Point3{p1 + 1.5, p2, p3};
     layout.barOutline = {bar.at(0, 0), bar.at(0, 1), bar.at(1, 1), bar.at(1, 0)};
 
     if (s.MODE != 1) {

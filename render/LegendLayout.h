@@ -12,26 +12,26 @@ namespace vellum {
 class ViewSettings;
 
 struct LegendText {
-    Vertex3 anchor; // raster position of the text
+    Point3 anchor; // raster position of the text
     std::string text;
 };
 
 // A slice of the bar; each corner carries the colour-map value it is drawn in.
 struct LegendQuad {
-    std::array<Vertex3, 4> corners;
+    std::array<Point3, 4> corners;
     std::array<double, 4> values;
 };
 
 struct LegendLine {
-    Vertex3 from, to;
+    Point3 from, to;
     double value;
 };
 
 struct LegendLayout {
     bool shown = false;
     std::vector<LegendText> values;
-    Vertex3 barOrigin{};                  // the bar's frame is translated here
-    std::array<Vertex3, 4> barOutline{};  // in the bar's frame
+    Point3 barOrigin{};                  // the bar's frame is translated here
+    std::array<Point3, 4> barOutline{};  // in the bar's frame
     std::vector<LegendQuad> quads;        // in the bar's frame
     std::vector<LegendLine> lines;        // in the bar's frame; drawn 2 pixels wide
 };

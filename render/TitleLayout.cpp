@@ -4,11 +4,11 @@
 
 namespace vellum {
 
-Vertex3 titleOrigin(const ViewSettings& s) {
+Point3 titleOrigin(const ViewSettings& s) {
     return {s.TITLEPOS[0] + s.POSITION[0], s.TITLEPOS[1] + 1.0 + s.POSITION[1], 3.0 + s.POSITION[2]};
 }
 
-Vertex3 labelOrigin(const ViewSettings& s, int axis, double gridLowX, double gridLowY) {
+Point3 labelOrigin(const ViewSettings& s, int axis, double gridLowX, double gridLowY) {
     const double zoom = 1.5 * s.SCALE123;
     const auto& pos = s.labelPos[static_cast<size_t>(axis)];
     // Each label is set off from the grid's low edges on the axes it does not name.

@@ -10,20 +10,20 @@ namespace vellum {
 namespace {
 
 struct RecordedFill {
-    std::vector<Vertex3> corners;
+    std::vector<Point3> corners;
     int band;
 };
 struct RecordedLine {
-    Vertex3 from, to;
+    Point3 from, to;
     int level;
 };
 
 class RecordingSink : public ContourSink {
 public:
-    void fill(const Vertex3* corners, int count, int band) override {
-        fills.push_back({std::vector<Vertex3>(corners, corners + count), band});
+    void fill(const Point3* corners, int count, int band) override {
+        fills.push_back({std::vector<Point3>(corners, corners + count), band});
     }
-    void line(const Vertex3& from, const Vertex3& to, int level) override { lines.push_back({from, to, level}); }
+    void line(const Point3& from, const Point3& to, int level) override { lines.push_back({from, to, level}); }
     std::vector<RecordedFill> fills;
     std::vector<RecordedLine> lines;
 };
@@ -34,11 +34,11 @@ std::array<ContourCorner, 3> triangleWithUEqualX(double a, double b, double c) {
     return {{{{a, 0.0, 0.0}, a}, {{b, 1.0, 0.0}, b}, {{c, 0.3, 0.0}, c}}};
 }
 
-double polygonArea(const std::vector<Vertex3>& p) {
+double polygonArea(const std::vector<Point3>& p) {
     double twice = 0.0;
     for (size_t i = 0; i < p.size(); ++i) {
-        const Vertex3& a = p[i];
-        const Vertex3& b = p[(i + 1) % p.size()];
+        const Point3& a = p[i];
+        const Point3& b = p[(i + 1) % p.size()];
         twice += a[0] * b[1] - b[0] * a[1];
     }
     return std::fabs(twice) / 2.0;
@@ -104,8 +104,8 @@ TEST(ContourLines, ALevelThroughTwoVerticesFollowsTheirEdge) {
     contourTriangle(ContourLevels(2), corners, ContourFill::none, sink);
     ASSERT_EQ(sink.lines.size(), 1u);
     EXPECT_EQ(sink.lines[0].level, 1);
-    const bool forward = sink.lines[0].from == Vertex3{0, 1, 0} && sink.lines[0].to == Vertex3{1, 0, 0};
-    const bool backward = sink.lines[0].from == Vertex3{1, 0, 0} && sink.lines[0].to == Vertex3{0, 1, 0};
+    const bool forward = sink.lines[0].from == Point3{0, 1, 0} && sink.lines[0].to == Point3{1, 0, 0};
+    const bool backward = sink.lines[0].from == Point3{1, 0, 0} && sink.lines[0].to == Point3{0, 1, 0};
     EXPECT_TRUE(forward || backward);
 }
 
@@ -178,7 +178,7 @@ TEST(ContourBands, BandsCoverTheTriangleExactlyAndStayWithinTheirLevels) {
             const double low = f.band == 0 ? -1e9 : levels.level(f.band - 1);
             const double high = f.band == 17 ? 1e9 : levels.level(f.band);
             if (round % 50 == 0) continue; // u is no longer linear in x and y
-            for (const Vertex3& p : f.corners) {
+            for (const Point3& p : f.corners) {
                 const double u = ax * p[0] + ay * p[1] + c;
                 EXPECT_GE(u, low - 1e-9);
                 EXPECT_LE(u, high + 1e-9);

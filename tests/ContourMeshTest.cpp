@@ -11,16 +11,16 @@ namespace vellum {
 namespace {
 
 struct Piece {
-    std::vector<Vertex3> corners;
+    std::vector<Point3> corners;
     int band;
 };
 
 class CollectingSink : public ContourSink {
 public:
-    void fill(const Vertex3* corners, int count, int band) override {
-        fills.push_back({std::vector<Vertex3>(corners, corners + count), band});
+    void fill(const Point3* corners, int count, int band) override {
+        fills.push_back({std::vector<Point3>(corners, corners + count), band});
     }
-    void line(const Vertex3& from, const Vertex3& to, int level) override {
+    void line(const Point3& from, const Point3& to, int level) override {
         lines.push_back({{from, to}, level});
     }
     std::vector<Piece> fills, lines;
@@ -95,7 +95,7 @@ TEST(ContourRunFaces, HiddenElementsAreSkippedAndTheProjectionLiesFlat) {
     ASSERT_FALSE(sink.lines.empty());
     for (const Piece& line : sink.lines) {
         EXPECT_LE(line.band, 2);
-        for (const Vertex3& p : line.corners) {
+        for (const Point3& p : line.corners) {
             EXPECT_LE(p[0], 1.0);
             EXPECT_EQ(p[2], -0.7);
         }
@@ -113,8 +113,8 @@ TEST(ContourRunFaces, BandsOfAFaceCoverIt) {
     for (const Piece& f : sink.fills) {
         double twice = 0.0;
         for (size_t i = 0; i < f.corners.size(); ++i) {
-            const Vertex3& a = f.corners[i];
-            const Vertex3& b = f.corners[(i + 1) % f.corners.size()];
+            const Point3& a = f.corners[i];
+            const Point3& b = f.corners[(i + 1) % f.corners.size()];
             twice += a[0] * b[1] - b[0] * a[1];
         }
         area += std::abs(twice) / 2.0;

@@ -26,6 +26,13 @@ GridAxis unitAxis(double margin = 0.0) {
     return axis;
 }
 
+DrawingBox boxBetween(const Point3& minimum, const Point3& maximum) {
+    DrawingBox box;
+    box.minimum = minimum;
+    box.maximum = maximum;
+    return box;
+}
+
 void expectPositions(const std::vector<double>& actual, const std::vector<double>& expected) {
     ASSERT_EQ(actual.size(), expected.size());
     for (size_t i = 0; i < actual.size(); ++i) EXPECT_NEAR(actual[i], expected[i], 1e-12) << i;
@@ -111,13 +118,13 @@ TEST(GridValues, ByValueMayStandOnTheHighEdge) {
 }
 
 TEST(GridPlanes, OutlinesAndDivisionLinesLieOnTheirPlane) {
-    const GridBox box{{-1, -2, -3}, {1, 2, 3}};
+    const DrawingBox box = boxBetween({-1, -2, -3}, {1, 2, 3});
     const auto bottom = gridPlaneOutline(box, 0); // plane 12 '-'
-    for (const Vertex3& c : bottom) EXPECT_EQ(c[2], -3);
-    EXPECT_EQ(bottom[0], (Vertex3{-1, -2, -3}));
-    EXPECT_EQ(bottom[2], (Vertex3{1, 2, -3}));
+    for (const Point3& c : bottom) EXPECT_EQ(c[2], -3);
+    EXPECT_EQ(bottom[0], (Point3{-1, -2, -3}));
+    EXPECT_EQ(bottom[2], (Point3{1, 2, -3}));
     const auto back = gridPlaneOutline(box, 5); // plane 31 '+'
-    for (const Vertex3& c : back) EXPECT_EQ(c[1], 2);
+    for (const Point3& c : back) EXPECT_EQ(c[1], 2);
 
     const std::array<std::vector<double>, 3> positions{std::vector<double>{0.0},
                                                        std::vector<double>{-1.0, 1.0},
@@ -128,19 +135,19 @@ TEST(GridPlanes, OutlinesAndDivisionLinesLieOnTheirPlane) {
         EXPECT_EQ(s.from[0], -1);
         EXPECT_EQ(s.to[0], -1);
     }
-    EXPECT_EQ(side[0].from, (Vertex3{-1, -1, -3}));
-    EXPECT_EQ(side[0].to, (Vertex3{-1, -1, 3}));
-    EXPECT_EQ(side[2].from, (Vertex3{-1, -2, 0.5}));
-    EXPECT_EQ(side[2].to, (Vertex3{-1, 2, 0.5}));
+    EXPECT_EQ(side[0].from, (Point3{-1, -1, -3}));
+    EXPECT_EQ(side[0].to, (Point3{-1, -1, 3}));
+    EXPECT_EQ(side[2].from, (Point3{-1, -2, 0.5}));
+    EXPECT_EQ(side[2].to, (Point3{-1, 2, 0.5}));
 }
 
 TEST(GridValues, TextsStandOffTheLowEdgesAndMoveByTheirDisplacement) {
-    const GridBox box{{-1, -2, -3}, {1, 2, 3}};
-    const Vertex3 a1 = gridValueAnchor(box, 0, 0.25, {0, 0, 0});
+    const DrawingBox box = boxBetween({-1, -2, -3}, {1, 2, 3});
+    const Point3 a1 = gridValueAnchor(box, 0, 0.25, {0, 0, 0});
     EXPECT_DOUBLE_EQ(a1[0], 0.25);
     EXPECT_DOUBLE_EQ(a1[1], -2.05);
     EXPECT_DOUBLE_EQ(a1[2], -3.05);
-    const Vertex3 a3 = gridValueAnchor(box, 2, 1.0, {0.1, 0.2, 0.3});
+    const Point3 a3 = gridValueAnchor(box, 2, 1.0, {0.1, 0.2, 0.3});
     EXPECT_DOUBLE_EQ(a3[0], -1.05 + 0.1);
     EXPECT_DOUBLE_EQ(a3[1], -2.05 + 0.2);
     EXPECT_DOUBLE_EQ(a3[2], 1.3);

@@ -46,9 +46,9 @@ protected:
 TEST_F(LegendLayoutTest, DefaultsGiveAVerticalBarAtTheRightWithElevenValues) {
     const LegendLayout legend = layoutLegend(settings);
     ASSERT_TRUE(legend.shown);
-    EXPECT_EQ(legend.barOrigin, (Vertex3{1.5, 0.0, 0.0}));
-    EXPECT_EQ(legend.barOutline[0], (Vertex3{0.0, -0.75, 0.0}));
-    EXPECT_EQ(legend.barOutline[2], (Vertex3{0.1, 0.75, 0.0}));
+    EXPECT_EQ(legend.barOrigin, (Point3{1.5, 0.0, 0.0}));
+    EXPECT_EQ(legend.barOutline[0], (Point3{0.0, -0.75, 0.0}));
+    EXPECT_EQ(legend.barOutline[2], (Point3{0.1, 0.75, 0.0}));
     ASSERT_EQ(legend.values.size(), 11u);
     EXPECT_EQ(legend.values.front().text, "0");
     EXPECT_EQ(legend.values[5].text, "50");
@@ -77,9 +77,9 @@ TEST_F(LegendLayoutTest, HorizontalLegendLiesBelowTheGraphAlongAxisOne) {
     settings.legendOn[1] = 1;
     settings.legendPos = {0.2, 0.3, 0.0};
     const LegendLayout legend = layoutLegend(settings);
-    EXPECT_EQ(legend.barOrigin, (Vertex3{0.3, 0.2 - 1.0, 0.0}));
-    EXPECT_EQ(legend.barOutline[0], (Vertex3{-0.75, -0.1, 0.0}));
-    EXPECT_EQ(legend.barOutline[2], (Vertex3{0.75, 0.0, 0.0}));
+    EXPECT_EQ(legend.barOrigin, (Point3{0.3, 0.2 - 1.0, 0.0}));
+    EXPECT_EQ(legend.barOutline[0], (Point3{-0.75, -0.1, 0.0}));
+    EXPECT_EQ(legend.barOutline[2], (Point3{0.75, 0.0, 0.0}));
     EXPECT_NEAR(legend.values.front().anchor[0], 0.3 - 0.75, 1e-12);
     EXPECT_NEAR(legend.values.front().anchor[1], 0.2 - 1.18, 1e-12);
     // The gradient runs from left (minimum) to right (maximum).
@@ -117,18 +117,18 @@ TEST_F(LegendLayoutTest, NoValueStepsShowTheMinimumAloneInsteadOfDividingByZero)
 }
 
 TEST_F(LegendLayoutTest, TitleFollowsTheTranslationAndLabelsStandOffTheGrid) {
-    EXPECT_EQ(titleOrigin(settings), (Vertex3{0.0, 1.0, 3.0}));
+    EXPECT_EQ(titleOrigin(settings), (Point3{0.0, 1.0, 3.0}));
     settings.POSITION = {0.5, -0.5, 0.0};
     settings.TITLEPOS = {0.1, 0.2};
-    const Vertex3 title = titleOrigin(settings);
+    const Point3 title = titleOrigin(settings);
     EXPECT_DOUBLE_EQ(title[0], 0.6);
     EXPECT_DOUBLE_EQ(title[1], 0.7);
 
     settings.POSITION = {0.0, 0.0, 0.0};
-    const Vertex3 label1 = labelOrigin(settings, 0, -0.5, -0.4);
+    const Point3 label1 = labelOrigin(settings, 0, -0.5, -0.4);
     EXPECT_DOUBLE_EQ(label1[0], 0.0);
     EXPECT_DOUBLE_EQ(label1[1], -0.4 * 1.5 - 0.15);
-    const Vertex3 label3 = labelOrigin(settings, 2, -0.5, -0.4);
+    const Point3 label3 = labelOrigin(settings, 2, -0.5, -0.4);
     EXPECT_DOUBLE_EQ(label3[0], -0.5 * 1.5 - 0.15);
     EXPECT_DOUBLE_EQ(label3[1], -0.4 * 1.5 - 0.15);
     EXPECT_DOUBLE_EQ(label3[2], 0.0);
