@@ -100,22 +100,18 @@ void GraphBody::ensureNodeColours() {
 }
 
 void GraphBody::bindNodePositions() {
-    const auto& nodes = scene_.dataSet.nodes;
-    if (!pass_.projection) {
-        glVertexPointer(3, GL_DOUBLE, sizeof(NodeRecord), nodes.empty() ? nullptr : nodes.front().position.data());
-        return;
-    }
-    if (!flatBuilt_) {
-        flatBuilt_ = true;
-        scratch_.flatPositions.resize(nodes.size() * 3);
-        double* out = scratch_.flatPositions.data();
+    if (!positionsBuilt_) {
+        positionsBuilt_ = true;
+        const auto& nodes = scene_.dataSet.nodes;
+        scratch_.nodePositions.resize(nodes.size() * 3);
+        float* out = scratch_.nodePositions.data();
         for (const NodeRecord& n : nodes) {
-            *out++ = n.position[0];
-            *out++ = n.position[1];
-            *out++ = pass_.flatZ;
+            *out++ = static_cast<float>(n.position[0]);
+            *out++ = static_cast<float>(n.position[1]);
+            *out++ = static_cast<float>(pass_.projection ? pass_.flatZ : n.position[2]);
         }
     }
-    glVertexPointer(3, GL_DOUBLE, 0, scratch_.flatPositions.data());
+    glVertexPointer(3, GL_FLOAT, 0, scratch_.nodePositions.data());
 }
 
 void GraphBody::beginBatch() {
@@ -124,14 +120,15 @@ void GraphBody::beginBatch() {
 }
 
 void GraphBody::addToBatch(const Point3& p, const Colour& c) {
-    scratch_.batchPositions.insert(scratch_.batchPositions.end(), {p[0], p[1], p[2]});
+    scratch_.batchPositions.insert(scratch_.batchPositions.end(),
+                                   {static_cast<float>(p[0]), static_cast<float>(p[1]), static_cast<float>(p[2])});
     scratch_.batchColours.insert(scratch_.batchColours.end(), {c.red, c.green, c.blue});
 }
 
 void GraphBody::drawBatch(unsigned mode, bool withColours) {
     if (scratch_.batchPositions.empty()) return;
     ClientArrays arrays(withColours);
-    glVertexPointer(3, GL_DOUBLE, 0, scratch_.batchPositions.data());
+    glVertexPointer(3, GL_FLOAT, 0, scratch_.batchPositions.data());
     if (withColours) glColorPointer(3, GL_FLOAT, 0, scratch_.batchColours.data());
     glDrawArrays(mode, 0, static_cast<GLsizei>(scratch_.batchPositions.size() / 3));
 }

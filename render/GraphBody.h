@@ -18,8 +18,8 @@ class PrimitiveLists;
 struct GraphScratch {
     std::vector<uint32_t> triangles, quads, lines, points;
     std::vector<float> nodeColours;
-    std::vector<double> flatPositions;
-    std::vector<double> batchPositions;
+    std::vector<float> nodePositions; // packed: far less for OpenGL to convert and copy
+    std::vector<float> batchPositions;
     std::vector<float> batchColours;
 };
 
@@ -66,7 +66,7 @@ private:
     ColourMap colourMap_;
     bool facesBuilt_ = false;
     bool coloursBuilt_ = false;
-    bool flatBuilt_ = false;
+    bool positionsBuilt_ = false;
 };
 
 } // namespace vellum
