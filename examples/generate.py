@@ -118,7 +118,8 @@ def japanese():
         "HANREI": [("ON", "1 0"), ("STYLE", 2), ("SHO", 2)],
         "ZAHYO": [("VAL", "Ｘ Ｙ Ｚ")],
         "LABEL": [("TITLE", "平板の曲げモーメント分布[kNm/m]"), ("TITLEPOS", "-0.300000 0.000000"),
-                  ("LABEL1", "長辺方向[m]"), ("LABEL2", "短辺方向[m]")],
+                  ("LABEL1", "長辺方向[m]"), ("LABEL1POS", "0.000000 -0.080000 0.000000 0"),
+                  ("LABEL2", "短辺方向[m]"), ("LABEL2POS", "-0.200000 0.000000 0.000000 90")],
     }), newline="")
     write(os.path.join(d, "moment.dat"), command_file(
         2, 0, "1", "..\\plate\\nodes.txt", "..\\plate\\elements.txt", "..\\plate\\deflection.txt",
@@ -148,11 +149,11 @@ def element_values():
     write(os.path.join(d, "beam-elements.txt"), grid_quads(nx, ny))
     write(os.path.join(d, "beam-stress.txt"), "\n".join(rows) + "\n")
     write(os.path.join(d, "beam.ini"), look_file({
-        "GRAPH": [("MODE", 0), ("DIM", 0), ("WIREMODE", 2)],
-        "GRAPHPOSITION": [("RECTSCALE", 1), ("SCALE123", "1.400000")],
+        "GRAPH": [("MODE", 0), ("DIM", 0), ("WIREMODE", 2), ("WIRECOLOR", "80 80 80")],
+        "GRAPHPOSITION": [("POSITION", "-0.200000 0.000000 0.000000"), ("SCALE123", "2.400000")],
         "COLOR": [("MODE", 16)],
-        "GRID": [("ON", "1 0 0 0 0 0")],
-        "HANREI": [("ON", "1 1"), ("POS", "0.000000 -0.800000 0.000000"), ("STYLE", 2), ("SHO", 1)],
+        "GRID": [("ON", "0 0 0 0 0 0")],
+        "HANREI": [("STYLE", 2), ("SHO", 1)],
         "LABEL": [("TITLE", "Bending_stress[MPa]")],
     }), newline="")
     write(os.path.join(d, "beam.dat"), command_file(
@@ -182,9 +183,10 @@ def vector():
     # Column 0 holds the pressure coefficient; the velocity is in columns 1 to 3.
     write(os.path.join(d, "flow-velocity.txt"), "\n".join(rows) + "\n")
     write(os.path.join(d, "flow.ini"), look_file({
-        "GRAPH": [("MODE", 3), ("DIM", 0), ("VECLEN", "0.600000"), ("VECSIZE", "0.600000")],
-        "GRAPH2": [("WIREMODE", 2), ("WIRECOLOR", "200 200 200")],
-        "GRAPHPOSITION": [("RECTSCALE", 1), ("SCALE123", "1.300000")],
+        "GRAPH": [("MODE", 3), ("DIM", 0), ("WIREMODE", 2), ("WIRECOLOR", "210 210 210"),
+                  ("VECLEN", "0.400000"), ("VECSIZE", "0.600000")],
+        "GRAPHPOSITION": [("POSITION", "-0.150000 -0.100000 0.000000"), ("SCALE123", "1.500000")],
+        "GRID": [("ON", "0 0 0 0 0 0")],
         "HANREI": [("STYLE", 2), ("SHO", 2)],
         "LABEL": [("TITLE", "Velocity[m/s]")],
     }), newline="")
@@ -225,7 +227,8 @@ def solid():
     write(os.path.join(d, "fin-temperature.txt"), "\n".join(rows) + "\n")
     write(os.path.join(d, "fin.ini"), look_file({
         "GRAPH": [("MODE", 0), ("WIREMODE", 2)],
-        "GRAPHPOSITION": [("DIGREE", "2100 1800 2130"), ("RECTSCALE", 1), ("SCALE123", "1.200000")],
+        "GRAPHPOSITION": [("DIGREE", "2100 1800 2130"), ("POSITION", "-0.250000 0.000000 0.000000"),
+                          ("SCALE123", "1.800000")],
         "COLOR": [("MODE", 16)],
         "HANREI": [("STYLE", 2), ("SHO", 1)],
         "LABEL": [("TITLE", "Temperature[C]")],
@@ -254,7 +257,6 @@ def polar():
     write(os.path.join(d, "disc-stress.txt"), "\n".join(rows) + "\n")
     write(os.path.join(d, "disc.ini"), look_file({
         "GRAPH": [("MODE", 1), ("CONT", 1), ("CONTNUM", 16), ("DIM", 0), ("WIREMODE", 0)],
-        "GRAPHPOSITION": [("RECTSCALE", 1)],
         "GRID": [("ON", "0 0 0 0 0 0")],
         "HANREI": [("STYLE", 2), ("SHO", 1)],
         "LABEL": [("TITLE", "Hoop_stress[MPa]")],
