@@ -114,7 +114,7 @@ def japanese():
         "GRAPH": [("MODE", 1), ("CONT", 1), ("CONTNUM", 12), ("DIM", 0), ("WIREMODE", 0)],
         "GRAPHPOSITION": [("SCALE123", "0.900000")],
         "COLOR": [("MODE", 14)],
-        "GRID": [("VAL", "1 1 0"), ("VALSTYLE", "2 2 2"), ("VALSHO", "1 1 1")],
+        "GRID": [("VAL", "1 1 0"), ("VALSHO", "2 2 2")],
         "HANREI": [("ON", "1 0"), ("STYLE", 2), ("SHO", 2)],
         "ZAHYO": [("VAL", "Ｘ Ｙ Ｚ")],
         "LABEL": [("TITLE", "平板の曲げモーメント分布[kNm/m]"), ("TITLEPOS", "-0.300000 0.000000"),
@@ -227,7 +227,7 @@ def solid():
     write(os.path.join(d, "fin-temperature.txt"), "\n".join(rows) + "\n")
     write(os.path.join(d, "fin.ini"), look_file({
         "GRAPH": [("MODE", 0), ("WIREMODE", 2)],
-        "GRAPHPOSITION": [("DIGREE", "2100 1800 2130"), ("POSITION", "-0.250000 0.000000 0.000000"),
+        "GRAPHPOSITION": [("DIGREE", "2100 1800 2130"), ("POSITION", "-0.100000 0.000000 0.000000"),
                           ("SCALE123", "1.800000")],
         "COLOR": [("MODE", 16)],
         "HANREI": [("STYLE", 2), ("SHO", 1)],
