@@ -68,5 +68,41 @@ TEST(ExportMesh, ExportNamesTheWrittenFileAndReportsFailure) {
     EXPECT_EQ(ui.messages, std::vector<std::string>{"データエクスポートに失敗しました"});
 }
 
+// What the readers make of the exported files must be the mesh that was exported.
+TEST(ExportMesh, ExportedFilesReadBackAsTheSameMesh) {
+    testing::TempFolder folder;
+    RecordingUi ui;
+    DataSet polar;
+    // Rows of equal angle (degrees), meshed automatically, then turned into x and y.
+    polar.files.pointFilePath = folder.write("polar.txt", "1 1 0\n2 2 0\n3 1 90\n4 2 90\n5 1 180\n6 2 180\n");
+    polar.polarFlag = 1;
+    ASSERT_EQ(polar.ReadNodes(ui), 0);
+    ASSERT_EQ(polar.BuildMesh(ui), 0);
+    ASSERT_EQ(polar.ConvertPolar(ui), 0);
+    ASSERT_EQ(exportNodeFile(polar, folder.path() + "nodes.dat", ui), 0);
+    ASSERT_EQ(exportElementFile(polar, folder.path() + "elements.dat", ui), 0);
+    EXPECT_NE(folder.read("nodes.dat").find("4\t0.000000\t2.000000\t0.000000\n"), std::string::npos);
+
+    DataSet back; // polar flag 0: the file holds x and y now
+    back.files.pointFilePath = folder.path() + "nodes.dat";
+    back.files.elementFilePath = folder.path() + "elements.dat";
+    ASSERT_EQ(back.ReadNodes(ui), 0);
+    ASSERT_EQ(back.ReadElements(ui), 0);
+    ASSERT_EQ(back.nodes.size(), polar.nodes.size());
+    for (size_t i = 0; i < polar.nodes.size(); ++i) {
+        EXPECT_EQ(back.nodes[i].number, polar.nodes[i].number);
+        for (size_t axis = 0; axis < 3; ++axis)
+            EXPECT_NEAR(back.nodes[i].coordinates[axis], polar.nodes[i].coordinates[axis], 5e-7);
+    }
+    ASSERT_EQ(back.elements.size(), polar.elements.size());
+    for (size_t e = 0; e < polar.elements.size(); ++e) {
+        EXPECT_EQ(back.elements[e].number, polar.elements[e].number);
+        ASSERT_EQ(back.elements[e].nodeCount, polar.elements[e].nodeCount);
+        for (uint8_t k = 0; k < polar.elements[e].nodeCount; ++k)
+            EXPECT_EQ(back.nodes[back.elements[e].nodes[k]].number, polar.nodes[polar.elements[e].nodes[k]].number);
+    }
+    EXPECT_TRUE(ui.messages.empty()) << ::testing::PrintToString(ui.messages);
+}
+
 } // namespace
 } // namespace vellum
