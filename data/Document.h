@@ -24,7 +24,7 @@ public:
 
     // The load sequence: nodes, elements (read or built), polar conversion, extents, data
     // rows and their statistics, normalisation and faces, from the files named in
-    // dataSet.files. `normalise` carries the view's look values (DIM, scales, vector
+    // dataSet.files; on success the section box becomes the node extents. `normalise` carries the view's look values (DIM, scales, vector
     // length) as they are after the reset before a load; the data type and the column
     // are set here. Returns 0, or 1 after the failing step's message and, where the step
     // has one, the sequence's own second message.

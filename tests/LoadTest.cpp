@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -58,6 +59,7 @@ TEST(Load, RunsTheStepsInOrderWithAnElementFile) {
     EXPECT_EQ(d.elements[0].number, 1); // sorted by number
     EXPECT_EQ(d.columnCount, 3u);
     EXPECT_EQ(d.maximum[0], 2.0);
+    EXPECT_EQ(d.sectionBox, (std::array<double, 6>{0, 2, 0, 1, 0, 0}));
     EXPECT_EQ(d.elements[0].faceCount, 1u);
     EXPECT_EQ(c.ui.waitCursorDepth, 0);
     EXPECT_GE(c.ui.maxWaitCursorDepth, 1);
