@@ -73,8 +73,9 @@ struct GraphOptionSet {
 class ViewSettings {
 public:
     // The record starts at the defaults. The user colours, the legend range and the copy of
-    // RECTSCALE live in the document's `look`, which must outlive the record; copies of the
-    // record share it.
+    // RECTSCALE live in the document's `look`, which must outlive the record. Copies of the
+    // record share it: a dialog that edits a copy and writes back only on OK keeps its own
+    // copy of the DocumentLook values as well.
     explicit ViewSettings(DocumentLook& look);
 
     // ---- [GRAPH], first part
