@@ -280,6 +280,11 @@ int RunCommandLineFile(BatchView& b) {
     if (!f.imageFilePath.empty()) {
         std::string image = withoutQuotes(f.imageFilePath);
         std::replace(image.begin(), image.end(), '\\', '/');
+        // A name of quotes only names no file; the folder itself would be no image either.
+        if (image.empty()) {
+            f.imageFilePath.clear();
+            return 0;
+        }
         if (image.front() != '/') image = folder + image;
         f.imageFilePath = image;
         const std::string last = finalComponent(image);

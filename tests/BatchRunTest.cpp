@@ -260,6 +260,9 @@ TEST_F(BatchRun, ImageFileGoesBesideTheJobUnlessAbsolute) {
     // A job without ImageFile writes the last image again.
     ASSERT_EQ(run(kPlateJob), 0);
     EXPECT_EQ(files.imageFilePath, "/img/out.JPG");
+
+    ASSERT_EQ(run(std::string(kPlateJob) + "ImageFile=\"\"\n"), 0);
+    EXPECT_EQ(files.imageFilePath, "");
 }
 
 TEST_F(BatchRun, AWrittenFileReadBackReproducesTheGraph) {
