@@ -28,6 +28,12 @@ TEST_F(TextPicture, AJapaneseTitleDrawsCentredAboveTheGraphAndBuildsItsGlyphsOnc
     EXPECT_EQ(decorations_->text().outlineGlyphCount(), glyphs);
 }
 
+TEST_F(TextPicture, MixedTextIsMeasuredByTheAdvanceOfEveryCharacter) {
+    // Full-width characters advance one em, half-width ones half an em.
+    EXPECT_DOUBLE_EQ(decorations_->text().measure("等高線図 ab"), 5.5);
+    EXPECT_DOUBLE_EQ(decorations_->text().measure(""), 0.0);
+}
+
 TEST_F(TextPicture, TheTitleFollowsTheGraphsTranslation) {
     settings_.TITLE = "AB";
     settings_.POSITION = {0.5, 0.0, 0.0};
