@@ -14,8 +14,7 @@ StatusPanes statusPanesFor(const ViewSettings& settings, const DataSet& dataSet,
     panes.translation = formatC("%4.2f/%4.2f/%4.2f", p[0], p[1], p[2]);
     const auto& s = settings.SCALE;
     panes.scale = formatC("%4.2f[%4.2f/%4.2f/%4.2f]", settings.SCALE123, s[0], s[1], s[2]);
-    const auto& d = settings.DIGREE;
-    panes.rotation = formatC("%3d/%3d/%3d", d[0] % 360, d[1] % 360, d[2] % 360);
+    panes.rotation = formatC("%3d/%3d/%3d", settings.degrees(0), settings.degrees(1), settings.degrees(2));
     switch (dataType) {
     case 0:
     case 1: panes.column = formatC("%d/-/-", settings.selectedColumn + 1); break;

@@ -20,6 +20,8 @@ TEST(StatusTexts, PanesShowTheCameraAndTheColumn) {
     EXPECT_EQ(panes.translation, "0.50/-1.25/0.00");
     EXPECT_EQ(panes.scale, "2.00[1.00/1.50/10.00]");
     EXPECT_EQ(panes.rotation, " 10/  0/359");
+    settings.DIGREE = {-10, 0, 360};
+    EXPECT_EQ(statusPanesFor(settings, dataSet, 0).rotation, "350/  0/  0");
     EXPECT_EQ(panes.column, "5/-/-");
     EXPECT_EQ(statusPanesFor(settings, dataSet, 1).column, "5/-/-");
     dataSet.vectorColumns = {0, 1, 2};

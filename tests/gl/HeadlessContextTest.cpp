@@ -1,5 +1,7 @@
 #include "GlTestSupport.h"
 
+#include "render/OffscreenPicture.h"
+
 #include <GL/gl.h>
 
 namespace vellum::testing {
@@ -43,6 +45,37 @@ TEST(HeadlessContext, ResizesAndSeveralContextsLiveTogether) {
     EXPECT_EQ(first.readPixels().height, 20);
     EXPECT_FALSE(first.resize(0, 20));
     EXPECT_TRUE(first.readPixels().pixels.empty());
+}
+
+} // namespace
+} // namespace vellum::testing
+
+namespace vellum::testing {
+namespace {
+
+TEST(OffscreenPicture, PaintsOnceAtTheRequestedSizeOnTheBackground) {
+    DocumentLook look;
+    look.MAX = 1.0;
+    ViewSettings settings(look);
+    settings.BACKCOLOR = {0, 0, 64};
+    settings.legendOn[0] = 0;
+    settings.graph.WIREMODE = 0;
+    settings.SCALE123 = 0.25; // 70 pixels across
+    DataSet dataSet = quadSheet(1, 1, 0.0, [](double, double) { return 0.5; });
+    OffscreenRequest request;
+    request.width = 120;
+    request.height = 90;
+    request.dataSet = &dataSet;
+    request.state = SceneState{0, 0};
+    std::string error;
+    const RgbImage image = PaintOffscreen(settings, request, error);
+    ASSERT_EQ(image.width, 120) << error;
+    ASSERT_EQ(image.height, 90);
+    EXPECT_EQ(image.at(60, 45)[1], 255); // green middle
+    EXPECT_EQ(image.at(2, 2)[2], 64);    // background
+    request.width = 0;
+    EXPECT_TRUE(PaintOffscreen(settings, request, error).pixels.empty());
+    EXPECT_FALSE(error.empty());
 }
 
 } // namespace

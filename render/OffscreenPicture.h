@@ -1,0 +1,25 @@
+#pragma once
+// One picture drawn with no display: what the headless program writes as its image.
+#include "render/RgbImage.h"
+#include "render/SceneHooks.h"
+
+#include <string>
+
+namespace vellum {
+
+class DataSet;
+class ViewSettings;
+
+struct OffscreenRequest {
+    int width = 0, height = 0;                   // the drawing area in pixels
+    const DataSet* dataSet = nullptr;            // nothing loaded: only the background
+    SceneState state;
+    SceneDecorations* decorations = nullptr;     // legend, contours, grid, texts; optional
+};
+
+// Makes a headless context of the requested size, sets the fixed state and the
+// background (BACKCOLOR), paints the scene once and reads it back. An empty image, with
+// the reason in `error`, when no context can be made.
+RgbImage PaintOffscreen(const ViewSettings& settings, const OffscreenRequest& request, std::string& error);
+
+} // namespace vellum
