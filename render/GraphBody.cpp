@@ -40,6 +40,21 @@ public:
 
 Point3 toPoint(const std::array<double, 3>& p) { return Point3{p[0], p[1], p[2]}; }
 
+// A face as triangles. A quadrilateral is split along the diagonal from its first to its
+// third corner, whatever the driver would do with a GL_QUADS: the face building picks
+// the rotation whose first and third corners differ least in value for that diagonal.
+struct FaceTriangles {
+    std::array<uint8_t, 6> corners{};
+    uint8_t count = 0;
+    const uint8_t* begin() const { return corners.data(); }
+    const uint8_t* end() const { return corners.data() + count; }
+};
+FaceTriangles trianglesOf(const FacePattern& face) {
+    const auto& p = face.positions;
+    if (face.count == 3) return FaceTriangles{{p[0], p[1], p[2]}, 3};
+    return FaceTriangles{{p[0], p[1], p[2], p[0], p[2], p[3]}, 6};
+}
+
 } // namespace
 
 GraphBody::GraphBody(const SceneContext& scene, const GraphPass& pass, PrimitiveLists& lists, GraphScratch& scratch)
@@ -78,10 +93,8 @@ void GraphBody::buildFaceIndices() {
     if (facesBuilt_) return;
     facesBuilt_ = true;
     scratch_.triangles.clear();
-    scratch_.quads.clear();
     forEachFace([this](const ElementRecord& element, const FacePattern& face) {
-        auto& target = face.count == 3 ? scratch_.triangles : scratch_.quads;
-        for (uint8_t i = 0; i < face.count; ++i) target.push_back(element.nodes[face.positions[i]]);
+        for (const uint8_t corner : trianglesOf(face)) scratch_.triangles.push_back(element.nodes[corner]);
     });
 }
 
@@ -136,20 +149,16 @@ void GraphBody::drawBatch(unsigned mode, bool withColours) {
 void GraphBody::drawSurface() {
     if (scene_.state.dataType == kElementValues) {
         // One colour per element; with DIM 2 each element floats at its own value.
-        for (const GLenum mode : {GL_TRIANGLES, GL_QUADS}) {
-            const uint8_t corners = mode == GL_TRIANGLES ? 3 : 4;
-            beginBatch();
-            forEachFace([&](const ElementRecord& element, const FacePattern& face) {
-                if (face.count != corners) return;
-                const Colour colour = elementColour(element);
-                for (uint8_t i = 0; i < corners; ++i) {
-                    const uint32_t n = element.nodes[face.positions[i]];
-                    const auto& p = node(n).position;
-                    addToBatch(Point3{p[0], p[1], elementHeight(element, n)}, colour);
-                }
-            });
-            drawBatch(mode, true);
-        }
+        beginBatch();
+        forEachFace([&](const ElementRecord& element, const FacePattern& face) {
+            const Colour colour = elementColour(element);
+            for (const uint8_t corner : trianglesOf(face)) {
+                const uint32_t n = element.nodes[corner];
+                const auto& p = node(n).position;
+                addToBatch(Point3{p[0], p[1], elementHeight(element, n)}, colour);
+            }
+        });
+        drawBatch(GL_TRIANGLES, true);
         return;
     }
     // Per-vertex colours: OpenGL's smooth shading blends them across each face.
@@ -159,7 +168,6 @@ void GraphBody::drawSurface() {
     bindNodePositions();
     glColorPointer(3, GL_FLOAT, 0, scratch_.nodeColours.data());
     drawIndexed(GL_TRIANGLES, scratch_.triangles);
-    drawIndexed(GL_QUADS, scratch_.quads);
 }
 
 void GraphBody::drawHiddenFill() {
@@ -170,7 +178,6 @@ void GraphBody::drawHiddenFill() {
     ClientArrays arrays(false);
     bindNodePositions();
     drawIndexed(GL_TRIANGLES, scratch_.triangles);
-    drawIndexed(GL_QUADS, scratch_.quads);
 }
 
 void GraphBody::drawWireframe() {

@@ -16,7 +16,7 @@ class PrimitiveLists;
 
 // Buffers reused from paint to paint so that a large model does not reallocate them.
 struct GraphScratch {
-    std::vector<uint32_t> triangles, quads, lines, points;
+    std::vector<uint32_t> triangles, lines, points;
     std::vector<float> nodeColours;
     std::vector<float> nodePositions; // packed: far less for OpenGL to convert and copy
     std::vector<float> batchPositions;

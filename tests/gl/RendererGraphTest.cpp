@@ -24,6 +24,15 @@ TEST_F(GraphPicture, RainbowSquareIsGreenInTheMiddleAndBlueToRedAcross) {
     expectBackground(image, kCx, py(0.52));
 }
 
+TEST_F(GraphPicture, QuadrilateralsSplitAlongTheirFirstToThirdCorner) {
+    // Corners 0 and 2 (nodes 0 and 3) at the maximum, corners 1 and 3 at the minimum.
+    dataSet_ = quadSheet(1, 1, 0.0, [](double x, double y) { return x == y ? 1.0 : 0.0; });
+    settings_.graph.WIREMODE = 0;
+    expectPixel(paint(0), kCx, kCy, kRed, 12);
+    dataSet_.elements[0].faces[0] = 2; // the same four nodes from corner 1: diagonal 1-3
+    expectPixel(paint(0), kCx, kCy, kBlue, 12);
+}
+
 TEST_F(GraphPicture, UnitModelSpans280PixelsWhateverTheWindowWidth) {
     dataSet_ = quadSheet(2, 2, 0.0, [](double, double) { return 0.5; });
     settings_.graph.WIREMODE = 0;
