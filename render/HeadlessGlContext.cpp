@@ -164,7 +164,8 @@ bool HeadlessGlContext::resize(int width, int height) {
 }
 
 RgbImage HeadlessGlContext::readPixels() const {
-    if (!ok_) return {};
+    // Another context may have been made current since this one drew.
+    if (!ok_ || eglMakeCurrent(egl_->display, EGL_NO_SURFACE, EGL_NO_SURFACE, egl_->context) != EGL_TRUE) return {};
     return readFramePixels(width_, height_);
 }
 

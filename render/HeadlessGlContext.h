@@ -27,7 +27,7 @@ public:
     bool resize(int width, int height);
     // Makes this context current on the calling thread.
     bool makeCurrent();
-    // The drawn frame, top row first.
+    // The drawn frame, top row first; makes this context current.
     RgbImage readPixels() const;
 
 private:
