@@ -3,6 +3,7 @@
 #include "batch/Backups.h"
 #include "batch/BatchView.h"
 #include "batch/CommandLineRun.h"
+#include "batch/DrawingArea.h"
 #include "batch/FileNameResolution.h"
 #include "batch/RegisteredPaths.h"
 #include "batch/RunSummary.h"
@@ -24,12 +25,6 @@
 namespace vellum {
 namespace {
 
-// The frame's size when no window exists to measure, and what the menu bar, toolbar and
-// status bar take from its height.
-constexpr WindowEdges kInitialFrame{780, 0, 0, 560, 1};
-constexpr int kFrameChromeHeight = 80;
-constexpr int kMaxSide = 16384;
-
 // The program argument and --out are taken against the directory the program started in;
 // the run later makes the job's folder current.
 std::string absoluteFromStart(const std::string& path) {
@@ -42,11 +37,7 @@ std::string absoluteFromStart(const std::string& path) {
 // The drawing area: --size, or the frame (as a look file's WINDOW left it) less its bars.
 std::pair<int, int> drawingArea(const BatchOptions& options, const WindowEdges& frame) {
     if (options.width > 0 && options.height > 0) return {options.width, options.height};
-    const long long width = static_cast<long long>(frame.right) - frame.left;
-    const long long height = static_cast<long long>(frame.bottom) - frame.top - kFrameChromeHeight;
-    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
-        return {kInitialFrame.right - kInitialFrame.left, kInitialFrame.bottom - kInitialFrame.top - kFrameChromeHeight};
-    return {static_cast<int>(width), static_cast<int>(height)};
+    return drawingAreaOfFrame(frame);
 }
 
 struct Document {
@@ -98,7 +89,7 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
         doc.options.shape = defaults.dimension;
         doc.options.dataType = defaults.dataType;
     }
-    doc.view.WINDOW = kInitialFrame;
+    doc.view.WINDOW = kInitialFrameEdges;
     BatchView batch{ui, doc.dataSet, doc.view, doc.options, {}, {}};
     FileSet& files = doc.dataSet.files;
 

@@ -1,4 +1,5 @@
 #include "batch/BatchOptions.h"
+#include "batch/DrawingArea.h"
 #include "batch/RunOptions.h"
 #include "batch/RunSummary.h"
 #include "data/DataSet.h"
@@ -34,6 +35,15 @@ TEST(BatchOptions, RefusesWhatItCannotUse) {
     EXPECT_EQ(parseBatchOptions({"a.dat", "--out="}).error, "--out needs a file name");
     for (const char* bad : {"800", "0x600", "800x", "x600", "800x600x2", "-5x5", "99999x10", "8 00x600"})
         EXPECT_NE(parseBatchOptions({"a.dat", "--size", bad}).error, "") << bad;
+}
+
+TEST(BatchOptions, DrawingAreaIsTheFrameLessItsBars) {
+    EXPECT_EQ(drawingAreaOfFrame(kInitialFrameEdges), std::make_pair(780, 480));
+    EXPECT_EQ(drawingAreaOfFrame(WindowEdges{900, 100, 20, 700, 1}), std::make_pair(800, 600));
+    // No area, an area too large, or edges far apart enough to wrap: the start-up frame.
+    EXPECT_EQ(drawingAreaOfFrame(WindowEdges{100, 100, 0, 500, 1}), std::make_pair(780, 480));
+    EXPECT_EQ(drawingAreaOfFrame(WindowEdges{640, 0, 0, 80, 1}), std::make_pair(780, 480));
+    EXPECT_EQ(drawingAreaOfFrame(WindowEdges{2147483647, -2147483647 - 1, 0, 500, 1}), std::make_pair(780, 480));
 }
 
 TEST(RunSummaryJson, NumbersReadBackExactlyAndTextIsEscaped) {
