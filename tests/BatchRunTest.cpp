@@ -240,6 +240,15 @@ TEST_F(BatchRun, RelativeNamesAreFoundBesideTheFileOrUnderARegisteredPath) {
     EXPECT_EQ(files.elementFilePath, folder.path() + "jobs/elements.txt");
 }
 
+TEST_F(BatchRun, ARelativeJobNameResolvesAgainstTheFolderItWasGivenIn) {
+    folder.write("jobs/job.dat", kPlateJob);
+    ASSERT_EQ(::chdir(folder.path().c_str()), 0);
+    files.commandFilePath = "jobs/job.dat";
+    // The run makes jobs/ current; the names must not be looked for in jobs/jobs/.
+    ASSERT_EQ(RunCommandLineFile(batch), 0) << ::testing::PrintToString(ui.messages);
+    EXPECT_EQ(files.pointFilePath, folder.path() + "jobs/nodes.txt");
+}
+
 TEST_F(BatchRun, BackslashesInNamesAreFolderSeparators) {
     folder.write("jobs/mesh/n.txt", kNodes);
     ASSERT_EQ(run("PointFile=mesh\\n.txt\nElementFile=elements.txt\n"), 0);

@@ -171,7 +171,7 @@ TEST(CommandLineWriter, CreatesAFileOnlyWhenThereIsSomethingToWrite) {
     EXPECT_NE(bytes.find(utf8ToCp932("PointFile=節点.txt\n")), std::string::npos);
 }
 
-TEST(CommandLineWriter, FailureKeepsTheOldFileAndSaysSo) {
+TEST(CommandLineWriter, AFileThatCannotBeCreatedIsReported) {
     testing::TempFolder folder;
     Graph g;
     DataSet& d = g.d;
