@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace vellum {
 namespace {
 
@@ -108,6 +110,18 @@ TEST(CommandLineKeys, NamesAreReadAsCp932OrUtf8) {
     Parsed utf8;
     utf8.apply("\xEF\xBB\xBFPointFile=節点.txt\n");
     EXPECT_EQ(utf8.dataSet.files.pointFileName, "節点.txt");
+}
+
+TEST(CommandLineKeys, ArbitraryBytesNeverBreakTheReader) {
+    std::mt19937 random(12345);
+    const std::string alphabet = "=>\r\n/ -0123456789PointFileDataNumberType\x81\x40\x82\xA0\xEF\xBB\xBF";
+    for (int round = 0; round < 300; ++round) {
+        std::string text(random() % 9000, ' ');
+        for (char& c : text) c = random() % 4 == 0 ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
+        Parsed p;
+        p.apply(text);
+        EXPECT_LE(p.dataSet.files.pointFileName.size(), 3 * kMaxCommandLineLength);
+    }
 }
 
 RunOptions loadedOptions() {
