@@ -54,7 +54,10 @@ void Renderer::resize(int width, int height) {
     glLoadIdentity();
 }
 
-void Renderer::dataSetChanged() { lists_.release(); }
+void Renderer::dataSetChanged() {
+    lists_.release();
+    scratch_ = GraphScratch{}; // a smaller model should not keep the old one's buffers
+}
 
 void Renderer::paint(const DataSet* dataSet, const ViewSettings& settings, SceneState state) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);

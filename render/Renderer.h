@@ -32,7 +32,8 @@ public:
     // Clears the frame and, when `dataSet` is given (something is loaded), draws the scene.
     void paint(const DataSet* dataSet, const ViewSettings& settings, SceneState state);
 
-    // A new data set was loaded: the sphere and cone lists of the old one go.
+    // A new data set was loaded: the sphere and cone lists and the vertex buffers of the
+    // old one go.
     void dataSetChanged();
 
     // Where the legend, contours, grid, axes and texts join the scene; not owned.
