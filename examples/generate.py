@@ -114,7 +114,9 @@ def japanese():
         "GRAPH": [("MODE", 1), ("CONT", 1), ("CONTNUM", 12), ("DIM", 0), ("WIREMODE", 0)],
         "GRAPHPOSITION": [("SCALE123", "0.900000")],
         "COLOR": [("MODE", 14)],
-        "GRID": [("VAL", "1 1 0"), ("VALSHO", "2 2 2")],
+        "GRID": [("VAL", "1 1 0"), ("VALSHO", "2 2 2"),
+                 # the axis-2 values stand left of the plate, clear of its face
+                 ("POS2", "-0.080000 0.000000 0.000000")],
         "HANREI": [("ON", "1 0"), ("STYLE", 2), ("SHO", 2)],
         "ZAHYO": [("VAL", "Ｘ Ｙ Ｚ")],
         "LABEL": [("TITLE", "平板の曲げモーメント分布[kNm/m]"), ("TITLEPOS", "-0.300000 0.000000"),
