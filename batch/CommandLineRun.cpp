@@ -139,10 +139,6 @@ void fitGraphKinds(ViewSettings& view, const DataSet& d, int dataType) {
 
 } // namespace
 
-std::array<double, 6> sectionBoxOfExtents(const DataSet& d) {
-    return {d.minimum[0], d.maximum[0], d.minimum[1], d.maximum[1], d.minimum[2], d.maximum[2]};
-}
-
 bool isStlExtension(const std::string& extension) {
     std::string lower = extension;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -270,7 +266,7 @@ int RunCommandLineFile(BatchView& b) {
         o.shape = 0;
     }
     fitGraphKinds(view, d, o.dataType);
-    d.sectionBox = sectionBoxOfExtents(d);
+    d.ResetSectionBox();
 
     if (normaliseAndBuild(b, o.dataType) != 0) return 1;
     if (b.computeDrawingBox) b.computeDrawingBox();

@@ -19,9 +19,6 @@ int RunCommandLineFile(BatchView& batch);
 // the loaded flag follows the result.
 int RunStlImport(BatchView& batch);
 
-// The section box that shows the whole model: the node extents, axis by axis.
-std::array<double, 6> sectionBoxOfExtents(const DataSet& dataSet);
-
 // True when `extension` (with its dot) names an STL file, in any case.
 bool isStlExtension(const std::string& extension);
 

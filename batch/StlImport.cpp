@@ -19,7 +19,7 @@ int RunStlImport(BatchView& b) {
     // stays at its default.
     view.adjustAfterLoad(d, 0);
     if (b.computeDrawingBox) b.computeDrawingBox();
-    d.sectionBox = sectionBoxOfExtents(d);
+    d.ResetSectionBox();
     b.options.loaded = 1;
     return 0;
 }

@@ -8,16 +8,13 @@
 #include "batch/RegisteredPaths.h"
 #include "batch/RunSummary.h"
 #include "common/StreamUi.h"
-#include "data/DataSet.h"
-#include "render/HeadlessGlContext.h"
+#include "data/Document.h"
 #include "render/ImageFile.h"
-#include "render/Renderer.h"
+#include "render/OffscreenPicture.h"
 #include "render/TextDecorations.h"
 #include "settings/Profile.h"
 #include "settings/ProfileValues.h"
 #include "settings/ViewSettings.h"
-
-#include <GL/gl.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -40,32 +37,26 @@ std::pair<int, int> drawingArea(const BatchOptions& options, const WindowEdges& 
     return drawingAreaOfFrame(frame);
 }
 
-struct Document {
-    DocumentLook look;
-    DataSet dataSet;
-    ViewSettings view{look};
+// What the application's document and view hold for one job.
+struct HeadlessDocument {
+    Document document;
+    ViewSettings view{document.look};
     RunOptions options;
 };
 
 // Draws the loaded graph once and writes it to every path. 0 when all were written.
-int drawAndWrite(Ui& ui, Document& doc, int width, int height, const std::vector<std::string>& paths) {
-    HeadlessGlContext context(width, height);
-    if (!context.ok()) {
-        ui.showMessage("OpenGLの初期化に失敗しました\n" + context.error());
+int drawAndWrite(Ui& ui, HeadlessDocument& doc, int width, int height, const std::vector<std::string>& paths) {
+    OffscreenRequest request;
+    request.width = width;
+    request.height = height;
+    request.dataSet = &doc.document.dataSet;
+    request.state = SceneState{doc.options.dataType, doc.options.shape};
+    request.makeDecorations = [&ui] { return std::make_unique<TextDecorations>(ui); };
+    std::string error;
+    const RgbImage image = PaintOffscreen(doc.view, request, error);
+    if (image.pixels.empty()) {
+        ui.showMessage("OpenGLの初期化に失敗しました\n" + error);
         return 1;
-    }
-    RgbImage image;
-    {
-        // Display lists belong to this context: both go before it does.
-        Renderer renderer;
-        TextDecorations decorations(ui);
-        renderer.setDecorations(&decorations);
-        renderer.setFixedState();
-        renderer.setBackground(doc.view.BACKCOLOR);
-        renderer.resize(width, height);
-        renderer.paint(&doc.dataSet, doc.view, SceneState{doc.options.dataType, doc.options.shape});
-        glFinish();
-        image = context.readPixels();
     }
     int result = 0;
     for (const std::string& path : paths)
@@ -77,7 +68,7 @@ int drawAndWrite(Ui& ui, Document& doc, int width, int height, const std::vector
 
 int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ostream& summary) {
     StreamUi ui(messages);
-    Document doc;
+    HeadlessDocument doc;
     {
         // What the view reads from the profile when it is made.
         const Profile profile = Profile::openUserProfile();
@@ -90,8 +81,8 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
         doc.options.dataType = defaults.dataType;
     }
     doc.view.WINDOW = kInitialFrameEdges;
-    BatchView batch{ui, doc.dataSet, doc.view, doc.options, {}, {}};
-    FileSet& files = doc.dataSet.files;
+    BatchView batch{ui, doc.document.dataSet, doc.view, doc.options, {}, {}};
+    FileSet& files = doc.document.dataSet.files;
 
     const std::string input = absoluteFromStart(withoutQuotes(options.inputFile));
     const std::string outImage = absoluteFromStart(options.outImage);
@@ -122,7 +113,7 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
     }
 
     // Taken before the backups rename the files to their full paths.
-    const std::string summaryText = formatRunSummary(doc.dataSet, doc.options, doc.view.selectedColumn, imageWritten);
+    const std::string summaryText = formatRunSummary(doc.document.dataSet, doc.options, doc.view.selectedColumn, imageWritten);
 
     // The program ends here, so the window's closing steps run: backups of a loaded graph.
     // A backup that cannot be written says so; the job itself has still been done.

@@ -114,6 +114,10 @@ public:
     std::array<int32_t, 3> vectorColumns{0, 1, 2};
 
     std::array<double, 6> sectionBox{}; // min and max along axis 1, then 2, then 3
+    // Puts the whole model inside the section box: a new model starts fully visible.
+    void ResetSectionBox() {
+        sectionBox = {minimum[0], maximum[0], minimum[1], maximum[1], minimum[2], maximum[2]};
+    }
     int32_t polarFlag = 0;
     int32_t radiansFlag = 0;
 

@@ -55,11 +55,7 @@ int Document::Load(Ui& ui, const LoadOptions& options, NormaliseInputs normalise
     normalise.column = column;
     if (Normalise(dataSet, ui, normalise) != 0) return fail(ui, kCheckDataMatchMessage);
     dataSet.BuildFaces(options.dataType, options.shape);
-    // A new model starts with its whole extent inside the cross-section box.
-    for (size_t axis = 0; axis < 3; ++axis) {
-        dataSet.sectionBox[2 * axis] = dataSet.minimum[axis];
-        dataSet.sectionBox[2 * axis + 1] = dataSet.maximum[axis];
-    }
+    dataSet.ResetSectionBox();
     return 0;
 }
 

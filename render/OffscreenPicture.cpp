@@ -15,12 +15,15 @@ RgbImage PaintOffscreen(const ViewSettings& settings, const OffscreenRequest& re
     RgbImage image;
     {
         Renderer renderer; // released while the context is still current
+        std::unique_ptr<SceneDecorations> decorations;
+        if (request.makeDecorations) decorations = request.makeDecorations();
+        renderer.setDecorations(decorations.get());
         renderer.setFixedState();
         renderer.setBackground(settings.BACKCOLOR);
         renderer.resize(request.width, request.height);
-        renderer.setDecorations(request.decorations);
         renderer.paint(request.dataSet, settings, request.state);
         image = context.readPixels();
+        renderer.setDecorations(nullptr);
     }
     return image;
 }

@@ -3,6 +3,8 @@
 #include "render/RgbImage.h"
 #include "render/SceneHooks.h"
 
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace vellum {
@@ -14,7 +16,9 @@ struct OffscreenRequest {
     int width = 0, height = 0;                   // the drawing area in pixels
     const DataSet* dataSet = nullptr;            // nothing loaded: only the background
     SceneState state;
-    SceneDecorations* decorations = nullptr;     // legend, contours, grid, texts; optional
+    // Makes the legend, contours, grid and texts; optional. They hold display lists of the
+    // picture's context, so they are made once it is current and released before it goes.
+    std::function<std::unique_ptr<SceneDecorations>()> makeDecorations;
 };
 
 // Makes a headless context of the requested size, sets the fixed state and the
