@@ -1,5 +1,5 @@
 // One paint of a 1000 x 1000 node grid on the headless (software) context.
-#include "data/DataSet.h"
+#include "bench/WavyGrid.h"
 #include "render/HeadlessGlContext.h"
 #include "render/Renderer.h"
 #include "settings/ViewSettings.h"
@@ -8,56 +8,15 @@
 
 #include <GL/gl.h>
 
-#include <cmath>
 #include <memory>
 
 namespace {
 
 using namespace vellum;
 
-constexpr int kSide = 1000; // nodes per side
-
-DataSet makeGrid() {
-    DataSet d;
-    d.nodes.reserve(size_t(kSide) * kSide);
-    for (int j = 0; j < kSide; ++j)
-        for (int i = 0; i < kSide; ++i) {
-            NodeRecord n;
-            n.number = j * kSide + i + 1;
-            const double x = -0.5 + double(i) / (kSide - 1), y = -0.5 + double(j) / (kSide - 1);
-            const double t = 0.5 + 0.5 * std::sin(6 * x) * std::cos(5 * y);
-            n.coordinates = {x, y, t};
-            n.position = {x, y, (t - 0.5) * 0.5};
-            n.t = t;
-            d.nodes.push_back(n);
-        }
-    d.elements.reserve(size_t(kSide - 1) * (kSide - 1));
-    for (int j = 0; j + 1 < kSide; ++j)
-        for (int i = 0; i + 1 < kSide; ++i) {
-            ElementRecord e;
-            e.number = int32_t(d.elements.size()) + 1;
-            const uint32_t a = uint32_t(j * kSide + i);
-            e.nodes = {a, a + 1, a + kSide + 1, a + kSide};
-            e.nodeCount = 4;
-            e.faces[0] = 1;
-            e.faceCount = 1;
-            d.elements.push_back(e);
-        }
-    d.columnCount = 1;
-    d.columnMinimum = {0.0};
-    d.columnMaximum = {1.0};
-    d.columnRange = {1.0};
-    d.columnMiddle = {0.5};
-    d.minimum = {-0.5, -0.5, 0.0};
-    d.maximum = {0.5, 0.5, 1.0};
-    d.extent = {1.0, 1.0, 1.0};
-    d.overallExtent = 1.0;
-    return d;
-}
-
 struct Scene {
     HeadlessGlContext context{800, 600};
-    DataSet dataSet = makeGrid();
+    DataSet dataSet = vellum::bench::wavyGrid();
     DocumentLook look;
     ViewSettings settings{look};
     Renderer renderer;
