@@ -1,6 +1,7 @@
 #include "batch/Backups.h"
 #include "batch/BatchView.h"
 #include "batch/CommandLineRun.h"
+#include "BatchGraph.h"
 #include "BatchTestFolder.h"
 #include "common/Encoding.h"
 #include "common/RecordingUi.h"
@@ -12,14 +13,7 @@
 namespace vellum {
 namespace {
 
-struct Graph {
-    DataSet dataSet;
-    DocumentLook look;
-    ViewSettings view{look};
-    RunOptions options;
-    RecordingUi ui;
-    BatchView batch{ui, dataSet, view, options, {}, {}};
-};
+using Graph = testing::BatchGraph;
 
 class Backups : public ::testing::Test {
 protected:

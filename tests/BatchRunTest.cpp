@@ -1,6 +1,7 @@
 #include "batch/BatchView.h"
 #include "batch/CommandLineFile.h"
 #include "batch/CommandLineRun.h"
+#include "BatchGraph.h"
 #include "BatchTestFolder.h"
 #include "common/RecordingUi.h"
 #include "data/DataSet.h"
@@ -22,15 +23,9 @@ constexpr const char* kValues = "1 1 10\n2 2 20\n3 3 30\n4 4 40\n5 5 50\n6 6 60\
 constexpr const char* kVectors = "1 1 0 0 9\n2 1 0 0 9\n3 1 0 0 9\n4 0 1 0 9\n5 0 1 0 9\n6 0 1 0 9\n"
                                  "7 0 0 2 9\n8 0 0 2 9\n9 0 0 2 9\n";
 
-class BatchRun : public ::testing::Test {
+class BatchRun : public ::testing::Test, protected testing::BatchGraph {
 protected:
     testing::TempFolder folder;
-    DataSet dataSet;
-    DocumentLook look;
-    ViewSettings view{look};
-    RunOptions options;
-    RecordingUi ui;
-    BatchView batch{ui, dataSet, view, options, {}, {}};
     FileSet& files = dataSet.files;
 
     void SetUp() override {
