@@ -69,7 +69,7 @@ int normaliseAndBuild(BatchView& b, int dataType) {
     inputs.VECLEN = b.view.graph.VECLEN;
     inputs.VEC_COM_LEN = b.view.graph.VEC_COM_LEN;
     inputs.SCALE = b.view.SCALE;
-    inputs.RECTSCALE = b.view.RECTSCALE();
+    inputs.RECTSCALE = b.view.RECTSCALE;
     if (Normalise(b.dataSet, b.ui, inputs) != 0) return 1;
     return b.dataSet.BuildFaces(dataType, b.options.shape) != 0 ? 1 : 0;
 }
@@ -242,8 +242,8 @@ int RunCommandLineFile(BatchView& b) {
             view.selectedColumn = 0;
         const auto column = static_cast<size_t>(view.selectedColumn);
         if (view.selectedColumn >= 0 && column < d.columnMaximum.size() && column < d.columnMinimum.size()) {
-            view.setMAX(d.columnMaximum[column]);
-            view.setMIN(d.columnMinimum[column]);
+            view.MAX = d.columnMaximum[column];
+            view.MIN = d.columnMinimum[column];
         }
     }
     setGridRangesToExtents(view, d);

@@ -44,13 +44,12 @@ void BM_ContourGeometry16Filled(benchmark::State& state) {
 
 struct PaintScene {
     HeadlessGlContext context{800, 600};
-    DocumentLook look;
-    ViewSettings settings{look};
+    ViewSettings settings;
     RecordingUi ui;
     Renderer renderer;
     TextDecorations decorations{ui};
     PaintScene() {
-        look.MAX = 1.0;
+        settings.MAX = 1.0;
         renderer.setFixedState();
         renderer.resize(800, 600);
         renderer.setDecorations(&decorations);

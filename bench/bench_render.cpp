@@ -17,11 +17,10 @@ using namespace vellum;
 struct Scene {
     HeadlessGlContext context{800, 600};
     DataSet dataSet = vellum::bench::wavyGrid();
-    DocumentLook look;
-    ViewSettings settings{look};
+    ViewSettings settings;
     Renderer renderer;
     Scene() {
-        look.MAX = 1.0;
+        settings.MAX = 1.0;
         renderer.setFixedState();
         renderer.resize(800, 600);
         settings.DIGREE = {1740, 1800, 1770};

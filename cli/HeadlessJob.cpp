@@ -40,7 +40,7 @@ std::pair<int, int> drawingArea(const BatchOptions& options, const WindowEdges& 
 // What the application's document and view hold for one job.
 struct HeadlessDocument {
     Document document;
-    ViewSettings view{document.look};
+    ViewSettings& view = document.look;
     RunOptions options;
 };
 

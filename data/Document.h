@@ -2,7 +2,7 @@
 // The document: the one data set with its files, and the look values kept beside it.
 #include "data/DataSet.h"
 #include "data/Normalise.h"
-#include "settings/DocumentLook.h"
+#include "settings/ViewSettings.h"
 
 namespace vellum {
 
@@ -20,7 +20,7 @@ struct LoadOptions {
 class Document {
 public:
     DataSet dataSet;
-    DocumentLook look;
+    ViewSettings look;
 
     // The load sequence: nodes, elements (read or built), polar conversion, extents, data
     // rows and their statistics, normalisation and faces, from the files named in

@@ -32,7 +32,7 @@ void drawAxesSymbol(const ViewSettings& s, TextRenderer& text, PrimitiveLists& c
     const Colour colour = colourOf(s.axesColor);
     glColor3f(colour.red, colour.green, colour.blue);
     glLineWidth(s.WID > 0.0 ? static_cast<GLfloat>(s.WID) : 1.0f);
-    glLineStipple(1, s.axesPattern);
+    glLineStipple(1, s.axesPattern());
     glBegin(GL_LINES);
     glVertex3d(0, 0, 0), glVertex3d(kAxisLength, 0, 0);
     glVertex3d(0, 0, 0), glVertex3d(0, kAxisLength, 0);

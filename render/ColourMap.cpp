@@ -1,6 +1,7 @@
 #include "render/ColourMap.h"
 
 #include "data/DataSet.h"
+#include "settings/ViewSettings.h"
 
 #include <algorithm>
 
@@ -42,7 +43,7 @@ Colour between(const RGBColor& from, const RGBColor& to, double t) {
 
 Colour colourOf(const RGBColor& rgb) { return make(rgb.red / 255.0, rgb.green / 255.0, rgb.blue / 255.0); }
 
-Colour colourForCode(int code, double t, const DocumentLook& look) {
+Colour colourForCode(int code, double t, const UserColours& look) {
     switch (code) {
     case 0: return make(1 - t, 1 - t, 1 - t);
     case 1: return make(t, t, t);
@@ -72,9 +73,9 @@ Colour colourForCode(int code, double t, const DocumentLook& look) {
     }
 }
 
-ColourMap::ColourMap(int code, int column, const DataSet& dataSet, const DocumentLook& look)
-    : code_(code), look_(look) {
-    if (look.contourFlag == 1 || column == kPlainValueColumn || column < 0) return;
+ColourMap::ColourMap(int code, int column, const DataSet& dataSet, const ViewSettings& look)
+    : code_(code), colours_(look.userColours) {
+    if (column == kPlainValueColumn || column < 0) return;
     const size_t c = static_cast<size_t>(column);
     if (c >= dataSet.columnRange.size() || c >= dataSet.columnMinimum.size()) return;
     // t * range + minimum is the data value; its place between MIN and MAX is the colour.

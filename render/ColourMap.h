@@ -2,11 +2,12 @@
 // Turns a normalised data value into a colour. Every coloured piece of the picture goes
 // through here: surfaces, filled elements, coloured lines, points, vectors, projection
 // and the legend bar.
-#include "settings/DocumentLook.h"
+#include "settings/UserColours.h"
 
 namespace vellum {
 
 class DataSet;
+class ViewSettings;
 
 // Colour components in [0, 1].
 struct Colour {
@@ -22,7 +23,7 @@ inline constexpr int kWhiteColourCode = 200;
 
 // The colour of map `code` at position t (0 the map's start, 1 its end). Components are
 // clamped, so t outside [0, 1] saturates at the end colours.
-Colour colourForCode(int code, double t, const DocumentLook& look);
+Colour colourForCode(int code, double t, const UserColours& colours);
 
 Colour colourOf(const RGBColor& rgb);
 
@@ -30,15 +31,16 @@ Colour colourOf(const RGBColor& rgb);
 // minimum, 1 at its maximum) is first placed within the legend range MIN..MAX.
 class ColourMap {
 public:
-    ColourMap(int code, int column, const DataSet& dataSet, const DocumentLook& look);
-    Colour operator()(double t) const { return colourForCode(code_, scale_ * t + offset_, look_); }
+    // The legend range and the user colours come from `settings`.
+    ColourMap(int code, int column, const DataSet& dataSet, const ViewSettings& settings);
+    Colour operator()(double t) const { return colourForCode(code_, scale_ * t + offset_, colours_); }
     // The position within the legend range that t maps to.
     double legendPosition(double t) const { return scale_ * t + offset_; }
 
 private:
     int code_;
     double scale_ = 1.0, offset_ = 0.0;
-    const DocumentLook& look_;
+    const UserColours& colours_;
 };
 
 } // namespace vellum

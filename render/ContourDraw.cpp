@@ -16,7 +16,7 @@ namespace {
 // million-node contour graph is millions of triangles.
 class GlContourSink : public ContourSink {
 public:
-    GlContourSink(const ContourLevels& levels, const GraphPass& pass, const DocumentLook& look) {
+    GlContourSink(const ContourLevels& levels, const GraphPass& pass, const UserColours& look) {
         const GraphOptionSet& options = *pass.options;
         const int n = levels.divisions();
         for (int band = 0; band <= n + 1; ++band)
@@ -82,8 +82,8 @@ void drawContourPass(const SceneContext& scene, const GraphPass& pass, Ui& ui) {
     run.divisions = options.CONTNUM;
     run.fill = contourFillOf(options.CONT, pass.hide);
     run.column = settings.selectedColumn;
-    run.legendMin = settings.MIN();
-    run.legendMax = settings.MAX();
+    run.legendMin = settings.MIN;
+    run.legendMax = settings.MAX;
     run.flat = pass.projection;
     run.flatZ = pass.flatZ;
     const ContourLevels levels(run.divisions);
@@ -92,11 +92,11 @@ void drawContourPass(const SceneContext& scene, const GraphPass& pass, Ui& ui) {
     glPushAttrib(GL_LINE_BIT | GL_CURRENT_BIT);
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glLineWidth(options.CONTWID > 0.0 ? static_cast<GLfloat>(options.CONTWID) : 1.0f);
-    glLineStipple(1, options.contPattern);
+    glLineStipple(1, options.contPattern());
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     {
-        GlContourSink sink(levels, pass, settings.look());
+        GlContourSink sink(levels, pass, settings.userColours);
         traceContours(scene.dataSet, ui, run, sink);
     }
     glPopClientAttrib();

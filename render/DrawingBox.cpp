@@ -20,7 +20,7 @@ struct AxisScale {
 std::array<AxisScale, 3> axisScales(const DataSet& dataSet, const ViewSettings& settings, int dataType) {
     std::array<AxisScale, 3> scales{};
     for (size_t axis = 0; axis < 3; ++axis) {
-        const double divisor = settings.RECTSCALE() == 1 ? dataSet.extent[axis] : dataSet.overallExtent;
+        const double divisor = settings.RECTSCALE == 1 ? dataSet.extent[axis] : dataSet.overallExtent;
         scales[axis] = AxisScale{dataSet.centre[axis], oneIfZero(divisor), settings.SCALE[axis]};
     }
     // With the data value on axis 3, the third axis measures the selected column.

@@ -59,7 +59,7 @@ FaceTriangles trianglesOf(const FacePattern& face) {
 
 GraphBody::GraphBody(const SceneContext& scene, const GraphPass& pass, PrimitiveLists& lists, GraphScratch& scratch)
     : scene_(scene), pass_(pass), options_(*pass.options), lists_(lists), scratch_(scratch),
-      colourMap_(pass.colourCode, scene.settings.selectedColumn, scene.dataSet, scene.settings.look()) {}
+      colourMap_(pass.colourCode, scene.settings.selectedColumn, scene.dataSet, scene.settings) {}
 
 bool GraphBody::elementUsable(const ElementRecord& element) const {
     if (element.visible == 0.0) return false;
@@ -174,14 +174,14 @@ void GraphBody::drawHiddenFill() {
     // White whatever the background: the polygon offset lets the lines drawn next win on
     // front faces while the fill hides what lies behind.
     buildFaceIndices();
-    setColour(colourForCode(kWhiteColourCode, 0.0, scene_.settings.look()));
+    setColour(colourForCode(kWhiteColourCode, 0.0, scene_.settings.userColours));
     ClientArrays arrays(false);
     bindNodePositions();
     drawIndexed(GL_TRIANGLES, scratch_.triangles);
 }
 
 void GraphBody::drawWireframe() {
-    setLineStyle(options_.WIREWID, options_.wirePattern);
+    setLineStyle(options_.WIREWID, options_.wirePattern());
     const int dataType = scene_.state.dataType;
     const bool graphColours = options_.WIREMODE == 1;
     const bool perElement = graphColours && dataType == kElementValues;
@@ -230,7 +230,7 @@ void GraphBody::drawElementDropLinesAndWalls() {
     const ViewSettings& settings = scene_.settings;
     const double z0 = scene_.box.dropPlaneZ;
     if (settings.SUISEN1 == 1) {
-        setLineStyle(settings.SUISENWIDTH, settings.suisenPattern);
+        setLineStyle(settings.SUISENWIDTH, settings.suisenPattern());
         setColour(colourOf(settings.SUISENCOLOR));
         beginBatch();
         forEachFace([&](const ElementRecord& element, const FacePattern& face) {
@@ -265,7 +265,7 @@ void GraphBody::drawElementDropLinesAndWalls() {
 void GraphBody::drawNodeDropLines() {
     const ViewSettings& settings = scene_.settings;
     const double z0 = scene_.box.dropPlaneZ;
-    setLineStyle(settings.SUISENWIDTH, settings.suisenPattern);
+    setLineStyle(settings.SUISENWIDTH, settings.suisenPattern());
     setColour(colourOf(settings.SUISENCOLOR));
     beginBatch();
     for (const NodeRecord& n : scene_.dataSet.nodes) {

@@ -71,7 +71,7 @@ void drawGridPlanes(const SceneContext& scene, TextRenderer& text) {
     }
 
     glPushAttrib(GL_LINE_BIT | GL_CURRENT_BIT);
-    setLineLook(s.COLOR2, s.DWID2, s.style2Pattern);
+    setLineLook(s.COLOR2, s.DWID2, s.style2Pattern());
     glBegin(GL_LINES);
     for (int plane = 0; plane < kGridPlaneCount; ++plane) {
         if (s.gridOn[static_cast<size_t>(plane)] != 1) continue;
@@ -82,7 +82,7 @@ void drawGridPlanes(const SceneContext& scene, TextRenderer& text) {
     }
     glEnd();
 
-    setLineLook(s.gridColor, s.DWID, s.gridPattern);
+    setLineLook(s.gridColor, s.DWID, s.gridPattern());
     for (int plane = 0; plane < kGridPlaneCount; ++plane) {
         if (s.gridOn[static_cast<size_t>(plane)] != 1) continue;
         glBegin(GL_LINE_LOOP);
@@ -100,7 +100,7 @@ void drawGridPlanes(const SceneContext& scene, TextRenderer& text) {
                 gridValueAnchor(box, static_cast<int>(axis), mark.position, s.gridValuePos[axis]);
             glColor3f(textColour.red, textColour.green, textColour.blue);
             glRasterPos3d(anchor[0], anchor[1], anchor[2]);
-            text.drawBitmapText(formatValueText(s.gridValueFormat[axis], mark.value));
+            text.drawBitmapText(formatValueText(s.gridValueFormat(axis), mark.value));
         }
     }
     glPopAttrib();

@@ -36,7 +36,7 @@ void drawLegendBar(const ViewSettings& settings, TextRenderer& text) {
     glEnd();
 
     // The bar shows the map itself: values are used as they are, not placed in MIN..MAX.
-    const DocumentLook& look = settings.look();
+    const UserColours& look = settings.userColours;
     auto setColour = [&](double value) {
         const Colour c = colourForCode(settings.colorMode, value, look);
         glColor3f(c.red, c.green, c.blue);

@@ -48,11 +48,11 @@ LegendLayout layoutLegend(const ViewSettings& s) {
         const int steps = num < 1 ? 0 : num;
         for (int k = 0; k <= steps; ++k) {
             const double fraction = steps == 0 ? 0.0 : static_cast<double>(k) / steps;
-            const double value = steps == 0 ? s.MIN() : s.MIN() + k * (s.MAX() - s.MIN()) / steps;
+            const double value = steps == 0 ? s.MIN : s.MIN + k * (s.MAX - s.MIN) / steps;
             const double along = -length / 2 + length * fraction;
             const Point3 anchor = horizontal ? Point3{p2 + along, p1 - (thickness + 1.08), p3}
                                               : Point3{p1 + thickness + 1.55, p2 + along, p3};
-            layout.values.push_back({anchor, formatValueText(s.legendFormat, value)});
+            layout.values.push_back({anchor, formatValueText(s.legendFormat(), value)});
         }
     }
 

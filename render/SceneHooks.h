@@ -2,6 +2,7 @@
 // What one paint knows, and the places where the decorations (legend, contours, grid,
 // coordinate axes, title and labels) join the scene. The renderer owns the order and the
 // matrices; a decoration only draws.
+#include "common/Codes.h"
 #include "render/DrawingBox.h"
 
 namespace vellum {
@@ -15,11 +16,6 @@ struct SceneState {
     int dataType = 3; // 0 node values, 1 element values, 2 vector data, 3 no data file
     int shape = 0;    // 0 a 2-D shape (a sheet), 1 a 3-D shape (a solid)
 };
-
-inline constexpr int kNodeValues = 0;
-inline constexpr int kElementValues = 1;
-inline constexpr int kVectorData = 2;
-inline constexpr int kNoDataFile = 3;
 
 struct SceneContext {
     const DataSet& dataSet;

@@ -1,5 +1,6 @@
 #include "settings/ViewSettings.h"
 
+#include "common/Codes.h"
 #include "data/DataSet.h"
 
 #include <cstddef>
@@ -24,86 +25,13 @@ std::string valueFormatOf(int valueStyle, int digits) {
     }
 }
 
-void GraphOptionSet::derivePatterns() {
-    wirePattern = linePatternOf(WIRESTYLE);
-    contPattern = linePatternOf(CONTSTYLE);
-}
-
-ViewSettings::ViewSettings(DocumentLook& look) : look_(&look) {}
-
-void ViewSettings::setSUISENSTYLE(int code) {
-    SUISENSTYLE = code;
-    suisenPattern = linePatternOf(code);
-}
-
-void ViewSettings::setGridStyle(int code) {
-    gridStyle = code;
-    gridPattern = linePatternOf(code);
-}
-
-void ViewSettings::setSTYLE2(int code) {
-    STYLE2 = code;
-    style2Pattern = linePatternOf(code);
-}
-
-void ViewSettings::setAxesStyle(int code) {
-    axesStyle = code;
-    axesPattern = linePatternOf(code);
-}
-
-void ViewSettings::setLegendStyle(int valueStyle) {
-    legendStyle = valueStyle;
-    legendFormat = valueFormatOf(legendStyle, SHO);
-}
-
-void ViewSettings::setSHO(int digits) {
-    SHO = digits;
-    legendFormat = valueFormatOf(legendStyle, SHO);
-}
-
-void ViewSettings::setVALSTYLE(int axis, int valueStyle) {
-    VALSTYLE.at(static_cast<size_t>(axis)) = valueStyle;
-    gridValueFormat[static_cast<size_t>(axis)] = valueFormatOf(valueStyle, VALSHO[static_cast<size_t>(axis)]);
-}
-
-void ViewSettings::setVALSHO(int axis, int digits) {
-    VALSHO.at(static_cast<size_t>(axis)) = digits;
-    gridValueFormat[static_cast<size_t>(axis)] = valueFormatOf(VALSTYLE[static_cast<size_t>(axis)], digits);
-}
-
-// The remainder of a negative code is -1; the invert flag is still its lowest bit.
-static int invertFlagOf(int code) { return code & 1; }
-
-void ViewSettings::setColorMode(int code) {
-    colorMode = code;
-    colorInvert = invertFlagOf(code);
-}
-
-void ViewSettings::setColorMode2(int code) {
-    colorMode2 = code;
-    colorInvert2 = invertFlagOf(code);
-}
-
-void ViewSettings::deriveAll() {
-    graph.derivePatterns();
-    projection.derivePatterns();
-    suisenPattern = linePatternOf(SUISENSTYLE);
-    gridPattern = linePatternOf(gridStyle);
-    style2Pattern = linePatternOf(STYLE2);
-    axesPattern = linePatternOf(axesStyle);
-    legendFormat = valueFormatOf(legendStyle, SHO);
-    for (size_t axis = 0; axis < 3; ++axis) gridValueFormat[axis] = valueFormatOf(VALSTYLE[axis], VALSHO[axis]);
-    colorInvert = invertFlagOf(colorMode);
-    colorInvert2 = invertFlagOf(colorMode2);
-}
-
 int ViewSettings::degrees(int axis) const {
     const int angle = DIGREE.at(static_cast<size_t>(axis)) % 360;
     return angle < 0 ? angle + 360 : angle;
 }
 
 void ViewSettings::resetBeforeLoad() {
-    ViewSettings fresh(*look_);
+    ViewSettings fresh;
     fresh.SUISENCOLOR = RGBColor{0, 0, 0};
     fresh.graph.VEC0 = 0;
     fresh.projection = fresh.graph;
@@ -117,24 +45,25 @@ void ViewSettings::resetBeforeLoad() {
     fresh.legendStringColor = legendStringColor;
     fresh.STRINGCOLOR0 = STRINGCOLOR0;
     fresh.labelColor = labelColor;
+    fresh.userColours = userColours;
+    fresh.MAX = MAX;
+    fresh.MIN = MIN;
+    fresh.RECTSCALE = RECTSCALE;
     fresh.mouseMode = mouseMode;
     fresh.dragging = dragging;
     fresh.sheetStartPage = sheetStartPage;
     fresh.selectedColumn = selectedColumn;
-
-    fresh.deriveAll();
-    fresh.colorInvert = 0;
-    fresh.colorInvert2 = 0;
     *this = fresh;
 }
 
 void ViewSettings::adjustAfterLoad(const DataSet& dataSet, int dataType) {
-    if (dataType == 2) {
-        MODE = 3;
+    if (dataType == kVectorData) {
+        MODE = kGraphVectors;
         selectedColumn = static_cast<int>(dataSet.columnCount);
-    } else if (dataType == 3) {
-        MODE = 4;
-    } else {
+    } else if (dataType == kNoDataFile) {
+        MODE = kGraphWireframe;
+    } else if (selectedColumn < 0 || static_cast<uint32_t>(selectedColumn) >= dataSet.columnCount) {
+        // A column the file does not have (a command-line file may name any) shows column 0.
         selectedColumn = 0;
     }
 
@@ -146,13 +75,13 @@ void ViewSettings::adjustAfterLoad(const DataSet& dataSet, int dataType) {
         DIVISIONLINEVALUE[axis] = (maximum - minimum) * 0.25;
     }
 
-    if (dataType != 3) {
+    if (dataType != kNoDataFile) {
         const auto column = static_cast<size_t>(selectedColumn);
         // A column without statistics (a failed or partial load) leaves the range alone.
         if (selectedColumn >= 0 && column < dataSet.columnMaximum.size() &&
             column < dataSet.columnMinimum.size()) {
-            setMAX(dataSet.columnMaximum[column]);
-            setMIN(dataSet.columnMinimum[column]);
+            MAX = dataSet.columnMaximum[column];
+            MIN = dataSet.columnMinimum[column];
         }
     }
 }

@@ -3,7 +3,7 @@
 // settings file stores them under; where a key occurs in several sections the name says
 // the section (the comment gives the key). Arrays indexed by axis hold axis 1 at [0].
 #include "common/RGBColor.h"
-#include "settings/DocumentLook.h"
+#include "settings/UserColours.h"
 
 #include <array>
 #include <cstdint>
@@ -59,24 +59,17 @@ struct GraphOptionSet {
     int VECMODE = 0;
     RGBColor VECCOLOR{0, 0, 0};
 
-    // Derived from the style codes; kept in step by the setters and after a file is read.
-    uint16_t wirePattern = 0xFFFF;
-    uint16_t contPattern = 0xFFFF;
-
-    void setWIRESTYLE(int code) { WIRESTYLE = code; wirePattern = linePatternOf(code); }
-    void setCONTSTYLE(int code) { CONTSTYLE = code; contPattern = linePatternOf(code); }
-    void derivePatterns();
+    // Stipple patterns follow from the style codes, so no write can leave them stale.
+    uint16_t wirePattern() const { return linePatternOf(WIRESTYLE); }
+    uint16_t contPattern() const { return linePatternOf(CONTSTYLE); }
 
     friend bool operator==(const GraphOptionSet&, const GraphOptionSet&) = default;
 };
 
+// A plain value: a dialog edits a copy and assigns it back on OK; nothing is shared
+// between copies. The record starts at the defaults.
 class ViewSettings {
 public:
-    // The record starts at the defaults. The user colours, the legend range and the copy of
-    // RECTSCALE live in the document's `look`, which must outlive the record. Copies of the
-    // record share it: a dialog that edits a copy and writes back only on OK keeps its own
-    // copy of the DocumentLook values as well.
-    explicit ViewSettings(DocumentLook& look);
 
     // ---- [GRAPH], first part
     int MODE = 0;  // 0 gradation, 1 contour, 2 points, 3 vectors, 4 wireframe
@@ -99,6 +92,7 @@ public:
     std::array<int, 3> DIGREE{1800, 1800, 1800}; // whole degrees + 1800, read modulo 360
     double SCALE123 = 1.0;
     std::array<double, 3> SCALE{1.0, 1.0, 1.0}; // [GRAPHPOSITION] SCALE, per axis
+    int RECTSCALE = 0;                           // each axis by its own extent; not reset
     RGBColor BACKCOLOR{255, 255, 255};           // not reset
     // WINDOW: the frame window's edges. Not a look setting: the shell fills it from the
     // frame before a write or a read, and places the frame from it after a read.
@@ -107,6 +101,7 @@ public:
     // ---- [COLOR]
     int colorMode = 16;  // [COLOR] MODE: 2 x colour-map index + invert flag
     int colorMode2 = 16; // [COLOR] MODE2, the projection's
+    UserColours userColours; // ORIGN1..3, not reset
 
     // ---- [GRID]
     int FREESPACE = 0; // not reset
@@ -140,6 +135,8 @@ public:
     int SHO = 3;
     int legendNum = 10;                  // [HANREI] NUM
     RGBColor legendStringColor{0, 0, 0}; // [HANREI] STRINGCOLOR, not reset
+    double MAX = 0.0; // legend range: not reset, set from the data after each load
+    double MIN = 0.0;
 
     // ---- [ZAHYO] (coordinate axes)
     int axesOn = 1;                                    // [ZAHYO] ON
@@ -159,53 +156,22 @@ public:
     std::array<std::array<double, 3>, 3> labelPos{}; // LABEL1POS..3: translation
     std::array<int, 3> labelAngle{0, 0, 0};          // LABEL1POS..3: last value, degrees
 
-    // ---- Held by the document: one value for every reader and writer.
-    DocumentLook& look() { return *look_; }
-    const DocumentLook& look() const { return *look_; }
-    const RGBColor& ORIGN1() const { return look_->ORIGN1; }
-    const RGBColor& ORIGN2() const { return look_->ORIGN2; }
-    const RGBColor& ORIGN3() const { return look_->ORIGN3; }
-    double MAX() const { return look_->MAX; }
-    double MIN() const { return look_->MIN; }
-    int RECTSCALE() const { return look_->RECTSCALE; } // not reset
-    void setORIGN1(RGBColor c) { look_->ORIGN1 = c; }
-    void setORIGN2(RGBColor c) { look_->ORIGN2 = c; }
-    void setORIGN3(RGBColor c) { look_->ORIGN3 = c; }
-    void setMAX(double v) { look_->MAX = v; }
-    void setMIN(double v) { look_->MIN = v; }
-    void setRECTSCALE(int v) { look_->RECTSCALE = v; }
-
-    // ---- Derived values, never stored in files.
-    uint16_t suisenPattern = 0xFFFF;    // SUISENSTYLE
-    uint16_t gridPattern = 0xFFFF;      // [GRID] STYLE
-    uint16_t style2Pattern = 0xFFFF;    // STYLE2
-    uint16_t axesPattern = 0xFFFF;      // [ZAHYO] STYLE
-    std::string legendFormat = "%.3G";  // [HANREI] STYLE and SHO
-    std::array<std::string, 3> gridValueFormat{"%.3G", "%.3G", "%.3G"}; // VALSTYLE, VALSHO
-    int colorInvert = 0;  // [COLOR] MODE modulo 2
-    int colorInvert2 = 0; // [COLOR] MODE2 modulo 2
+    // ---- Derived values, never stored in files: computed from their codes on demand.
+    uint16_t suisenPattern() const { return linePatternOf(SUISENSTYLE); }
+    uint16_t gridPattern() const { return linePatternOf(gridStyle); }
+    uint16_t style2Pattern() const { return linePatternOf(STYLE2); }
+    uint16_t axesPattern() const { return linePatternOf(axesStyle); }
+    std::string legendFormat() const { return valueFormatOf(legendStyle, SHO); }
+    std::string gridValueFormat(size_t axis) const { return valueFormatOf(VALSTYLE.at(axis), VALSHO.at(axis)); }
+    // The invert flag is the lowest bit of the code (a negative code's too).
+    int colorInvert() const { return colorMode & 1; }
+    int colorInvert2() const { return colorMode2 & 1; }
 
     // ---- View state: never in a file and untouched by the reset.
     int mouseMode = 0;      // what a left-button drag does, 0..15
     int dragging = 0;       // 1 while a drag or a key press is in progress
     int sheetStartPage = 0; // settings sheet page shown first
     int selectedColumn = 0; // data column shown for node or element values
-
-    // ---- Style setters: each keeps its derived value in step.
-    void setSUISENSTYLE(int code);
-    void setGridStyle(int code); // [GRID] STYLE
-    void setSTYLE2(int code);
-    void setAxesStyle(int code); // [ZAHYO] STYLE
-    void setLegendStyle(int valueStyle); // [HANREI] STYLE
-    void setSHO(int digits);
-    void setVALSTYLE(int axis, int valueStyle); // axis 0..2
-    void setVALSHO(int axis, int digits);
-    void setColorMode(int code);  // [COLOR] MODE, with its invert flag
-    void setColorMode2(int code); // [COLOR] MODE2, with its invert flag
-
-    // Recomputes every line pattern, value format and invert flag from the codes, after
-    // the codes were set directly (a file read, a sheet's copy).
-    void deriveAll();
 
     // Rotation about axis 0..2 in whole degrees 0..359.
     int degrees(int axis) const;
@@ -225,8 +191,7 @@ public:
     // defaults; the per-axis scales stay.
     void initialiseView();
 
-private:
-    DocumentLook* look_;
+    friend bool operator==(const ViewSettings&, const ViewSettings&) = default;
 };
 
 } // namespace vellum

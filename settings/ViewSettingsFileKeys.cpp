@@ -108,7 +108,6 @@ std::vector<ViewFileKey> viewFileKeys(ViewSettings& s, int& version) {
     std::vector<ViewFileKey> keys;
     keys.reserve(128);
     KeyList list(keys);
-    DocumentLook& look = s.look();
 
     list.section(Section::VERSION, SaveItem::graph0);
     list.integer("VERSION", version);
@@ -137,7 +136,7 @@ std::vector<ViewFileKey> viewFileKeys(ViewSettings& s, int& version) {
     list.item(SaveItem::graphpos1);
     list.integers("DIGREE", s.DIGREE);
     list.item(SaveItem::graphpos3);
-    list.integer("RECTSCALE", look.RECTSCALE);
+    list.integer("RECTSCALE", s.RECTSCALE);
     list.real("SCALE123", s.SCALE123);
     list.reals("SCALE", s.SCALE);
     list.item(SaveItem::graphpos4);
@@ -149,9 +148,9 @@ std::vector<ViewFileKey> viewFileKeys(ViewSettings& s, int& version) {
     list.integer("MODE", s.colorMode);
     list.integer("MODE2", s.colorMode2);
     list.item(SaveItem::graphcolor2);
-    list.colour("ORIGN1", look.ORIGN1);
-    list.colour("ORIGN2", look.ORIGN2);
-    list.colour("ORIGN3", look.ORIGN3);
+    list.colour("ORIGN1", s.userColours.ORIGN1);
+    list.colour("ORIGN2", s.userColours.ORIGN2);
+    list.colour("ORIGN3", s.userColours.ORIGN3);
 
     list.section(Section::GRID, SaveItem::graphgrid1);
     list.integer("FREESPACE", s.FREESPACE);
@@ -192,8 +191,8 @@ std::vector<ViewFileKey> viewFileKeys(ViewSettings& s, int& version) {
     list.item(SaveItem::graphhanrei2);
     list.reals("POS", s.legendPos);
     list.item(SaveItem::graphhanrei3);
-    list.real("MAX", look.MAX);
-    list.real("MIN", look.MIN);
+    list.real("MAX", s.MAX);
+    list.real("MIN", s.MIN);
 
     list.section(Section::ZAHYO, SaveItem::graphzahyo1);
     list.integer("ON", s.axesOn);

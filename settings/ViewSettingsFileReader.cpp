@@ -180,7 +180,7 @@ void upgrade(const ReadFacts& facts, ViewSettings& s, const DataSet& dataSet) {
     if (before220) {
         s.COLOR2 = s.gridColor;
         s.DWID2 = s.DWID;
-        s.setSTYLE2(s.gridStyle);
+        s.STYLE2 = s.gridStyle;
     }
     const auto axis3 = axis3RangeFromDim(s, dataSet);
     if (axis3 && (before220 || !facts.hadGridSize3)) s.gridSize[2] = *axis3;
@@ -200,7 +200,6 @@ void upgrade(const ReadFacts& facts, ViewSettings& s, const DataSet& dataSet) {
 void applyViewSettingsText(std::string_view bytes, ViewSettings& settings, const DataSet& dataSet) {
     const std::string text = decodeFileText(bytes);
     const ReadFacts facts = applyLines(text, settings);
-    settings.deriveAll();
     upgrade(facts, settings, dataSet);
 }
 

@@ -85,8 +85,8 @@ TEST_F(Backups, StlImportResetsTheLookAndColoursByX) {
     EXPECT_EQ(graph.options.dataType, 0);
     EXPECT_EQ(graph.view.MODE, 0);
     EXPECT_EQ(graph.view.selectedColumn, 0);
-    EXPECT_DOUBLE_EQ(graph.view.MAX(), 2.0);
-    EXPECT_DOUBLE_EQ(graph.view.MIN(), 0.0);
+    EXPECT_DOUBLE_EQ(graph.view.MAX, 2.0);
+    EXPECT_DOUBLE_EQ(graph.view.MIN, 0.0);
     EXPECT_EQ(graph.dataSet.sectionBox, (std::array<double, 6>{0, 2, 0, 1, 0, 3}));
 
     graph.dataSet.files.stlFilePath = folder.path() + "none.stl";

@@ -10,8 +10,7 @@ namespace vellum::testing {
 
 struct BatchGraph {
     DataSet dataSet;
-    DocumentLook look;
-    ViewSettings view{look};
+    ViewSettings view;
     RunOptions options;
     RecordingUi ui;
     BatchView batch{ui, dataSet, view, options, {}, {}};

@@ -61,8 +61,8 @@ TEST_F(BatchRun, LoadsAPlateWithNodeValues) {
     EXPECT_EQ(files.pointFilePath, folder.path() + "jobs/nodes.txt");
     EXPECT_EQ(files.pointFileName, "nodes.txt");
     EXPECT_EQ(view.selectedColumn, 1);
-    EXPECT_DOUBLE_EQ(view.MAX(), 80.0); // legend range of the selected column
-    EXPECT_DOUBLE_EQ(view.MIN(), -90.0);
+    EXPECT_DOUBLE_EQ(view.MAX, 80.0); // legend range of the selected column
+    EXPECT_DOUBLE_EQ(view.MIN, -90.0);
     EXPECT_EQ(view.gridSize[1], (std::array<double, 2>{0.0, 2.0}));
     EXPECT_EQ(view.divisionRange[2], (std::array<double, 2>{0.0, 1.0}));
     EXPECT_DOUBLE_EQ(view.DIVISIONLINEVALUE[0], 0.5);
@@ -111,7 +111,7 @@ TEST_F(BatchRun, VectorColumnsOutOfRangeFallBackToTheirPosition) {
     EXPECT_EQ(dataSet.vectorColumns, (std::array<int32_t, 3>{0, 1, 2}));
     EXPECT_EQ(view.MODE, 3);
     EXPECT_EQ(view.selectedColumn, 4); // the magnitude column
-    EXPECT_DOUBLE_EQ(view.MAX(), 2.0);
+    EXPECT_DOUBLE_EQ(view.MAX, 2.0);
 
     // A negative column would read before the row: it falls back as well.
     ASSERT_EQ(run("DataType=2\nDataNumber=-1>3>1\nPointFile=nodes.txt\nElementFile=elements.txt\nDataFile=vectors.txt\n"), 0);
@@ -121,7 +121,7 @@ TEST_F(BatchRun, VectorColumnsOutOfRangeFallBackToTheirPosition) {
 TEST_F(BatchRun, AColumnTheDataDoesNotHaveShowsColumnZero) {
     ASSERT_EQ(run(std::string("DataNumber=7\n") + kPlateJob), 0);
     EXPECT_EQ(view.selectedColumn, 0);
-    EXPECT_DOUBLE_EQ(view.MAX(), 9.0);
+    EXPECT_DOUBLE_EQ(view.MAX, 9.0);
     ASSERT_EQ(run(std::string("DataNumber=-3\n") + kPlateJob), 0);
     EXPECT_EQ(view.selectedColumn, 0);
 }
@@ -281,8 +281,7 @@ TEST_F(BatchRun, AWrittenFileReadBackReproducesTheGraph) {
     ASSERT_EQ(writeCommandLineFile(folder.path() + "jobs/again.dat", options, dataSet, view, ui), 0);
 
     DataSet fresh;
-    DocumentLook freshLook;
-    ViewSettings freshView{freshLook};
+    ViewSettings freshView;
     RunOptions freshOptions;
     BatchView again{ui, fresh, freshView, freshOptions, {}, {}};
     fresh.files.commandFilePath = folder.path() + "jobs/again.dat";

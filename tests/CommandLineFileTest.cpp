@@ -15,8 +15,7 @@ namespace {
 struct Parsed {
     RunOptions options;
     DataSet dataSet;
-    DocumentLook look;
-    ViewSettings view{look};
+    ViewSettings view;
     RecordingUi ui;
     CommandLineParse parse;
     void apply(const std::string& text) {
@@ -136,8 +135,7 @@ RunOptions loadedOptions() {
 
 struct Graph {
     DataSet d;
-    DocumentLook look;
-    ViewSettings view{look};
+    ViewSettings view;
     Graph() { view.selectedColumn = 2; }
 };
 

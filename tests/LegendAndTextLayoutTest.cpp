@@ -35,11 +35,10 @@ TEST(ValueTexts, DoNotFollowTheProcessLocale) {
 
 class LegendLayoutTest : public ::testing::Test {
 protected:
-    DocumentLook look;
-    ViewSettings settings{look};
+    ViewSettings settings;
     void SetUp() override {
-        settings.setMIN(0.0);
-        settings.setMAX(100.0);
+        settings.MIN = 0.0;
+        settings.MAX = 100.0;
     }
 };
 
@@ -65,9 +64,9 @@ TEST_F(LegendLayoutTest, DefaultsGiveAVerticalBarAtTheRightWithElevenValues) {
 }
 
 TEST_F(LegendLayoutTest, IntegerStyleShowsNoDecimalsWhateverTheDigits) {
-    settings.setMAX(1.0);
-    settings.setSHO(6);
-    settings.setLegendStyle(1);
+    settings.MAX = 1.0;
+    settings.SHO = 6;
+    settings.legendStyle = 1;
     const LegendLayout legend = layoutLegend(settings);
     EXPECT_EQ(legend.values[1].text, "0");
     EXPECT_EQ(legend.values[9].text, "1");

@@ -1,5 +1,6 @@
 #include "data/DataSet.h"
 #include "render/ColourMap.h"
+#include "settings/ViewSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@ void expectColour(const Colour& c, double red, double green, double blue, double
 }
 
 TEST(ColourCodes, EveryMapRunsBetweenItsEndColours) {
-    DocumentLook look;
+    UserColours colours;
     struct Ends {
         int code;
         std::array<double, 3> start, end;
@@ -30,54 +31,54 @@ TEST(ColourCodes, EveryMapRunsBetweenItsEndColours) {
     };
     for (const Ends& e : table) {
         SCOPED_TRACE(e.code);
-        expectColour(colourForCode(e.code, 0.0, look), e.start[0], e.start[1], e.start[2], 1e-3);
-        expectColour(colourForCode(e.code, 1.0, look), e.end[0], e.end[1], e.end[2], 1e-3);
+        expectColour(colourForCode(e.code, 0.0, colours), e.start[0], e.start[1], e.start[2], 1e-3);
+        expectColour(colourForCode(e.code, 1.0, colours), e.end[0], e.end[1], e.end[2], 1e-3);
     }
 }
 
 TEST(ColourCodes, RainbowBandsAndItsReverse) {
-    DocumentLook look;
-    expectColour(colourForCode(16, 0.5, look), 0, 1, 0);
-    expectColour(colourForCode(16, 0.6, look), 0.588, 1, 0, 5e-4);
-    expectColour(colourForCode(16, 0.2, look), 0, 0.6666, 1, 5e-4);
-    expectColour(colourForCode(16, 0.4, look), 0, 1, 0.5882, 5e-4);
-    expectColour(colourForCode(16, 0.9, look), 1, 0.3333, 0, 5e-4);
+    UserColours colours;
+    expectColour(colourForCode(16, 0.5, colours), 0, 1, 0);
+    expectColour(colourForCode(16, 0.6, colours), 0.588, 1, 0, 5e-4);
+    expectColour(colourForCode(16, 0.2, colours), 0, 0.6666, 1, 5e-4);
+    expectColour(colourForCode(16, 0.4, colours), 0, 1, 0.5882, 5e-4);
+    expectColour(colourForCode(16, 0.9, colours), 1, 0.3333, 0, 5e-4);
     // The jump at 0.33 is hidden by clamping.
-    expectColour(colourForCode(16, 0.33, look), 0, 1, 1);
-    expectColour(colourForCode(17, 0.6, look), 0, 1, 0.588, 5e-4);
-    expectColour(colourForCode(17, 0.9, look), 0, 0.3333, 1, 5e-4);
+    expectColour(colourForCode(16, 0.33, colours), 0, 1, 1);
+    expectColour(colourForCode(17, 0.6, colours), 0, 1, 0.588, 5e-4);
+    expectColour(colourForCode(17, 0.9, colours), 0, 0.3333, 1, 5e-4);
 }
 
 TEST(ColourCodes, UserColoursWithAndWithoutMiddle) {
-    DocumentLook look;
-    look.ORIGN1 = {0, 0, 255};
-    look.ORIGN2 = {255, 255, 255};
-    look.ORIGN3 = {255, 0, 0};
-    expectColour(colourForCode(20, 0.5, look), 1, 1, 1);
-    expectColour(colourForCode(20, 0.25, look), 0.5, 0.5, 1);
-    expectColour(colourForCode(20, 0.75, look), 1, 0.5, 0.5);
-    expectColour(colourForCode(18, 0.5, look), 0.5, 0, 0.5);
+    UserColours colours;
+    colours.ORIGN1 = {0, 0, 255};
+    colours.ORIGN2 = {255, 255, 255};
+    colours.ORIGN3 = {255, 0, 0};
+    expectColour(colourForCode(20, 0.5, colours), 1, 1, 1);
+    expectColour(colourForCode(20, 0.25, colours), 0.5, 0.5, 1);
+    expectColour(colourForCode(20, 0.75, colours), 1, 0.5, 0.5);
+    expectColour(colourForCode(18, 0.5, colours), 0.5, 0, 0.5);
     for (double t : {0.0, 0.3, 0.7, 1.0}) {
-        const Colour a = colourForCode(18, t, look), b = colourForCode(19, t, look);
+        const Colour a = colourForCode(18, t, colours), b = colourForCode(19, t, colours);
         expectColour(a, b.red, b.green, b.blue);
-        const Colour c = colourForCode(20, t, look), d = colourForCode(21, t, look);
+        const Colour c = colourForCode(20, t, colours), d = colourForCode(21, t, colours);
         expectColour(c, d.red, d.green, d.blue);
     }
 }
 
 TEST(ColourCodes, WhiteCodeAndUnknownCodes) {
-    DocumentLook look;
-    expectColour(colourForCode(200, 0.3, look), 1, 1, 1);
-    for (int code : {22, -1, 199, 201}) expectColour(colourForCode(code, 0.5, look), 0, 0, 0);
+    UserColours colours;
+    expectColour(colourForCode(200, 0.3, colours), 1, 1, 1);
+    for (int code : {22, -1, 199, 201}) expectColour(colourForCode(code, 0.5, colours), 0, 0, 0);
 }
 
 TEST(ColourCodes, ValuesOutsideTheRangeSaturate) {
-    DocumentLook look;
-    expectColour(colourForCode(16, -0.5, look), 0, 0, 1);
-    expectColour(colourForCode(16, 1.7, look), 1, 0, 0);
-    expectColour(colourForCode(0, -2.0, look), 1, 1, 1);
+    UserColours colours;
+    expectColour(colourForCode(16, -0.5, colours), 0, 0, 1);
+    expectColour(colourForCode(16, 1.7, colours), 1, 0, 0);
+    expectColour(colourForCode(0, -2.0, colours), 1, 1, 1);
     // A value that is not a number still gives a colour OpenGL can take.
-    const Colour c = colourForCode(16, std::nan(""), look);
+    const Colour c = colourForCode(16, std::nan(""), colours);
     for (float component : {c.red, c.green, c.blue}) EXPECT_TRUE(component >= 0.0f && component <= 1.0f);
 }
 
@@ -93,7 +94,7 @@ protected:
         look.MAX = 30.0;
     }
     DataSet dataSet;
-    DocumentLook look;
+    ViewSettings look;
 };
 
 TEST_F(ColumnColourMap, PlacesValuesWithinTheLegendRange) {
@@ -109,12 +110,10 @@ TEST_F(ColumnColourMap, PlacesValuesWithinTheLegendRange) {
     expectColour(ColourMap(16, 0, dataSet, look)(1.0), 1, 0, 0); // above the maximum
 }
 
-TEST_F(ColumnColourMap, PlainColumnAndContoursSkipTheLegendRange) {
+TEST_F(ColumnColourMap, PlainColumnSkipsTheLegendRange) {
     look.MIN = 0.0;
     look.MAX = 100.0;
     EXPECT_DOUBLE_EQ(ColourMap(16, kPlainValueColumn, dataSet, look).legendPosition(0.6), 0.6);
-    look.contourFlag = 1;
-    EXPECT_DOUBLE_EQ(ColourMap(16, 0, dataSet, look).legendPosition(0.6), 0.6);
 }
 
 TEST_F(ColumnColourMap, EmptyLegendRangeGivesTheStartColour) {

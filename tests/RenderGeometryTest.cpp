@@ -52,7 +52,6 @@ TEST(Camera, TurnsAboutAxisThreeFirstThenTwoThenOne) {
 
 class DrawingBoxTest : public ::testing::Test {
 protected:
-    DrawingBoxTest() : settings(look) {}
     void SetUp() override {
         // A model 10 by 2 by 0, from (0, 0, 5) to (10, 2, 5); one column from -1 to 3.
         dataSet.minimum = {0, 0, 5};
@@ -68,7 +67,6 @@ protected:
             settings.gridSize[axis] = settings.divisionRange[axis] = {dataSet.minimum[axis], dataSet.maximum[axis]};
     }
     DataSet dataSet;
-    DocumentLook look;
     ViewSettings settings;
 };
 
@@ -89,7 +87,7 @@ TEST_F(DrawingBoxTest, EnclosesTheNormalisedModel) {
 }
 
 TEST_F(DrawingBoxTest, AxisRatioScaleAndPerAxisStretch) {
-    look.RECTSCALE = 1;
+    settings.RECTSCALE = 1;
     settings.SCALE = {2.0, 1.0, 1.0};
     const DrawingBox box = ComputeDrawingBox(dataSet, settings, 0);
     EXPECT_DOUBLE_EQ(box.size[0], 2.0);

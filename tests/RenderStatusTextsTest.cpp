@@ -8,8 +8,7 @@ namespace vellum {
 namespace {
 
 TEST(StatusTexts, PanesShowTheCameraAndTheColumn) {
-    DocumentLook look;
-    ViewSettings settings(look);
+    ViewSettings settings;
     DataSet dataSet;
     settings.POSITION = {0.5, -1.25, 0};
     settings.SCALE123 = 2;

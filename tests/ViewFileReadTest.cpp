@@ -17,7 +17,7 @@ std::string storedFields(const ViewSettings& settings) { return formatViewSettin
 
 class ViewFileRead : public ::testing::Test {
 protected:
-    ViewFileRead() : settings(look), before(beforeLook) {
+    ViewFileRead() {
         dataSet.minimum = {-1.0, -2.0, -3.0};
         dataSet.maximum = {1.0, 2.0, 7.0};
         dataSet.columnCount = 2;
@@ -27,10 +27,7 @@ protected:
 
     // Applies `text` (UTF-8, LF line ends) as a CP932 file.
     void read(const std::string& text) { applyViewSettingsText(utf8ToCp932(text), settings, dataSet); }
-
-    DocumentLook look;
     ViewSettings settings;
-    DocumentLook beforeLook;
     ViewSettings before;
     DataSet dataSet;
 };
@@ -38,11 +35,11 @@ protected:
 TEST_F(ViewFileRead, AColourMapAloneChangesOnlyItAndTheRecomputedValues) {
     read("[COLOR]\nMODE= 3\n");
     EXPECT_EQ(settings.colorMode, 3);
-    EXPECT_EQ(settings.colorInvert, 1);
+    EXPECT_EQ(settings.colorInvert(), 1);
     // No version, no GRIDSIZE3 line: axis 3 follows DIM (1: the node coordinate); no
     // DIVISIONLINEVALUE line: the intervals follow the ranges and the division counts.
     ViewSettings expected = before;
-    expected.setColorMode(3);
+    expected.colorMode = 3;
     expected.gridSize[2] = {-3.0, 7.0};
     expected.divisionRange[2] = {-3.0, 7.0};
     expected.DIVISIONLINEVALUE = {0.25, 0.25, 2.5};
@@ -136,26 +133,28 @@ TEST_F(ViewFileRead, Cp932TextsComeBackAsUtf8) {
     EXPECT_EQ(settings.TITLE, "応力分布図");
 }
 
-TEST_F(ViewFileRead, DocumentValuesAreSetThroughTheDocument) {
+TEST_F(ViewFileRead, ColoursLegendRangeAndRectScaleAreRead) {
     read("[GRAPHPOSITION]\nRECTSCALE= 1\n[COLOR]\nORIGN2= 1 2 3\nMODE2= 21\n[HANREI]\nMAX= 9.5\nMIN= -1\n");
-    EXPECT_EQ(look.RECTSCALE, 1);
-    EXPECT_EQ(look.ORIGN2, (RGBColor{1, 2, 3}));
-    EXPECT_EQ(look.MAX, 9.5);
-    EXPECT_EQ(look.MIN, -1.0);
+    EXPECT_EQ(settings.RECTSCALE, 1);
+    EXPECT_EQ(settings.userColours.ORIGN2, (RGBColor{1, 2, 3}));
+    EXPECT_EQ(settings.MAX, 9.5);
+    EXPECT_EQ(settings.MIN, -1.0);
     EXPECT_EQ(settings.colorMode2 / 2, 10);
-    EXPECT_EQ(settings.colorInvert2, 1);
+    EXPECT_EQ(settings.colorInvert2(), 1);
 }
 
 TEST_F(ViewFileRead, PatternsAndFormatsFollowTheCodesRead) {
     read("[GRAPH]\nSUISENSTYLE= 1\nWIRESTYLE= 2\n[GRAPH2]\nCONTSTYLE= 1\n[GRID]\nSTYLE= 2\nVALSTYLE= 0 2 3\n"
          "VALSHO= 1 2 3\n[HANREI]\nSTYLE= 2\nSHO= 4\n[ZAHYO]\nSTYLE= 1\n");
-    EXPECT_EQ(settings.suisenPattern, 0xFF00);
-    EXPECT_EQ(settings.graph.wirePattern, 0xFFF0);
-    EXPECT_EQ(settings.projection.contPattern, 0xFF00);
-    EXPECT_EQ(settings.gridPattern, 0xFFF0);
-    EXPECT_EQ(settings.axesPattern, 0xFF00);
-    EXPECT_EQ(settings.legendFormat, "%.4f");
-    EXPECT_EQ(settings.gridValueFormat, (std::array<std::string, 3>{"%.1G", "%.2f", "%.3E"}));
+    EXPECT_EQ(settings.suisenPattern(), 0xFF00);
+    EXPECT_EQ(settings.graph.wirePattern(), 0xFFF0);
+    EXPECT_EQ(settings.projection.contPattern(), 0xFF00);
+    EXPECT_EQ(settings.gridPattern(), 0xFFF0);
+    EXPECT_EQ(settings.axesPattern(), 0xFF00);
+    EXPECT_EQ(settings.legendFormat(), "%.4f");
+    EXPECT_EQ(settings.gridValueFormat(0), "%.1G");
+    EXPECT_EQ(settings.gridValueFormat(1), "%.2f");
+    EXPECT_EQ(settings.gridValueFormat(2), "%.3E");
 }
 
 TEST_F(ViewFileRead, LabelPositionsAndWindowTakeWhatTheLineHas) {
@@ -187,7 +186,7 @@ TEST_F(ViewFileRead, Version200ShiftsTheGraphKindAndSwapsWireframeModes) {
     EXPECT_EQ(settings.COLOR2, (RGBColor{1, 2, 3}));
     EXPECT_EQ(settings.DWID2, 3.5);
     EXPECT_EQ(settings.STYLE2, 2);
-    EXPECT_EQ(settings.style2Pattern, 0xFFF0);
+    EXPECT_EQ(settings.style2Pattern(), 0xFFF0);
     EXPECT_EQ(settings.gridSize[2], (std::array<double, 2>{-3.0, 7.0}));
     EXPECT_EQ(settings.divisionRange[2], (std::array<double, 2>{-3.0, 7.0}));
 

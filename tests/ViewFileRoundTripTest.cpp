@@ -27,27 +27,27 @@ public:
         s.SUISEN1 = flag();
         s.SUISEN2 = flag();
         s.SUISENWIDTH = real();
-        s.setSUISENSTYLE(pick(0, 2));
+        s.SUISENSTYLE = pick(0, 2);
         s.SUISENCOLOR = colour();
         fillOptions(s.graph);
         fillOptions(s.projection);
         for (double& v : s.POSITION) v = real();
         for (int& v : s.DIGREE) v = pick(-5000, 5000);
-        s.setRECTSCALE(flag());
+        s.RECTSCALE = flag();
         s.SCALE123 = real();
         for (double& v : s.SCALE) v = real();
         s.WINDOW = WindowEdges{pick(0, 3000), pick(0, 3000), pick(0, 3000), pick(0, 3000), pick(0, 10)};
         s.BACKCOLOR = colour();
-        s.setColorMode(pick(0, 21));
-        s.setColorMode2(pick(0, 21));
-        s.setORIGN1(colour());
-        s.setORIGN2(colour());
-        s.setORIGN3(colour());
+        s.colorMode = pick(0, 21);
+        s.colorMode2 = pick(0, 21);
+        s.userColours.ORIGN1 = colour();
+        s.userColours.ORIGN2 = colour();
+        s.userColours.ORIGN3 = colour();
         s.FREESPACE = flag();
         s.GRIDDEV = flag();
         for (int& v : s.gridOn) v = flag();
-        s.setGridStyle(pick(0, 2));
-        s.setSTYLE2(pick(0, 2));
+        s.gridStyle = pick(0, 2);
+        s.STYLE2 = pick(0, 2);
         s.DWID = real();
         s.DWID2 = real();
         s.gridColor = colour();
@@ -61,23 +61,23 @@ public:
         for (auto& pos : s.gridValuePos)
             for (double& v : pos) v = real();
         for (int axis = 0; axis < 3; ++axis) {
-            s.setVALSTYLE(axis, pick(0, 3));
-            s.setVALSHO(axis, pick(0, 10));
+            s.VALSTYLE[size_t(axis)] = pick(0, 3);
+            s.VALSHO[size_t(axis)] = pick(0, 10);
         }
         s.gridStringColor = colour();
         for (int& v : s.legendOn) v = flag();
         for (double& v : s.legendScale) v = real();
         for (double& v : s.legendPos) v = real();
-        s.setLegendStyle(pick(0, 3));
-        s.setSHO(pick(0, 10));
+        s.legendStyle = pick(0, 3);
+        s.SHO = pick(0, 10);
         s.legendNum = pick(0, 32);
         s.legendStringColor = colour();
-        s.setMAX(real() * 1e6);
-        s.setMIN(-real());
+        s.MAX = real() * 1e6;
+        s.MIN = -real();
         s.axesOn = flag();
         s.axesScale = real();
         for (double& v : s.axesPos) v = real();
-        s.setAxesStyle(pick(0, 2));
+        s.axesStyle = pick(0, 2);
         s.WID = real();
         s.axesColor = colour();
         s.STRINGCOLOR0 = colour();
@@ -97,11 +97,11 @@ private:
 
     void fillOptions(GraphOptionSet& o) {
         o.WIREMODE = pick(0, 2);
-        o.setWIRESTYLE(pick(0, 2));
+        o.WIRESTYLE = pick(0, 2);
         o.WIREWID = real();
         o.WIRECOLOR = colour();
         o.CONT = flag();
-        o.setCONTSTYLE(pick(0, 2));
+        o.CONTSTYLE = pick(0, 2);
         o.CONTWID = real();
         o.CONTNUM = pick(2, 256);
         o.CONTMODE = flag();
@@ -126,8 +126,7 @@ private:
 // Writes `settings`, reads the bytes into a record after a reset and writes that again.
 std::pair<std::string, std::string> writeReadWrite(const ViewSettings& settings) {
     const std::string first = formatViewSettingsFile(settings, SaveItemSelection::allItems());
-    DocumentLook look;
-    ViewSettings readBack(look);
+    ViewSettings readBack;
     readBack.resetBeforeLoad();
     DataSet empty;
     applyViewSettingsText(first, readBack, empty);
@@ -139,8 +138,7 @@ TEST(ViewFileRoundTrip, VariedSettingsComeBackByteForByte) {
                                             "ｶﾅ,comma\ttab"};
     const std::array<std::array<std::string, 3>, 2> axisNames{{{"Ｘ", "Ｙ", "Ｚ"}, {"r", "θ", "z(mm)"}}};
     for (unsigned seed = 1; seed <= 40; ++seed) {
-        DocumentLook look;
-        ViewSettings settings(look);
+        ViewSettings settings;
         RandomSettings(seed).fill(settings);
         settings.TITLE = titles[seed % titles.size()];
         settings.LABEL = {"変位", seed % 2 ? "" : "時間 [s]", "温度"};
@@ -151,13 +149,12 @@ TEST(ViewFileRoundTrip, VariedSettingsComeBackByteForByte) {
 }
 
 TEST(ViewFileRoundTrip, DefaultsAndExtremesComeBack) {
-    DocumentLook look;
-    ViewSettings settings(look);
+    ViewSettings settings;
     auto [first, second] = writeReadWrite(settings);
     EXPECT_EQ(first, second);
 
-    settings.setMAX(1e300);
-    settings.setMIN(-1e-300);
+    settings.MAX = 1e300;
+    settings.MIN = -1e-300;
     settings.DIGREE = {std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), 0};
     settings.TITLE = std::string(5000, 'x');
     std::tie(first, second) = writeReadWrite(settings);
@@ -167,24 +164,21 @@ TEST(ViewFileRoundTrip, DefaultsAndExtremesComeBack) {
 TEST(ViewFileRoundTrip, ThroughTheDiskTheFileStaysTheSame) {
     test::TemporaryFolder folder;
     RecordingUi ui;
-    DocumentLook look;
-    ViewSettings settings(look);
+    ViewSettings settings;
     RandomSettings(99).fill(settings);
     settings.TITLE = "日本語 タイトル";
     const std::string path = folder.file("view.ini");
     ASSERT_EQ(writeViewSettingsFile(path, settings, SaveItemSelection::allItems(), ui), 0);
     std::string first;
     ASSERT_TRUE(readWholeFile(path, first));
-
-    DocumentLook otherLook;
-    ViewSettings other(otherLook);
+    ViewSettings other;
     DataSet empty;
     ASSERT_EQ(readViewSettingsFile(path, other, empty, ui), 0);
     ASSERT_EQ(writeViewSettingsFile(path, other, SaveItemSelection::allItems(), ui), 0);
     std::string second;
     ASSERT_TRUE(readWholeFile(path, second));
     EXPECT_EQ(first, second);
-    EXPECT_NEAR(otherLook.MAX, look.MAX, 1e-6); // six decimals in the file
+    EXPECT_NEAR(other.MAX, settings.MAX, 1e-6); // six decimals in the file
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -205,8 +199,7 @@ private:
 };
 
 TEST(ViewFileRoundTrip, ACommaDecimalLocaleChangesNoByte) {
-    DocumentLook look;
-    ViewSettings settings(look);
+    ViewSettings settings;
     RandomSettings(7).fill(settings);
     const std::string underC = formatViewSettingsFile(settings, SaveItemSelection::allItems());
 
@@ -217,9 +210,7 @@ TEST(ViewFileRoundTrip, ACommaDecimalLocaleChangesNoByte) {
     const auto [first, second] = writeReadWrite(settings);
     EXPECT_EQ(first, underC);
     EXPECT_EQ(second, underC);
-
-    DocumentLook otherLook;
-    ViewSettings other(otherLook);
+    ViewSettings other;
     DataSet empty;
     applyViewSettingsText("[GRAPHPOSITION]\nSCALE123= 0.5\n", other, empty);
     EXPECT_EQ(other.SCALE123, 0.5);

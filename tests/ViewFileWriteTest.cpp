@@ -55,14 +55,12 @@ const std::string kDefaultFile = joinCrLf({
 });
 
 TEST(ViewFileWrite, DefaultsWithEveryItemOnGiveTheFullLayout) {
-    DocumentLook look;
-    ViewSettings settings(look);
+    ViewSettings settings;
     EXPECT_EQ(formatViewSettingsFile(settings, SaveItemSelection::allItems()), kDefaultFile);
 }
 
 TEST(ViewFileWrite, EveryItemOffWritesOnlyTheTenFixedLines) {
-    DocumentLook look;
-    ViewSettings settings(look);
+    ViewSettings settings;
     SaveItemSelection none;
     none.setAll(0);
     EXPECT_EQ(formatViewSettingsFile(settings, none),
@@ -71,8 +69,7 @@ TEST(ViewFileWrite, EveryItemOffWritesOnlyTheTenFixedLines) {
 }
 
 TEST(ViewFileWrite, ItemsChooseTheirLinesAndGroupFlagsDecideNothing) {
-    DocumentLook look;
-    ViewSettings settings(look);
+    ViewSettings settings;
     SaveItemSelection selection; // the defaults: the window size is off
     std::string text = formatViewSettingsFile(settings, selection);
     EXPECT_EQ(text.find("WINDOW="), std::string::npos);
@@ -95,12 +92,11 @@ TEST(ViewFileWrite, ItemsChooseTheirLinesAndGroupFlagsDecideNothing) {
 }
 
 TEST(ViewFileWrite, TextsAreCp932AndValuesFollowTheRecord) {
-    DocumentLook look;
-    ViewSettings settings(look);
+    ViewSettings settings;
     settings.TITLE = "応力 分布";
     settings.axesVal = {"Ｘ軸", "y", "z"};
-    settings.setMAX(12.5);
-    settings.setRECTSCALE(1);
+    settings.MAX = 12.5;
+    settings.RECTSCALE = 1;
     settings.labelAngle[1] = 90;
     settings.SCALE123 = -0.0000004; // rounds to minus zero at six decimals
     const std::string bytes = formatViewSettingsFile(settings, SaveItemSelection::allItems());
@@ -114,8 +110,7 @@ TEST(ViewFileWrite, TextsAreCp932AndValuesFollowTheRecord) {
 }
 
 TEST(ViewFileWrite, ALineBreakInATextCannotStartANewLine) {
-    DocumentLook look;
-    ViewSettings settings(look);
+    ViewSettings settings;
     settings.TITLE = "a\r\nMODE= 3";
     const std::string bytes = formatViewSettingsFile(settings, SaveItemSelection::allItems());
     EXPECT_NE(bytes.find("TITLE= a  MODE= 3\r\n"), std::string::npos);
@@ -123,8 +118,7 @@ TEST(ViewFileWrite, ALineBreakInATextCannotStartANewLine) {
 
 TEST(ViewFileWrite, WritesTheFileAndReportsAFailure) {
     test::TemporaryFolder folder;
-    DocumentLook look;
-    ViewSettings settings(look);
+    ViewSettings settings;
     RecordingUi ui;
     const std::string path = folder.file("view.ini");
     ASSERT_EQ(writeViewSettingsFile(path, settings, SaveItemSelection::allItems(), ui), 0);
@@ -139,8 +133,7 @@ TEST(ViewFileWrite, WritesTheFileAndReportsAFailure) {
 
 TEST(ViewFileWrite, AFailedWriteLeavesTheOldFileAndNoLeftovers) {
     test::TemporaryFolder folder;
-    DocumentLook look;
-    ViewSettings settings(look);
+    ViewSettings settings;
     RecordingUi ui;
     // A folder in the file's place cannot be replaced: what is there must stay as it was.
     const std::string path = folder.file("view.ini");

@@ -10,7 +10,7 @@ protected:
         dataSet_ = quadSheet(4, 4, 0.0, [](double x, double) { return x + 0.5; });
         settings_.MODE = 1;
         settings_.graph.CONTNUM = 4;
-        settings_.setColorMode(0); // white to black
+        settings_.colorMode = 0; // white to black
     }
     static int gx(double x) { return kWidth / 2 + int(std::lround(x * 280.0)); }
     static int gy(double y) { return kHeight / 2 - int(std::lround(y * 280.0)); }
@@ -38,7 +38,7 @@ TEST_F(ContourPicture, LinesInOneColourOverWhiteWhenHiding) {
 }
 
 TEST_F(ContourPicture, AnEmptyLegendRangeDrawsNoContours) {
-    look_.MIN = look_.MAX = 0.5;
+    settings_.MIN = settings_.MAX = 0.5;
     const RgbImage image = paint(0);
     expectBackground(image, gx(-0.44), gy(0.1));
     expectBackground(image, gx(0.0), gy(0.1));

@@ -56,12 +56,12 @@ DataSet quadSheet(int nx, int ny, double z, const std::function<double(double, d
 }
 
 RendererFixture::RendererFixture(int width, int height)
-    : width_(width), height_(height), context_(width, height), settings_(look_) {}
+    : width_(width), height_(height), context_(width, height) {}
 
 void RendererFixture::SetUp() {
     ASSERT_TRUE(context_.ok()) << context_.error();
-    look_.MIN = 0.0;
-    look_.MAX = 1.0;
+    settings_.MIN = 0.0;
+    settings_.MAX = 1.0;
     // The bare graph: decorations belong to their own tests.
     settings_.legendOn[0] = 0;
     settings_.axesOn = 0;

@@ -53,7 +53,6 @@ protected:
 
     int width_, height_;
     HeadlessGlContext context_;
-    DocumentLook look_;
     ViewSettings settings_;
     DataSet dataSet_;
     Renderer renderer_; // after the context: released while it is still current

@@ -54,9 +54,8 @@ namespace vellum::testing {
 namespace {
 
 TEST(OffscreenPicture, PaintsOnceAtTheRequestedSizeOnTheBackground) {
-    DocumentLook look;
-    look.MAX = 1.0;
-    ViewSettings settings(look);
+    ViewSettings settings;
+    settings.MAX = 1.0;
     settings.BACKCOLOR = {0, 0, 64};
     settings.legendOn[0] = 0;
     settings.graph.WIREMODE = 0;

@@ -9,7 +9,7 @@ protected:
         DecoratedScene::SetUp();
         settings_.legendOn[0] = 1;
         settings_.MODE = 0; // a gradient graph
-        settings_.setColorMode(16);
+        settings_.colorMode = 16;
     }
 };
 
@@ -32,7 +32,7 @@ TEST_F(LegendPicture, ContourGraphsShowTheBandColours) {
     dataSet_ = quadSheet(4, 4, 0.0, [](double x, double) { return x + 0.5; });
     settings_.MODE = 1;
     settings_.graph.CONTNUM = 2;
-    settings_.setColorMode(0); // white to black
+    settings_.colorMode = 0; // white to black
     const RgbImage image = paint(0);
     // Two bands: the lower one in the colour of 0.5, the upper one in the colour of 1.
     expectPixel(image, screenX(1.55), screenY(-0.4), {128, 128, 128}, 3);

@@ -44,7 +44,7 @@ TEST_P(ExamplePicture, LoadsAndPaintsEveryGraphKindItOffers) {
     options.autoMesh = *example.elements ? 0 : 1;
     RecordingUi ui;
     ASSERT_EQ(document.Load(ui, options, NormaliseInputs{}), 0) << (ui.messages.empty() ? "" : ui.messages[0]);
-    look_ = document.look;
+    settings_ = document.look;
     settings_.adjustAfterLoad(document.dataSet, example.dataType);
     dataSet_ = std::move(document.dataSet);
 

@@ -39,7 +39,7 @@ TEST_F(ScenePicture, ProjectionUsesItsOwnColourMap) {
     settings_.graph.WIREMODE = 0;
     settings_.MODE2 = 0;
     settings_.projection.WIREMODE = 0;
-    settings_.setColorMode2(0); // white to black
+    settings_.colorMode2 = 0; // white to black
     expectPixel(paint(0), px(0.25), py(0.25), kBlack, 2);
 }
 
