@@ -8,6 +8,7 @@
 namespace vellum {
 
 int DataSet::AddMagnitudeColumn(Ui& ui) {
+    markChanged();
     // Components must come from columns every row has; anything else would read values
     // that the rows do not hold.
     bool componentsPresent = columnCount < kMaxRowValues;

@@ -38,6 +38,7 @@ bool nodesInRange(const ElementRecord& element, size_t nodeCount) {
 } // namespace
 
 int DataSet::BuildFaces(int dataType, int shape) {
+    markChanged();
     // Node values and vector data colour each corner, so the split matters; element
     // values and no data colour a face evenly, and the first listing always serves.
     const bool byValue = dataType == 0 || dataType == 2;

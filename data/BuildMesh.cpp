@@ -103,6 +103,7 @@ void forEachJoin(const std::vector<Row>& rows, const std::vector<uint64_t>& colu
 } // namespace
 
 int DataSet::BuildMesh(Ui& ui) {
+    markChanged();
     elements.clear();
     elementCount = 0;
     ProgressScope progress(ui, "メッシュ作成中");

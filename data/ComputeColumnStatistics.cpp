@@ -29,6 +29,7 @@ void RebuildDataMap(DataSet& dataSet) {
 }
 
 int DataSet::ComputeColumnStatistics(Ui& ui, int) {
+    markChanged();
     ProgressScope progress(ui, "データ値解析中");
     // The column count is the shortest row's length; longer rows lose their extra values.
     uint32_t count = rows.empty() ? 0 : rows.front().valueCount;

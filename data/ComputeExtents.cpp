@@ -4,6 +4,7 @@
 namespace vellum {
 
 int DataSet::ComputeExtents(Ui& ui) {
+    markChanged();
     ProgressScope progress(ui, "節点情報解析中");
     // The load stops on an empty node file before this step; without nodes the extents
     // are simply zero rather than read from a node that is not there.

@@ -5,6 +5,7 @@
 namespace vellum {
 
 int DataSet::ConvertPolar(Ui&) {
+    markChanged();
     // Cartesian nodes pass through untouched, so a caller may run the step unconditionally.
     if (polarFlag != 1) return 0;
     const bool degrees = radiansFlag != 1;

@@ -125,6 +125,12 @@ public:
     uint32_t findNode(int32_t number) const { return nodeMap.find(number); }
     uint32_t findDataRow(int32_t number) const { return dataMap.find(number); }
 
+    // Changes whenever anything drawing uses changes (nodes, elements, faces, drawing
+    // positions, normalised values, visible flags), so a renderer can keep its geometry
+    // until then. Unique across data sets: two sets never share a value.
+    uint64_t revision() const { return revision_; }
+    void markChanged();
+
     // The loading steps: 0 success, 1 failure (the step has shown its message).
     int ReadNodes(Ui& ui);
     int ReadElements(Ui& ui);
@@ -137,6 +143,9 @@ public:
     int AddMagnitudeColumn(Ui& ui);
     int BuildFaces(int dataType, int shape);
     int ReadStl(Ui& ui);
+
+private:
+    uint64_t revision_;
 };
 
 } // namespace vellum

@@ -52,6 +52,7 @@ bool vectorColumnsExist(const DataSet& dataSet) {
 } // namespace
 
 int Normalise(DataSet& dataSet, Ui& ui, const NormaliseInputs& in) {
+    dataSet.markChanged();
     const bool hasData = in.dataType >= 0 && in.dataType <= 2;
     const bool nodeData = in.dataType == 0 || in.dataType == 2;
     const bool vectorData = in.dataType == 2;

@@ -9,6 +9,7 @@ namespace vellum {
 
 // The data type tells node values from element values; reading is the same for both.
 int DataSet::ReadDataRows(Ui& ui, int) {
+    markChanged();
     ProgressScope progress(ui, "データファイル展開中");
     TextRecordReader reader;
     if (!reader.open(files.dataFilePath)) {

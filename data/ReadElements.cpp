@@ -8,6 +8,7 @@
 namespace vellum {
 
 int DataSet::ReadElements(Ui& ui) {
+    markChanged();
     ProgressScope progress(ui, "要素ファイル展開中");
     TextRecordReader reader;
     if (!reader.open(files.elementFilePath)) {

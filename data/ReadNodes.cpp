@@ -8,6 +8,7 @@
 namespace vellum {
 
 int DataSet::ReadNodes(Ui& ui) {
+    markChanged();
     ProgressScope progress(ui, "節点ファイル展開中");
     TextRecordReader reader;
     if (!reader.open(files.pointFilePath)) {

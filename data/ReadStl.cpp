@@ -73,6 +73,7 @@ bool makeTriangles(DataSet& dataSet, Ui& ui) {
 } // namespace
 
 int DataSet::ReadStl(Ui& ui) {
+    markChanged();
     WaitCursorScope waitCursor(ui);
     files.stlFilePath.erase(std::remove(files.stlFilePath.begin(), files.stlFilePath.end(), '"'),
                             files.stlFilePath.end());

@@ -1,6 +1,6 @@
 #include "common/RecordingUi.h"
 #include "data/DataSet.h"
-#include "render/Visibility.h"
+#include "data/Visibility.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "render/Visibility.h"
+#include "data/Visibility.h"
 
 #include "common/Ui.h"
 #include "data/DataSet.h"
@@ -29,6 +29,7 @@ bool anyNodeHidden(const ElementRecord& element, const std::vector<NodeRecord>& 
 } // namespace
 
 void RunSectionPass(DataSet& dataSet, Ui& ui) {
+    dataSet.markChanged();
     ProgressScope progress(ui, kRebuildCaption);
     for (NodeRecord& node : dataSet.nodes) node.visible = insideBox(node, dataSet.sectionBox) ? 1.0 : 0.0;
     progress.set(10);
@@ -49,6 +50,7 @@ void RunSectionPass(DataSet& dataSet, Ui& ui) {
 }
 
 void RunSpecificElementPass(DataSet& dataSet, Ui& ui, const std::vector<int32_t>& hiddenMaterials) {
+    dataSet.markChanged();
     ProgressScope progress(ui, kRebuildCaption);
     std::vector<int32_t> hidden(hiddenMaterials);
     std::sort(hidden.begin(), hidden.end());
