@@ -105,9 +105,10 @@ CommandLineParse applyCommandLineText(std::string_view bytes, RunOptions& option
     return parse;
 }
 
-std::string formatCommandLineFile(const RunOptions& options, const DataSet& dataSet, const ViewSettings& view) {
+std::string formatCommandLineFile(const RunOptions& options, const DataSet& dataSet, int selectedColumn,
+                                  int fullPath) {
     const FileSet& f = dataSet.files;
-    const bool full = options.fullPath != 0;
+    const bool full = fullPath != 0;
     std::string text;
     text += formatC("Dimension=%d\n", options.shape + 2);
     text += formatC("PolarCoordinates=%d\n", options.polarDefault);
@@ -117,7 +118,7 @@ std::string formatCommandLineFile(const RunOptions& options, const DataSet& data
         text += formatC("DataNumber=%d>%d>%d\n", dataSet.vectorColumns[0], dataSet.vectorColumns[1],
                         dataSet.vectorColumns[2]);
     } else {
-        text += formatC("DataNumber=%d\n", view.selectedColumn);
+        text += formatC("DataNumber=%d\n", selectedColumn);
     }
     text += "PointFile=" + (full ? f.pointFilePath : f.pointFileName) + "\n";
     text += "ElementFile=" + (full ? f.elementFilePath : f.elementFileName) + "\n";
@@ -130,11 +131,11 @@ std::string formatCommandLineFile(const RunOptions& options, const DataSet& data
 }
 
 int writeCommandLineFile(const std::string& path, const RunOptions& options, const DataSet& dataSet,
-                         const ViewSettings& view, Ui& ui) {
-    if (options.loaded == 0) return 0;
+                         int selectedColumn, int fullPath, Ui& ui) {
     // Nothing to describe: no file at all rather than an empty one.
     if (dataSet.files.pointFileName.empty()) return 1;
-    if (!writeFileAtomically(path, utf8ToCp932(formatCommandLineFile(options, dataSet, view)))) {
+    const std::string text = formatCommandLineFile(options, dataSet, selectedColumn, fullPath);
+    if (!writeFileAtomically(path, utf8ToCp932(text))) {
         ui.showMessage("コマンドライン処理用のファイル作成に失敗しました");
         return 1;
     }

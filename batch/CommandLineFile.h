@@ -25,13 +25,14 @@ struct CommandLineParse {
 CommandLineParse applyCommandLineText(std::string_view bytes, RunOptions& options, DataSet& dataSet,
                                       ViewSettings& view, Ui& ui, const std::string& fileName);
 
-// The text (UTF-8) that describes the current graph as a command-line file.
-std::string formatCommandLineFile(const RunOptions& options, const DataSet& dataSet, const ViewSettings& view);
+// The text (UTF-8) that describes the current graph as a command-line file. With
+// `fullPath` set files are named by their full paths, otherwise by their names.
+std::string formatCommandLineFile(const RunOptions& options, const DataSet& dataSet, int selectedColumn,
+                                  int fullPath);
 
-// Writes the current graph as a command-line file in CP932. Nothing is written while no
-// graph is loaded (returns 0); with no node file name nothing is written either (returns
-// 1). The old file is replaced only once the new one is complete.
+// Writes the graph as a command-line file in CP932. With no node file name nothing is
+// written (returns 1). The old file is replaced only once the new one is complete.
 int writeCommandLineFile(const std::string& path, const RunOptions& options, const DataSet& dataSet,
-                         const ViewSettings& view, Ui& ui);
+                         int selectedColumn, int fullPath, Ui& ui);
 
 } // namespace vellum

@@ -1,6 +1,7 @@
 #include "batch/FileNameResolution.h"
 
 #include <algorithm>
+#include <cctype>
 #include <sys/stat.h>
 
 namespace vellum {
@@ -61,6 +62,12 @@ Resolution resolveFileName(std::string& name, std::string& path, const std::stri
         }
     }
     return Resolution::NotFound;
+}
+
+bool isStlExtension(const std::string& extension) {
+    std::string lower = extension;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    return lower == ".stl";
 }
 
 } // namespace vellum

@@ -22,6 +22,9 @@ std::string finalComponent(const std::string& path);
 // The extension of the final component, from its last "." with the dot; empty if none.
 std::string extensionOf(const std::string& path);
 
+// True when `extension` (with its dot) names an STL file, in any case.
+bool isStlExtension(const std::string& extension);
+
 // Removes every double-quote character.
 std::string withoutQuotes(std::string text);
 

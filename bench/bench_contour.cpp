@@ -1,7 +1,7 @@
 // Contours of a 1000 x 1000 node grid with 16 levels, filled: the geometry alone, and one
 // whole paint on the headless (software) context next to the gradient paint of the same
 // grid.
-#include "common/RecordingUi.h"
+#include "tests/support/RecordingUi.h"
 #include "bench/WavyGrid.h"
 #include "render/ContourMesh.h"
 #include "render/HeadlessGlContext.h"

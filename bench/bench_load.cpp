@@ -3,7 +3,7 @@
 // file and once with the automatic mesh. Peak resident memory is reported as a counter;
 // run one benchmark per process (--benchmark_filter) to read it for that load alone.
 #include "common/StreamUi.h"
-#include "data/Document.h"
+#include "model/Document.h"
 
 #include <benchmark/benchmark.h>
 
@@ -113,12 +113,12 @@ void loadGrid(benchmark::State& state, bool autoMesh) {
     StreamUi ui(std::cerr);
     for (auto _ : state) {
         auto document = std::make_unique<Document>();
-        document->dataSet.files.pointFilePath = files.nodes;
-        document->dataSet.files.elementFilePath = autoMesh ? std::string() : files.elements;
-        document->dataSet.files.dataFilePath = files.data;
-        LoadOptions options;
-        options.autoMesh = autoMesh ? 1 : 0;
-        if (document->Load(ui, options, NormaliseInputs{}) != 0) {
+        OpenChoice choice;
+        choice.pointFilePath = files.nodes;
+        choice.elementFilePath = autoMesh ? std::string() : files.elements;
+        choice.dataFilePath = files.data;
+        choice.autoMesh = autoMesh ? 1 : 0;
+        if (document->Open(ui, choice) != 0) {
             state.SkipWithError("the load failed");
             break;
         }

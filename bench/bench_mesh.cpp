@@ -1,6 +1,6 @@
 // The automatic mesh, the normalisation and the face building on the design limit:
 // a 1000 x 1000 grid of nodes with one data row of three values per node.
-#include "common/RecordingUi.h"
+#include "tests/support/RecordingUi.h"
 #include "data/DataSet.h"
 #include "data/Normalise.h"
 

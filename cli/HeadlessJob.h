@@ -1,6 +1,6 @@
 #pragma once
 // One job of the headless program, from the file name to the written images.
-#include "batch/BatchOptions.h"
+#include "cli/BatchOptions.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
 // vellumplot-batch: runs a command-line file (or imports an STL file) with no display and
 // writes the picture. Messages go to standard error; the exit status is 0 on success.
-#include "batch/BatchOptions.h"
+#include "cli/BatchOptions.h"
 #include "cli/HeadlessJob.h"
 
 #include <iostream>

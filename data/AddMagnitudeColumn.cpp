@@ -41,6 +41,7 @@ int DataSet::AddMagnitudeColumn(Ui& ui) {
     progress.set(70);
 
     RebuildDataMap(*this);
+    magnitudeColumns = vectorColumns;
     progress.set(100);
     return 0;
 }

@@ -112,6 +112,8 @@ public:
     uint32_t columnCount = 0;
     std::vector<double> columnMaximum, columnMinimum, columnRange, columnMiddle;
     std::array<int32_t, 3> vectorColumns{0, 1, 2};
+    // The components the magnitude column was last computed from.
+    std::array<int32_t, 3> magnitudeColumns{-1, -1, -1};
 
     std::array<double, 6> sectionBox{}; // min and max along axis 1, then 2, then 3
     // Puts the whole model inside the section box: a new model starts fully visible.

@@ -10,6 +10,7 @@ namespace vellum {
 // The data type tells node values from element values; reading is the same for both.
 int DataSet::ReadDataRows(Ui& ui, int) {
     markChanged();
+    magnitudeColumns = {-1, -1, -1}; // rows about to change
     ProgressScope progress(ui, "データファイル展開中");
     TextRecordReader reader;
     if (!reader.open(files.dataFilePath)) {

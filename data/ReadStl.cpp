@@ -1,7 +1,6 @@
 #include "common/Ui.h"
 #include "data/DataSet.h"
 #include "data/LoadMessages.h"
-#include "data/Normalise.h"
 #include "data/TextRecordReader.h"
 
 #include <algorithm>
@@ -74,6 +73,7 @@ bool makeTriangles(DataSet& dataSet, Ui& ui) {
 
 int DataSet::ReadStl(Ui& ui) {
     markChanged();
+    magnitudeColumns = {-1, -1, -1}; // rows about to change
     WaitCursorScope waitCursor(ui);
     files.stlFilePath.erase(std::remove(files.stlFilePath.begin(), files.stlFilePath.end(), '"'),
                             files.stlFilePath.end());
@@ -108,18 +108,8 @@ int DataSet::ReadStl(Ui& ui) {
 
     for (NodeRecord& node : nodes) node.visible = 1.0;
     nodeMap.build(nodes, [](const NodeRecord& node) { return node.number; });
-    const bool triangles = makeTriangles(*this, ui);
-
-    if (ComputeExtents(ui) != 0) {
-        ui.showMessage(kCheckElementFileMessage);
-        return 1;
-    }
-    if (!triangles || ComputeColumnStatistics(ui, 0) != 0) {
-        ui.showMessage(kCheckDataMatchMessage);
-        return 1;
-    }
-    NormaliseInputs inputs; // node values, column 0, axis 3 from the coordinates, unit scales
-    if (Normalise(*this, ui, inputs) != 0 || BuildFaces(0, 0) != 0) {
+    // Extents, statistics, normalisation and faces follow as for every load.
+    if (!makeTriangles(*this, ui)) {
         ui.showMessage(kCheckDataMatchMessage);
         return 1;
     }

@@ -152,7 +152,7 @@ def element_values():
     write(os.path.join(d, "beam-stress.txt"), "\n".join(rows) + "\n")
     write(os.path.join(d, "beam.ini"), look_file({
         "GRAPH": [("MODE", 0), ("DIM", 0), ("WIREMODE", 2), ("WIRECOLOR", "80 80 80")],
-        "GRAPHPOSITION": [("POSITION", "-0.200000 0.000000 0.000000"), ("SCALE123", "2.400000")],
+        "GRAPHPOSITION": [("POSITION", "-0.120000 0.000000 0.000000"), ("SCALE123", "1.900000")],
         "COLOR": [("MODE", 16)],
         "GRID": [("ON", "0 0 0 0 0 0")],
         "HANREI": [("STYLE", 2), ("SHO", 1)],
@@ -162,26 +162,37 @@ def element_values():
         2, 1, "0", "beam-nodes.txt", "beam-elements.txt", "beam-stress.txt", "beam.ini", "beam.png"))
 
 
-# --- vector field: potential flow round a cylinder, automatic mesh with a hole ---
+# --- vector field: potential flow round a cylinder; the element file leaves the hole open ---
 def vector():
     U, R = 1.0, 1.0
+    nx, ny = 65, 33
     nodes, rows = [], []
+    numbers = {}
     number = 0
-    for j in range(33):
+    for j in range(ny):
         y = -2.0 + j * 0.125
-        for i in range(65):
+        for i in range(nx):
             x = -4.0 + i * 0.125
             r2 = x * x + y * y
             if r2 < R * R:
                 continue
             number += 1
+            numbers[(i, j)] = number
             u = U * (1 - R * R * (x * x - y * y) / r2 ** 2)
             v = -U * 2 * R * R * x * y / r2 ** 2
             cp = 1 - (u * u + v * v) / (U * U)
             nodes.append("%d\t%.6g\t%.6g\t0" % (number, x, y))
             rows.append("%d\t%.6g\t%.6g\t%.6g\t0" % (number, cp, u, v))
+    # Quadrilaterals only where all four corners lie in the flow, so none spans the hole.
+    elements = []
+    for j in range(ny - 1):
+        for i in range(nx - 1):
+            corners = [(i, j), (i + 1, j), (i + 1, j + 1), (i, j + 1)]
+            if all(c in numbers for c in corners):
+                elements.append("%d\t%s" % (len(elements) + 1, "\t".join(str(numbers[c]) for c in corners)))
     d = os.path.join(HERE, "vector")
     write(os.path.join(d, "flow-nodes.txt"), "\n".join(nodes) + "\n")
+    write(os.path.join(d, "flow-elements.txt"), "\n".join(elements) + "\n")
     # Column 0 holds the pressure coefficient; the velocity is in columns 1 to 3.
     write(os.path.join(d, "flow-velocity.txt"), "\n".join(rows) + "\n")
     write(os.path.join(d, "flow.ini"), look_file({
@@ -193,7 +204,7 @@ def vector():
         "LABEL": [("TITLE", "Velocity[m/s]")],
     }), newline="")
     write(os.path.join(d, "flow.dat"), command_file(
-        2, 2, "1>2>3", "flow-nodes.txt", "", "flow-velocity.txt", "flow.ini", "flow.png"))
+        2, 2, "1>2>3", "flow-nodes.txt", "flow-elements.txt", "flow-velocity.txt", "flow.ini", "flow.png"))
 
 
 # --- 3-D hexahedral solid: a cooling fin, temperature at the nodes ---

@@ -1,19 +1,25 @@
 #pragma once
-// What a batch run works on in tests: the document's data and look, the view's settings
-// and run options, and a recording Ui, wired together as the application wires them.
-#include "batch/BatchView.h"
-#include "common/RecordingUi.h"
-#include "data/DataSet.h"
-#include "settings/ViewSettings.h"
+// What a run works on in tests: one document and a recording Ui, with short names for the
+// parts the tests look at.
+#include "batch/RegisteredPaths.h"
+#include "model/Document.h"
+#include "settings/Profile.h"
+#include "tests/support/RecordingUi.h"
 
 namespace vellum::testing {
 
 struct BatchGraph {
-    DataSet dataSet;
-    ViewSettings view;
-    RunOptions options;
+    Document document;
+    DataSet& dataSet = document.dataSet;
+    ViewSettings& view = document.look;
+    RunOptions& options = document.options;
     RecordingUi ui;
-    BatchView batch{ui, dataSet, view, options, {}, {}};
+
+    // Runs the command-line file at `path` with the registered paths of the profile, as
+    // the programs do.
+    int runFile(const std::string& path) {
+        return document.RunCommandLineFile(ui, path, searchListFromProfile(Profile::openUserProfile()));
+    }
 };
 
 } // namespace vellum::testing

@@ -1,7 +1,7 @@
-#include "batch/BatchOptions.h"
+#include "cli/BatchOptions.h"
 #include "batch/DrawingArea.h"
-#include "batch/RunOptions.h"
-#include "batch/RunSummary.h"
+#include "model/Document.h"
+#include "cli/RunSummary.h"
 #include "data/DataSet.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +47,8 @@ TEST(BatchOptions, DrawingAreaIsTheFrameLessItsBars) {
 }
 
 TEST(RunSummaryJson, NumbersReadBackExactlyAndTextIsEscaped) {
-    DataSet d;
+    Document document;
+    DataSet& d = document.dataSet;
     d.files.pointFilePath = "/data/\"odd\"\\n.txt";
     d.files.pointFileName = "n.txt";
     d.nodes.resize(2);
@@ -56,10 +57,8 @@ TEST(RunSummaryJson, NumbersReadBackExactlyAndTextIsEscaped) {
     d.columnCount = 1;
     d.columnMinimum = {-1.25};
     d.columnMaximum = {2};
-    RunOptions o;
-    o.loaded = 1;
-    o.dataType = 0;
-    EXPECT_EQ(formatRunSummary(d, o, 0, "/out/a.png"),
+    document.loaded = 1;
+    EXPECT_EQ(formatRunSummary(document, "/out/a.png"),
               "{\"nodeFile\": \"/data/\\\"odd\\\"\\\\n.txt\", \"elementFile\": \"\", \"dataFile\": \"\", "
               "\"viewFile\": \"\", \"imageFile\": \"/out/a.png\", \"nodes\": 2, \"elements\": 0, \"dataRows\": 0, "
               "\"dataType\": 0, \"shape\": 0, \"columnCount\": 1, \"min\": [0.1, -2.5, 0], "

@@ -1,12 +1,6 @@
-#include "batch/BatchView.h"
-#include "batch/CommandLineFile.h"
-#include "batch/CommandLineRun.h"
 #include "BatchGraph.h"
 #include "BatchTestFolder.h"
-#include "common/RecordingUi.h"
-#include "data/DataSet.h"
 #include "settings/Profile.h"
-#include "settings/ViewSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -36,10 +30,7 @@ protected:
 
     // Writes `text` as the command-line file `name` under jobs/ and runs it.
     int run(const std::string& text, const std::string& name = "job.dat") {
-        files.commandFilePath = folder.write("jobs/" + name, text);
-        const int result = RunCommandLineFile(batch);
-        options.loaded = result == 0 ? 1 : 0;
-        return result;
+        return runFile(folder.write("jobs/" + name, text));
     }
 
     void registerPaths(const std::vector<std::string>& paths) {
@@ -67,9 +58,8 @@ TEST_F(BatchRun, LoadsAPlateWithNodeValues) {
     EXPECT_EQ(view.divisionRange[2], (std::array<double, 2>{0.0, 1.0}));
     EXPECT_DOUBLE_EQ(view.DIVISIONLINEVALUE[0], 0.5);
     EXPECT_EQ(dataSet.sectionBox, (std::array<double, 6>{0, 2, 0, 2, 0, 1}));
-    char cwd[4096];
-    ASSERT_NE(::getcwd(cwd, sizeof cwd), nullptr);
-    EXPECT_EQ(std::string(cwd) + "/", folder.path() + "jobs/"); // the job's folder is current
+    EXPECT_EQ(document.loaded, 1);
+    EXPECT_EQ(document.caption(), "vellumPLOT - ver.2.41 [" + folder.path() + "jobs/nodes.txt]");
 }
 
 TEST_F(BatchRun, ResetsTheLookButKeepsTheRunOptions) {
@@ -149,8 +139,7 @@ TEST_F(BatchRun, ExtensionsAreComparedWithCase) {
 }
 
 TEST_F(BatchRun, UnreadableCommandFileClearsItsPath) {
-    files.commandFilePath = "\"" + folder.path() + "jobs/none.dat\"";
-    EXPECT_EQ(RunCommandLineFile(batch), 1);
+    EXPECT_EQ(runFile("\"" + folder.path() + "jobs/none.dat\""), 1);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"引数で指定したファイルが開けません\nファイルの有無，パスを確認してください"});
     EXPECT_EQ(files.commandFilePath, "");
 }
@@ -238,10 +227,11 @@ TEST_F(BatchRun, RelativeNamesAreFoundBesideTheFileOrUnderARegisteredPath) {
 TEST_F(BatchRun, ARelativeJobNameResolvesAgainstTheFolderItWasGivenIn) {
     folder.write("jobs/job.dat", kPlateJob);
     ASSERT_EQ(::chdir(folder.path().c_str()), 0);
-    files.commandFilePath = "jobs/job.dat";
-    // The run makes jobs/ current; the names must not be looked for in jobs/jobs/.
-    ASSERT_EQ(RunCommandLineFile(batch), 0) << ::testing::PrintToString(ui.messages);
+    // Names are looked for beside the job, not in jobs/jobs/, and the job's own path is
+    // kept whole so that later commands find it whatever becomes current.
+    ASSERT_EQ(runFile("jobs/job.dat"), 0) << ::testing::PrintToString(ui.messages);
     EXPECT_EQ(files.pointFilePath, folder.path() + "jobs/nodes.txt");
+    EXPECT_EQ(files.commandFilePath, folder.path() + "jobs/job.dat");
 }
 
 TEST_F(BatchRun, BackslashesInNamesAreFolderSeparators) {
@@ -278,28 +268,15 @@ TEST_F(BatchRun, AWrittenFileReadBackReproducesTheGraph) {
     const auto before = std::make_tuple(options.shape, options.dataType, dataSet.vectorColumns, files.pointFilePath,
                                         files.elementFilePath, files.dataFilePath, dataSet.nodes.size(),
                                         dataSet.columnCount);
-    ASSERT_EQ(writeCommandLineFile(folder.path() + "jobs/again.dat", options, dataSet, view, ui), 0);
+    ASSERT_EQ(document.WriteCommandLineFile(ui, folder.path() + "jobs/again.dat"), 0);
 
-    DataSet fresh;
-    ViewSettings freshView;
-    RunOptions freshOptions;
-    BatchView again{ui, fresh, freshView, freshOptions, {}, {}};
-    fresh.files.commandFilePath = folder.path() + "jobs/again.dat";
-    ASSERT_EQ(RunCommandLineFile(again), 0) << ::testing::PrintToString(ui.messages);
-    EXPECT_EQ(before, std::make_tuple(freshOptions.shape, freshOptions.dataType, fresh.vectorColumns,
-                                      fresh.files.pointFilePath, fresh.files.elementFilePath,
-                                      fresh.files.dataFilePath, fresh.nodes.size(), fresh.columnCount));
-    EXPECT_EQ(freshView.selectedColumn, view.selectedColumn);
-}
-
-TEST_F(BatchRun, HooksSeeTheCaptionAndTheDrawingBox) {
-    std::string caption;
-    int boxes = 0;
-    batch.setCaption = [&](const std::string& text) { caption = text; };
-    batch.computeDrawingBox = [&] { ++boxes; };
-    ASSERT_EQ(run(kPlateJob), 0);
-    EXPECT_EQ(caption, "vellumPLOT - ver.2.41 [" + folder.path() + "jobs/nodes.txt]");
-    EXPECT_EQ(boxes, 1);
+    testing::BatchGraph again;
+    ASSERT_EQ(again.runFile(folder.path() + "jobs/again.dat"), 0) << ::testing::PrintToString(again.ui.messages);
+    EXPECT_EQ(before, std::make_tuple(again.options.shape, again.options.dataType, again.dataSet.vectorColumns,
+                                      again.dataSet.files.pointFilePath, again.dataSet.files.elementFilePath,
+                                      again.dataSet.files.dataFilePath, again.dataSet.nodes.size(),
+                                      again.dataSet.columnCount));
+    EXPECT_EQ(again.view.selectedColumn, view.selectedColumn);
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #include "batch/CommandLineFile.h"
+#include "model/Document.h"
 #include "BatchTestFolder.h"
 #include "common/Encoding.h"
-#include "common/RecordingUi.h"
+#include "tests/support/RecordingUi.h"
 #include "data/DataSet.h"
 #include "settings/ViewSettings.h"
 
@@ -125,7 +126,6 @@ TEST(CommandLineKeys, ArbitraryBytesNeverBreakTheReader) {
 
 RunOptions loadedOptions() {
     RunOptions o;
-    o.loaded = 1;
     o.shape = 1;
     o.polarDefault = 1;
     o.radiansDefault = 0;
@@ -135,8 +135,7 @@ RunOptions loadedOptions() {
 
 struct Graph {
     DataSet d;
-    ViewSettings view;
-    Graph() { view.selectedColumn = 2; }
+    int column = 2;
 };
 
 TEST(CommandLineWriter, WritesTheLinesInOrderByName) {
@@ -146,17 +145,16 @@ TEST(CommandLineWriter, WritesTheLinesInOrderByName) {
     d.files.pointFilePath = "/data/n.txt";
     d.files.dataFileName = "d.txt";
     d.files.dataFilePath = "/data/d.txt";
-    EXPECT_EQ(formatCommandLineFile(loadedOptions(), d, g.view),
+    EXPECT_EQ(formatCommandLineFile(loadedOptions(), d, g.column, 0),
               "Dimension=3\nPolarCoordinates=1\nRadianData=0\nDataType=0\nDataNumber=2\n"
               "PointFile=n.txt\nElementFile=\nDataFile=d.txt\n//イメージファイル出力用\nImageFile=\nAutoExit=0\n");
 
     RunOptions vector = loadedOptions();
     vector.dataType = 2;
-    vector.fullPath = 1;
     d.vectorColumns = {3, 4, 5};
     d.files.viewFileName = "v.ini";
     d.files.viewFilePath = "/data/v.ini";
-    EXPECT_EQ(formatCommandLineFile(vector, d, g.view),
+    EXPECT_EQ(formatCommandLineFile(vector, d, g.column, 1),
               "Dimension=3\nPolarCoordinates=1\nRadianData=0\nDataType=2\nDataNumber=3>4>5\n"
               "PointFile=/data/n.txt\nElementFile=\nDataFile=/data/d.txt\nViewFile=/data/v.ini\n"
               "//イメージファイル出力用\nImageFile=\nAutoExit=0\n");
@@ -167,19 +165,19 @@ TEST(CommandLineWriter, CreatesAFileOnlyWhenThereIsSomethingToWrite) {
     Graph g;
     DataSet& d = g.d;
     RecordingUi ui;
-    RunOptions notLoaded;
-    EXPECT_EQ(writeCommandLineFile(folder.path() + "a.dat", notLoaded, d, g.view, ui), 0);
+    Document notLoaded;
+    EXPECT_EQ(notLoaded.WriteCommandLineFile(ui, folder.path() + "a.dat"), 0);
     EXPECT_FALSE(folder.exists("a.dat"));
 
     // No node file name: failure, and no empty file left behind.
-    EXPECT_EQ(writeCommandLineFile(folder.path() + "b.dat", loadedOptions(), d, g.view, ui), 1);
+    EXPECT_EQ(writeCommandLineFile(folder.path() + "b.dat", loadedOptions(), d, g.column, 0, ui), 1);
     EXPECT_FALSE(folder.exists("b.dat"));
     EXPECT_TRUE(ui.messages.empty());
 
     d.files.pointFileName = "節点.txt";
-    EXPECT_EQ(writeCommandLineFile(folder.path() + "c.dat", loadedOptions(), d, g.view, ui), 0);
+    EXPECT_EQ(writeCommandLineFile(folder.path() + "c.dat", loadedOptions(), d, g.column, 0, ui), 0);
     const std::string bytes = folder.read("c.dat");
-    EXPECT_EQ(bytes, utf8ToCp932(formatCommandLineFile(loadedOptions(), d, g.view)));
+    EXPECT_EQ(bytes, utf8ToCp932(formatCommandLineFile(loadedOptions(), d, g.column, 0)));
     EXPECT_NE(bytes.find(utf8ToCp932("PointFile=節点.txt\n")), std::string::npos);
 }
 
@@ -189,7 +187,7 @@ TEST(CommandLineWriter, AFileThatCannotBeCreatedIsReported) {
     DataSet& d = g.d;
     d.files.pointFileName = "n.txt";
     RecordingUi ui;
-    EXPECT_EQ(writeCommandLineFile(folder.path() + "missing/x.dat", loadedOptions(), d, g.view, ui), 1);
+    EXPECT_EQ(writeCommandLineFile(folder.path() + "missing/x.dat", loadedOptions(), d, g.column, 0, ui), 1);
     EXPECT_EQ(ui.messages, std::vector<std::string>{"コマンドライン処理用のファイル作成に失敗しました"});
 }
 
@@ -204,7 +202,7 @@ TEST(CommandLineWriter, WrittenTextReadsBackToTheSameOptions) {
     RunOptions o = loadedOptions();
     o.dataType = 2;
     Parsed back;
-    back.apply(utf8ToCp932(formatCommandLineFile(o, d, g.view)));
+    back.apply(utf8ToCp932(formatCommandLineFile(o, d, g.column, 0)));
     EXPECT_EQ(back.options.shape, o.shape);
     EXPECT_EQ(back.options.polarDefault, o.polarDefault);
     EXPECT_EQ(back.options.radiansDefault, o.radiansDefault);

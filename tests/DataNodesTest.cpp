@@ -1,5 +1,5 @@
 #include "common/Encoding.h"
-#include "common/RecordingUi.h"
+#include "tests/support/RecordingUi.h"
 #include "data/DataSet.h"
 #include "TemporaryFolder.h"
 #include "WrittenFile.h"

@@ -1,6 +1,6 @@
 #include "batch/DataExport.h"
 #include "BatchTestFolder.h"
-#include "common/RecordingUi.h"
+#include "tests/support/RecordingUi.h"
 #include "data/DataSet.h"
 
 #include <gtest/gtest.h>

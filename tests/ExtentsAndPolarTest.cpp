@@ -1,5 +1,5 @@
 #include "MeshTestNodes.h"
-#include "common/RecordingUi.h"
+#include "tests/support/RecordingUi.h"
 #include "data/DataSet.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "common/Encoding.h"
-#include "common/RecordingUi.h"
-#include "data/Document.h"
+#include "tests/support/RecordingUi.h"
+#include "model/Document.h"
 #include "TemporaryFolder.h"
 #include "WrittenFile.h"
 
@@ -22,19 +22,19 @@ constexpr const char* kGridNodes = "1 0 0 0\n2 1 0 0\n3 2 0 0\n4 0 1 0\n5 1 1 0\
 constexpr const char* kGridElements = "2 2 3 6 5\n1 1 2 5 4\n";
 constexpr const char* kGridData = "1 1 0 0\n2 2 0 0\n3 3 0 0\n4 4 0 0\n5 5 0 0\n6 6 3 4\n";
 
+// The open command after the dialog's OK, on three files written for the case.
 struct LoadCase {
     test::TemporaryFolder folder;
     Document document;
     RecordingUi ui;
-    LoadOptions options;
+    OpenChoice choice;
 
     LoadCase(std::string_view nodes, std::string_view elements, std::string_view data) {
-        auto& files = document.dataSet.files;
-        files.pointFilePath = written(folder.file("nodes.dat"), nodes);
-        files.elementFilePath = written(folder.file("elements.dat"), elements);
-        files.dataFilePath = written(folder.file("data.dat"), data);
+        choice.pointFilePath = written(folder.file("nodes.dat"), nodes);
+        choice.elementFilePath = written(folder.file("elements.dat"), elements);
+        choice.dataFilePath = written(folder.file("data.dat"), data);
     }
-    int load() { return document.Load(ui, options, NormaliseInputs{}); }
+    int load() { return document.Open(ui, choice); }
 };
 
 // True when `expected` occur in `captions` in this order (other bars may come between).
@@ -68,9 +68,9 @@ TEST(Load, RunsTheStepsInOrderWithAnElementFile) {
 
 TEST(Load, AutomaticMeshAndVectorData) {
     LoadCase c(kGridNodes, "", kGridData);
-    c.options.autoMesh = 1;
-    c.options.dataType = 2;
-    c.document.dataSet.files.elementFilePath = c.folder.file("absent.dat"); // never opened
+    c.choice.autoMesh = 1;
+    c.choice.dataType = 2;
+    c.choice.elementFilePath = c.folder.file("absent.dat"); // never opened
     ASSERT_EQ(c.load(), 0);
     EXPECT_TRUE(c.ui.messages.empty());
     const DataSet& d = c.document.dataSet;
@@ -84,8 +84,8 @@ TEST(Load, AutomaticMeshAndVectorData) {
 
 TEST(Load, WithoutDataFileReadsNoData) {
     LoadCase c(kGridNodes, kGridElements, "");
-    c.options.dataType = 3;
-    c.document.dataSet.files.dataFilePath = c.folder.file("absent.dat");
+    c.choice.dataType = 3;
+    c.choice.dataFilePath = c.folder.file("absent.dat");
     ASSERT_EQ(c.load(), 0);
     EXPECT_TRUE(c.ui.messages.empty());
     EXPECT_EQ(std::count(c.ui.captions.begin(), c.ui.captions.end(), "データファイル展開中"), 0);
@@ -93,7 +93,7 @@ TEST(Load, WithoutDataFileReadsNoData) {
 
 TEST(Load, ConvertsPolarNodesAfterTheMesh) {
     LoadCase c("1 1 0\n2 2 0\n3 1 90\n4 2 90\n", "1 1 2 4 3\n", "1 1\n2 2\n3 3\n4 4\n");
-    c.options.polar = 1;
+    c.choice.polar = 1;
     ASSERT_EQ(c.load(), 0);
     const auto& nodes = c.document.dataSet.nodes;
     EXPECT_NEAR(nodes[3].coordinates[0], 0.0, 1e-15);
@@ -150,7 +150,7 @@ TEST(Load, FailuresShowTheStepMessageThenTheSequenceMessage) {
     };
     for (const FailureCase& f : cases) {
         LoadCase c(f.nodes, f.elements, f.data);
-        c.options.dataType = f.dataType;
+        c.choice.dataType = f.dataType;
         EXPECT_EQ(c.load(), 1) << f.name;
         EXPECT_EQ(c.ui.messages, f.messages) << f.name;
         EXPECT_EQ(c.ui.openProgressBars, 0) << f.name;
@@ -161,21 +161,21 @@ TEST(Load, FailuresShowTheStepMessageThenTheSequenceMessage) {
 TEST(Load, MissingFilesAndOverflowNameTheFileToCheck) {
     {
         LoadCase c(kGridNodes, kGridElements, kGridData);
-        c.document.dataSet.files.pointFilePath = c.folder.file("absent.dat");
+        c.choice.pointFilePath = c.folder.file("absent.dat");
         EXPECT_EQ(c.load(), 1);
         EXPECT_EQ(c.ui.messages, (Strings{"節点ファイルのオープンに失敗しました\nファイルの有無を確認してください",
                                           "節点ファイルを確認してください"}));
     }
     {
         LoadCase c(kGridNodes, kGridElements, kGridData);
-        c.document.dataSet.files.elementFilePath = c.folder.file("absent.dat");
+        c.choice.elementFilePath = c.folder.file("absent.dat");
         EXPECT_EQ(c.load(), 1);
         EXPECT_EQ(c.ui.messages, (Strings{"要素ファイルのオープンに失敗しました\nファイルの有無を確認してください",
                                           "要素ファイルを確認してください"}));
     }
     {
         LoadCase c(kGridNodes, kGridElements, kGridData);
-        c.document.dataSet.files.dataFilePath = c.folder.file("absent.dat");
+        c.choice.dataFilePath = c.folder.file("absent.dat");
         EXPECT_EQ(c.load(), 1);
         EXPECT_EQ(c.ui.messages, (Strings{"データファイルのオープンに失敗しました\nファイルの有無を確認してください",
                                           "データファイルを確認してください"}));

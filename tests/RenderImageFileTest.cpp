@@ -1,5 +1,5 @@
 #include "common/FileIo.h"
-#include "common/RecordingUi.h"
+#include "tests/support/RecordingUi.h"
 #include "render/ImageFile.h"
 
 #include <gtest/gtest.h>

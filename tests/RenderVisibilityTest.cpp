@@ -1,4 +1,4 @@
-#include "common/RecordingUi.h"
+#include "tests/support/RecordingUi.h"
 #include "data/DataSet.h"
 #include "data/Visibility.h"
 

@@ -1,5 +1,5 @@
 #include "common/Encoding.h"
-#include "common/RecordingUi.h"
+#include "tests/support/RecordingUi.h"
 #include "data/TextRecordReader.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "common/Encoding.h"
 #include "common/FileIo.h"
-#include "common/RecordingUi.h"
+#include "tests/support/RecordingUi.h"
 #include "settings/ViewSettingsFile.h"
 #include "TemporaryFolder.h"
 

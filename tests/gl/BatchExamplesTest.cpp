@@ -118,11 +118,20 @@ TEST_F(BatchExamples, EveryExampleRendersAtTheFrameSize) {
         {"japanese/moment.dat", "japanese/moment.png"},
     };
     for (const auto& [job, image] : jobs) {
-        const Outcome o = run(quoted(examples + job));
+        const Outcome o = run("--out " + quoted(folder.path() + "copy.bmp") + " " + quoted(examples + job));
         EXPECT_EQ(o.exitCode, 0) << job << "\n" << o.err;
         EXPECT_EQ(o.err, "") << job;
         // 780 x 560 frame less 80 pixels of bars.
         EXPECT_EQ(pngSize(folder.read("examples/" + image)), std::make_pair(780, 480)) << image;
+        // The whole model and its decorations lie inside the frame: its edges are background.
+        const Picture p = readBmp(folder.read("copy.bmp"));
+        ASSERT_EQ(p.width, 780) << job;
+        int edgePixels = 0;
+        for (int x = 0; x < p.width; ++x)
+            for (int y : {0, p.height - 1}) edgePixels += p.at(x, y)[0] != 255 || p.at(x, y)[1] != 255;
+        for (int y = 0; y < p.height; ++y)
+            for (int x : {0, p.width - 1}) edgePixels += p.at(x, y)[0] != 255 || p.at(x, y)[1] != 255;
+        EXPECT_EQ(edgePixels, 0) << job << " is cut at the edge of the picture";
     }
     const Outcome stl = run("--out " + quoted(folder.path() + "tube.png") + " --size 640x400 " +
                             quoted(examples + "stl/flanged-tube.stl"));
@@ -199,6 +208,21 @@ TEST_F(BatchExamples, AFailedRunExitsOneWithItsMessageAndLeavesNoImageOrBackup) 
     const Outcome help = run("--help");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.out.rfind("usage: vellumplot-batch", 0), 0u);
+}
+
+// A node file without a node stops the run: no blank picture, and the backups of the last
+// good graph are not replaced by an empty one.
+TEST_F(BatchExamples, AnEmptyNodeFileExitsOneAndKeepsTheLastBackups) {
+    ASSERT_EQ(run(quoted(examples + "plate/plate.dat")).exitCode, 0);
+    const std::string view = backup("bkView.ini"), commands = backup("bkCmdLine.dat");
+    folder.write("empty/nodes.txt", "\n   \n");
+    folder.write("empty/job.dat", "PointFile=nodes.txt\nElementFile=\nImageFile=out.png\nAutoExit=1\n");
+    const Outcome o = run(quoted(folder.path() + "empty/job.dat"));
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_EQ(o.err, "節点ファイルに節点データがありません\n節点ファイルを確認してください\n");
+    EXPECT_FALSE(folder.exists("empty/out.png"));
+    EXPECT_EQ(backup("bkView.ini"), view);
+    EXPECT_EQ(backup("bkCmdLine.dat"), commands);
 }
 
 TEST_F(BatchExamples, ALookFilesWindowSizeSetsTheDrawingArea) {

@@ -1,7 +1,7 @@
 #include "GlTestSupport.h"
 
-#include "common/RecordingUi.h"
-#include "data/Document.h"
+#include "tests/support/RecordingUi.h"
+#include "model/Document.h"
 
 #include <GL/gl.h>
 
@@ -34,18 +34,16 @@ TEST_P(ExamplePicture, LoadsAndPaintsEveryGraphKindItOffers) {
     const Example& example = GetParam();
     Document document;
     const std::string folder = std::string(VELLUM_SOURCE_DIR) + "/examples/" + example.folder + "/";
-    auto& files = document.dataSet.files;
-    files.pointFilePath = folder + example.nodes;
-    if (*example.elements) files.elementFilePath = folder + example.elements;
-    files.dataFilePath = folder + example.data;
-    LoadOptions options;
-    options.dataType = example.dataType;
-    options.shape = example.shape;
-    options.autoMesh = *example.elements ? 0 : 1;
+    OpenChoice choice;
+    choice.pointFilePath = folder + example.nodes;
+    if (*example.elements) choice.elementFilePath = folder + example.elements;
+    choice.dataFilePath = folder + example.data;
+    choice.dataType = example.dataType;
+    choice.shape = example.shape;
+    choice.autoMesh = *example.elements ? 0 : 1;
     RecordingUi ui;
-    ASSERT_EQ(document.Load(ui, options, NormaliseInputs{}), 0) << (ui.messages.empty() ? "" : ui.messages[0]);
+    ASSERT_EQ(document.Open(ui, choice), 0) << (ui.messages.empty() ? "" : ui.messages[0]);
     settings_ = document.look;
-    settings_.adjustAfterLoad(document.dataSet, example.dataType);
     dataSet_ = std::move(document.dataSet);
 
     const std::vector<int> modes = example.dataType == kVectorData ? std::vector<int>{0, 2, 3, 4}

@@ -3,7 +3,7 @@
 // screen place of a point of the screen-fixed frame.
 #include "GlTestSupport.h"
 
-#include "common/RecordingUi.h"
+#include "tests/support/RecordingUi.h"
 #include "render/TextDecorations.h"
 
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "batch/BatchOptions.h"
+#include "cli/BatchOptions.h"
 
 #include <charconv>
 

@@ -1,8 +1,7 @@
-#include "batch/RunSummary.h"
+#include "cli/RunSummary.h"
 
-#include "batch/RunOptions.h"
 #include "common/Numbers.h"
-#include "data/DataSet.h"
+#include "model/Document.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,10 +37,12 @@ std::string jsonString(const std::string& text) {
     return out + "\"";
 }
 
-std::string formatRunSummary(const DataSet& dataSet, const RunOptions& options, int selectedColumn,
-                             const std::string& imageFile) {
+std::string formatRunSummary(const Document& document, const std::string& imageFile) {
+    const DataSet& dataSet = document.dataSet;
+    const RunOptions& options = document.options;
+    const int selectedColumn = document.look.selectedColumn;
     const FileSet& f = dataSet.files;
-    const bool loaded = options.loaded != 0;
+    const bool loaded = document.loaded != 0;
     std::string s = "{";
     s += "\"nodeFile\": " + jsonString(f.pointFilePath);
     s += ", \"elementFile\": " + jsonString(f.elementFileName.empty() ? std::string() : f.elementFilePath);

@@ -1,0 +1,104 @@
+#pragma once
+// The one object a program owns for its graph: the data set with its files, the look
+// record, the run options and the view state the commands need. The headless program owns
+// one; the desktop view owns one. Every operation returns 0 on success and 1 on failure,
+// after showing its own messages through the Ui; nothing throws.
+//
+// Process-wide effects stay with the program that owns the process: the profile is read
+// by the caller (readProfile, searchListFromProfile) and the current directory is the
+// caller's to change.
+#include "batch/RegisteredPaths.h"
+#include "batch/RunOptions.h"
+#include "data/DataSet.h"
+#include "model/OpenChoice.h"
+#include "settings/LookChange.h"
+#include "settings/SaveItemSelection.h"
+#include "settings/ViewSettings.h"
+
+#include <string>
+#include <vector>
+
+namespace vellum {
+
+class Profile;
+class Ui;
+class LoadSource;
+struct SequenceMessages;
+
+class Document {
+public:
+    DataSet dataSet;
+    ViewSettings look;
+    RunOptions options;
+    int loaded = 0; // 1 after a successful load, import or run; nothing is drawn while 0
+    RegisteredPaths registeredPaths;
+    SaveItemSelection saveItems;
+
+    // What the view reads when it is made: the registered paths with the absolute-path
+    // option, the saved-item selection and the open dialog's defaults.
+    void readProfile(const Profile& profile);
+
+    // The data set to draw, or null while nothing is loaded: a failed load may have
+    // replaced part of the data, which must not be drawn.
+    const DataSet* drawable() const { return loaded == 1 ? &dataSet : nullptr; }
+
+    // The shape the model's faces are built for: the shape choice of the load, or a sheet
+    // for an STL surface. Drawing takes it with the data type.
+    int modelShape() const { return modelShape_; }
+
+    // "vellumPLOT - ver.2.41 [<node file>]", the caption of a loaded graph.
+    std::string caption() const;
+
+    // ---- Loading
+    // The open command after the dialog's OK: the look back to its defaults, the choice
+    // copied in, then the load; the loaded flag follows the result.
+    int Open(Ui& ui, const OpenChoice& choice);
+    // The open command's load sequence over the files and options already set:
+    // nodes, elements (read or built), polar conversion, extents, data rows and their
+    // statistics, the look fitted to the data, normalisation and faces.
+    int Load(Ui& ui);
+    // Runs the command-line file at `path` (a relative path is taken against the current
+    // directory). `searchList` holds the registered folders, each ending in "/"
+    // (searchListFromProfile). Sets the loaded flag.
+    int RunCommandLineFile(Ui& ui, const std::string& path, const std::vector<std::string>& searchList);
+    // Imports the ASCII STL file at `path` as node values coloured by x. Sets the loaded flag.
+    int ImportStl(Ui& ui, const std::string& path);
+
+    // ---- Changes of the look
+    // A dialog's OK: the edited copy becomes the look; drawing coordinates and faces are
+    // built again when the change needs them. A normalisation failure leaves the look
+    // applied and returns 1.
+    int ApplyLook(Ui& ui, const ViewSettings& edited);
+    // Normalisation and faces from the current look, data type and shape (vector data:
+    // the magnitude column first). 0, or 1 after the step's own message.
+    int RebuildDrawingData(Ui& ui);
+
+    // ---- Files written and read on command
+    // Reads a view settings file: its path and name become the document's view file, and
+    // the drawing data are rebuilt when the file changed what they depend on.
+    int ReadViewSettingsFile(Ui& ui, const std::string& path);
+    // Writes the items of the saved-item selection; the path becomes the view file.
+    int WriteViewSettingsFile(Ui& ui, const std::string& path);
+    // Nothing is written while no graph is loaded (0); names files by full path when the
+    // absolute-path option is on.
+    int WriteCommandLineFile(Ui& ui, const std::string& path) const;
+    // The node (element) file becomes `path`, then it is written.
+    int ExportNodeFile(Ui& ui, const std::string& path);
+    int ExportElementFile(Ui& ui, const std::string& path);
+    // The closing backups in `folder` (ending in "/"): every look item as bkView.ini, and
+    // bkCmdLine.dat naming every file by its full path. Nothing while no graph is loaded.
+    // A writer that fails shows its message and the other backup is still written.
+    int WriteBackups(Ui& ui, const std::string& folder);
+
+private:
+    int readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages& messages);
+    int tieData(Ui& ui, LoadSource& source, const SequenceMessages& messages);
+    int finishOpenLoad(Ui& ui, int shape);
+
+    int modelShape_ = kSheetShape;
+};
+
+inline constexpr const char* kBackupViewFile = "bkView.ini";
+inline constexpr const char* kBackupCommandFile = "bkCmdLine.dat";
+
+} // namespace vellum

@@ -1,0 +1,175 @@
+// The steps every load shares, and the open command's load built from them.
+#include "common/Ui.h"
+#include "data/LoadMessages.h"
+#include "data/Normalise.h"
+#include "model/Document.h"
+#include "model/LoadSource.h"
+
+namespace vellum {
+namespace {
+
+int fail(Ui& ui, const char* message) {
+    if (message) ui.showMessage(message);
+    return 1;
+}
+
+// The open command names its files in the dialog: the element file is skipped with the
+// automatic mesh, the data file without a data file.
+class DialogFiles : public LoadSource {
+public:
+    explicit DialogFiles(const RunOptions& options) : options_(options) {}
+    Found locate(LoadFile file, Ui&) override {
+        if (file == LoadFile::Elements && options_.autoMesh == 1) return Found::Skip;
+        if (file == LoadFile::Data && options_.dataType == kNoDataFile) return Found::Skip;
+        return Found::Read;
+    }
+
+private:
+    const RunOptions& options_;
+};
+
+const SequenceMessages kOpenMessages{
+    kCheckNodeFileMessage, nullptr, kCheckElementFileMessage, kCheckDataFileMessage, kCheckDataFileMessage,
+};
+
+} // namespace
+
+int Document::readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages& messages) {
+    WaitCursorScope waitCursor(ui);
+    // Elements index the nodes they were read for; once new nodes may arrive, old
+    // elements would point at the wrong nodes or past the end.
+    dataSet.elements.clear();
+    dataSet.elementCount = 0;
+
+    if (source.locate(LoadFile::Nodes, ui) == LoadSource::Found::Fail) return 1;
+    if (dataSet.ReadNodes(ui) != 0) {
+        source.failed(LoadFile::Nodes);
+        return fail(ui, messages.nodeFile);
+    }
+    // Extents, the mesh and the normalisation all start from a first node.
+    if (dataSet.nodes.empty()) {
+        ui.showMessage("節点ファイルに節点データがありません");
+        source.failed(LoadFile::Nodes);
+        return fail(ui, messages.nodeFile);
+    }
+
+    switch (source.locate(LoadFile::Elements, ui)) {
+    case LoadSource::Found::Fail: return 1;
+    case LoadSource::Found::Skip:
+        if (dataSet.BuildMesh(ui) != 0) return fail(ui, messages.mesh);
+        break;
+    case LoadSource::Found::Read:
+        if (dataSet.ReadElements(ui) != 0) {
+            source.failed(LoadFile::Elements);
+            return fail(ui, messages.elementFile);
+        }
+        dataSet.SortElementsByNumber(ui);
+        break;
+    }
+
+    // The mesh was made on (radius, angle); the picture is drawn in x and y.
+    if (dataSet.polarFlag == 1) dataSet.ConvertPolar(ui);
+    dataSet.ComputeExtents(ui);
+
+    switch (source.locate(LoadFile::Data, ui)) {
+    case LoadSource::Found::Fail: return 1;
+    case LoadSource::Found::Skip: options.dataType = kNoDataFile; return 0;
+    case LoadSource::Found::Read: break;
+    }
+    if (dataSet.ReadDataRows(ui, options.dataType) != 0) {
+        source.failed(LoadFile::Data);
+        return fail(ui, messages.dataFile);
+    }
+    // The statistics start from a first row.
+    if (dataSet.rows.empty()) {
+        ui.showMessage("データファイルにデータ値がありません");
+        source.failed(LoadFile::Data);
+        return fail(ui, messages.dataFile);
+    }
+    return 0;
+}
+
+int Document::tieData(Ui& ui, LoadSource& source, const SequenceMessages& messages) {
+    if (options.dataType == kNoDataFile) return 0;
+    bool tied = dataSet.ComputeColumnStatistics(ui, options.dataType) == 0;
+    if (tied && options.dataType == kVectorData) {
+        if (source.fallBackVectorColumns()) {
+            // A negative column falls back too, so the magnitude never reads outside a row.
+            for (int i = 0; i < 3; ++i) {
+                const int32_t column = dataSet.vectorColumns[static_cast<size_t>(i)];
+                if (column < 0 || static_cast<uint32_t>(column) >= dataSet.columnCount)
+                    dataSet.vectorColumns[static_cast<size_t>(i)] = i;
+            }
+        }
+        tied = dataSet.AddMagnitudeColumn(ui) == 0;
+    }
+    if (tied) return 0;
+    source.failed(LoadFile::Data);
+    return fail(ui, messages.dataMatch);
+}
+
+int Document::RebuildDrawingData(Ui& ui) {
+    const int dataType = options.dataType;
+    if (dataType == kVectorData) {
+        // Components chosen anew since the magnitude was computed need a new one.
+        if (dataSet.magnitudeColumns != dataSet.vectorColumns && dataSet.AddMagnitudeColumn(ui) != 0) return 1;
+        look.selectedColumn = static_cast<int>(dataSet.columnCount);
+    }
+    NormaliseInputs inputs;
+    inputs.dataType = dataType;
+    inputs.column = dataType == kNoDataFile ? 0 : look.selectedColumn;
+    inputs.DIM = look.DIM;
+    inputs.VECLEN = look.graph.VECLEN;
+    inputs.VEC_COM_LEN = look.graph.VEC_COM_LEN;
+    inputs.SCALE = look.SCALE;
+    inputs.RECTSCALE = look.RECTSCALE;
+    if (Normalise(dataSet, ui, inputs) != 0) return 1;
+    return dataSet.BuildFaces(dataType, modelShape_) != 0 ? 1 : 0;
+}
+
+int Document::Open(Ui& ui, const OpenChoice& choice) {
+    look.resetBeforeLoad();
+    FileSet& f = dataSet.files;
+    f.pointFilePath = choice.pointFilePath;
+    f.pointFileName = choice.pointFileName;
+    f.elementFilePath = choice.elementFilePath;
+    f.elementFileName = choice.elementFileName;
+    f.dataFilePath = choice.dataFilePath;
+    f.dataFileName = choice.dataFileName;
+    options.shape = choice.shape;
+    options.dataType = choice.dataType;
+    options.autoMesh = choice.autoMesh;
+    options.polarDefault = dataSet.polarFlag = choice.polar;
+    options.radiansDefault = dataSet.radiansFlag = choice.radians;
+    loaded = Load(ui) == 0 ? 1 : 0;
+    return loaded == 1 ? 0 : 1;
+}
+
+int Document::Load(Ui& ui) {
+    WaitCursorScope waitCursor(ui);
+    DialogFiles source(options);
+    if (readModelFiles(ui, source, kOpenMessages) != 0) return 1;
+    if (tieData(ui, source, kOpenMessages) != 0) return 1;
+    // Node and element values show their first column; vector data its magnitude.
+    if (options.dataType != kVectorData) look.selectedColumn = 0;
+    return finishOpenLoad(ui, options.shape);
+}
+
+// The tail the open command and the STL import share: the look fitted to the data, the
+// drawing data, and the whole model inside the section box.
+int Document::finishOpenLoad(Ui& ui, int shape) {
+    modelShape_ = shape;
+    look.adjustAfterLoad(dataSet, options.dataType);
+    if (RebuildDrawingData(ui) != 0) return fail(ui, kCheckDataMatchMessage);
+    dataSet.ResetSectionBox();
+    return 0;
+}
+
+int Document::ApplyLook(Ui& ui, const ViewSettings& edited) {
+    const LookChange change = compareLooks(look, edited);
+    look = edited;
+    if (!change.drawingData || loaded != 1) return 0;
+    return RebuildDrawingData(ui);
+}
+
+} // namespace vellum

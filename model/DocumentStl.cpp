@@ -1,0 +1,33 @@
+// The STL import: every vertex a node, every three a triangle, node values of x, y, z.
+#include "batch/FileNameResolution.h"
+#include "common/Ui.h"
+#include "data/LoadMessages.h"
+#include "model/Document.h"
+
+namespace vellum {
+
+int Document::ImportStl(Ui& ui, const std::string& path) {
+    WaitCursorScope waitCursor(ui);
+    FileSet& f = dataSet.files;
+    f.stlFilePath = path;
+    f.stlFileName = finalComponent(path);
+    f.stlExtension = extensionOf(path);
+
+    options.dataType = kNodeValues;
+    look.resetBeforeLoad();
+    look.selectedColumn = 0; // the x coordinate
+    loaded = 0;
+    if (dataSet.ReadStl(ui) != 0) return 1;
+    dataSet.ComputeExtents(ui);
+    if (dataSet.ComputeColumnStatistics(ui, kNodeValues) != 0) {
+        ui.showMessage(kCheckDataMatchMessage);
+        return 1;
+    }
+    // A surface model's triangles are faces of a sheet whatever the shape choice says; the
+    // choice itself is the open dialog's and stays as it is.
+    if (finishOpenLoad(ui, kSheetShape) != 0) return 1;
+    loaded = 1;
+    return 0;
+}
+
+} // namespace vellum
