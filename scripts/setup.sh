@@ -11,7 +11,8 @@ packages=(
   libgl-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri
   libpng-dev libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev
   fonts-ipafont-gothic libsimpleini-dev
-  qt6-base-dev
+  qt6-base-dev libqt6opengl6-dev libxkbcommon-dev
+  xvfb xauth xdotool imagemagick x11-utils
   locales
 )
 

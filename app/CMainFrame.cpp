@@ -1,0 +1,225 @@
+#include "app/CMainFrame.h"
+
+#include "app/CvellumPLOTView.h"
+#include "app/QtUi.h"
+#include "app/ToolbarIcons.h"
+#include "model/CommandTable.h"
+#include "model/ViewCommands.h"
+#include "render/StatusTexts.h"
+#include "settings/Profile.h"
+#include "settings/ProfileValues.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace vellum {
+namespace {
+
+constexpr const char* kKeyGuide = "ｷｰｶﾞｲﾄﾞ[a-d/w-x/q-c：回転　e-z：拡大　↑↓←→：平行移動 r：再描画]";
+constexpr const char* kEmptyCaption = "ver.2.41 - vellumPLOT";
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+} // namespace
+
+CMainFrame::CMainFrame(QtUi& ui, FileChooser& chooser, bool placeFromProfile) : ui_(ui) {
+    resize(780, 560);
+    setWindowTitle(QString::fromUtf8(kEmptyCaption));
+    view_ = new CvellumPLOTView(ui, chooser, this);
+    setCentralWidget(view_);
+    ui_.attach(this, statusBar());
+    buildActions();
+    buildMenus();
+    buildToolbar();
+    buildStatusBar();
+    connect(view_, &CvellumPLOTView::painted, this, &CMainFrame::updateCaptionAndPanes);
+    connect(view_, &CvellumPLOTView::stateChanged, this, &CMainFrame::updateCommandStates);
+    connect(view_, &CvellumPLOTView::exitRequested, this, [this](int status) {
+        exitStatus_ = status;
+        // Ends the program once the current handler has returned, through the closing.
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    });
+    connect(view_, &CvellumPLOTView::contextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = buildMenu({}, contextMenu(), this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(at);
+    });
+    updateCommandStates();
+    if (placeFromProfile) restorePlacement();
+}
+
+QAction* CMainFrame::action(int id) const {
+    const auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::buildActions() {
+    for (const CommandInfo& command : commandTable()) {
+        auto* a = new QAction(text(captionOf(command.id)), this);
+        QList<QKeySequence> keys;
+        for (std::string_view key : command.keys)
+            if (!key.empty()) keys << QKeySequence(text(key));
+        a->setShortcuts(keys);
+        a->setStatusTip(text(statusTextOf(command)));
+        a->setToolTip(text(tooltipOf(command)));
+        const int id = command.id;
+        connect(a, &QAction::triggered, this, [this, id] { view_->runCommand(id); });
+        if (mouseModeOf(id) >= 0) a->setCheckable(true);
+        // Shortcuts work even for commands that no menu shows (Ctrl+O).
+        addAction(a);
+        actions_[id] = a;
+    }
+    QAction* toolbarToggle = action(command::kToolbar);
+    QAction* statusToggle = action(command::kStatusBar);
+    toolbarToggle->setCheckable(true);
+    statusToggle->setCheckable(true);
+    toolbarToggle->setChecked(true);
+    statusToggle->setChecked(true);
+    disconnect(toolbarToggle, &QAction::triggered, this, nullptr);
+    disconnect(statusToggle, &QAction::triggered, this, nullptr);
+    connect(statusToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    QAction* exit = action(command::kExit);
+    disconnect(exit, &QAction::triggered, this, nullptr);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+QMenu* CMainFrame::buildMenu(const QString& title, const std::vector<MenuEntry>& entries, QWidget* parent) {
+    auto* menu = new QMenu(title, parent);
+    for (const MenuEntry& e : entries) {
+        switch (e.kind) {
+        case MenuEntry::Kind::Separator: menu->addSeparator(); break;
+        case MenuEntry::Kind::Submenu: menu->addMenu(buildMenu(text(e.caption), e.items, menu)); break;
+        case MenuEntry::Kind::Command: {
+            QAction* primary = action(e.id);
+            if (!primary) break;
+            if (primary->text() == text(e.caption)) {
+                menu->addAction(primary);
+                break;
+            }
+            // The same command under another caption: an item of its own that follows the
+            // command's state and triggers it.
+            QAction* copy = menu->addAction(text(e.caption));
+            copy->setStatusTip(primary->statusTip());
+            copy->setEnabled(primary->isEnabled());
+            connect(primary, &QAction::changed, copy, [copy, primary] { copy->setEnabled(primary->isEnabled()); });
+            connect(copy, &QAction::triggered, primary, &QAction::trigger);
+            break;
+        }
+        }
+    }
+    return menu;
+}
+
+void CMainFrame::buildMenus() {
+    for (const MenuEntry& top : mainMenu()) menuBar()->addMenu(buildMenu(text(top.caption), top.items, this));
+}
+
+void CMainFrame::buildToolbar() {
+    QToolBar* bar = addToolBar(QStringLiteral("toolbar"));
+    bar->setObjectName(QStringLiteral("toolbar163"));
+    bar->setMovable(false);
+    connect(action(command::kToolbar), &QAction::toggled, bar, &QWidget::setVisible);
+    for (int id : toolbarButtons()) {
+        if (id == 0) {
+            bar->addSeparator();
+            continue;
+        }
+        QAction* a = action(id);
+        a->setIcon(toolbarIcon(id));
+        const std::vector<MenuEntry>& dropDown = dropDownMenu(id);
+        if (dropDown.empty()) {
+            bar->addAction(a);
+            continue;
+        }
+        // A button with an arrow: the button runs the command, the arrow opens its menu.
+        auto* button = new QToolButton(bar);
+        button->setDefaultAction(a);
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+        button->setMenu(buildMenu({}, dropDown, button));
+        bar->addWidget(button);
+    }
+}
+
+void CMainFrame::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->showMessage(QString::fromUtf8(kKeyGuide));
+    const char* samples[4] = {"00.00/00.00/00.00", "000.00[00.00/00.00/00.00]", "000/000/000", "0/00/00"};
+    for (int i = 0; i < 4; ++i) {
+        panes_[i] = new QLabel(bar);
+        panes_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panes_[i]->setAlignment(Qt::AlignCenter);
+        panes_[i]->setMinimumWidth(panes_[i]->fontMetrics().horizontalAdvance(QString::fromUtf8(samples[i])) + 8);
+        bar->addPermanentWidget(panes_[i]);
+    }
+    updateCaptionAndPanes();
+}
+
+QStringList CMainFrame::paneTexts() const {
+    QStringList texts;
+    for (const QLabel* pane : panes_) texts << pane->text();
+    return texts;
+}
+
+void CMainFrame::updateCaptionAndPanes() {
+    const Document& doc = view_->document();
+    const bool drawn = doc.loaded == 1 && view_->hasPainted();
+    const StatusPanes panes =
+        drawn ? statusPanesFor(doc.look, doc.dataSet, doc.options.dataType) : statusPaneCaptions();
+    if (drawn) setWindowTitle(text(doc.caption()));
+    panes_[0]->setText(text(panes.translation));
+    panes_[1]->setText(text(panes.scale));
+    panes_[2]->setText(text(panes.rotation));
+    panes_[3]->setText(text(panes.column));
+}
+
+void CMainFrame::updateCommandStates() {
+    const Document& doc = view_->document();
+    const CommandState state{doc.loaded == 1, doc.options.dataType};
+    for (const auto& [id, a] : actions_) {
+        if (id == command::kToolbar || id == command::kStatusBar) continue;
+        a->setEnabled(commandEnabled(findCommand(id)->rule, state));
+        if (a->isCheckable()) a->setChecked(mouseModeOf(id) == doc.look.mouseMode);
+    }
+}
+
+void CMainFrame::restorePlacement() {
+    const WindowEdges edges = loadWindowPlacement(Profile::openUserProfile());
+    const long long width = static_cast<long long>(edges.right) - edges.left;
+    const long long height = static_cast<long long>(edges.bottom) - edges.top;
+    if (width <= 0 || height <= 0 || width > 16384 || height > 16384) return;
+    move(edges.left, edges.top);
+    resize(static_cast<int>(width), static_cast<int>(height));
+    if (edges.show == 3) setWindowState(Qt::WindowMaximized);
+}
+
+void CMainFrame::storePlacement() {
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    Profile profile = Profile::openUserProfile();
+    storeWindowPlacement(profile, WindowEdges{normal.x() + normal.width(), normal.x(), normal.y(),
+                                              normal.y() + normal.height(), isMaximized() ? 3 : 1});
+    profile.save();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    view_->writeClosingBackups();
+    storePlacement();
+    event->accept();
+}
+
+bool CMainFrame::event(QEvent* event) {
+    // Leaving a menu item clears the message pane; it then shows the key guide again.
+    if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty()) {
+        statusBar()->showMessage(QString::fromUtf8(kKeyGuide));
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+} // namespace vellum

@@ -1,0 +1,55 @@
+#pragma once
+// The main window: the menus, toolbar and status bar built from the command table, the
+// view in the middle, the saved placement, and the closing steps.
+#include <QMainWindow>
+
+#include <map>
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace vellum {
+
+class CvellumPLOTView;
+class FileChooser;
+class QtUi;
+struct MenuEntry;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // `placeFromProfile`: false when the program was started with an argument, which keeps
+    // the window at its initial size.
+    CMainFrame(QtUi& ui, FileChooser& chooser, bool placeFromProfile);
+
+    CvellumPLOTView& view() { return *view_; }
+    QAction* action(int id) const;
+    // The texts of the four panes, in order (161, 1, 159, 160).
+    QStringList paneTexts() const;
+    // The exit status the program ends with.
+    int exitStatus() const { return exitStatus_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void buildActions();
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    QMenu* buildMenu(const QString& title, const std::vector<MenuEntry>& entries, QWidget* parent);
+    void updateCommandStates();
+    void updateCaptionAndPanes();
+    void restorePlacement();
+    void storePlacement();
+
+    QtUi& ui_;
+    CvellumPLOTView* view_;
+    std::map<int, QAction*> actions_;
+    QLabel* panes_[4] = {};
+    int exitStatus_ = 0;
+};
+
+} // namespace vellum

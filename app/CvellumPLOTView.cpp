@@ -1,0 +1,148 @@
+#include "app/CvellumPLOTView.h"
+
+#include "app/QtUi.h"
+#include "batch/FileNameResolution.h"
+#include "model/CommandTable.h"
+#include "model/ViewCommands.h"
+#include "render/Renderer.h"
+#include "render/TextRenderer.h"
+#include "settings/Profile.h"
+
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QUrl>
+
+namespace vellum {
+
+CvellumPLOTView::CvellumPLOTView(QtUi& ui, FileChooser& chooser, QWidget* parent)
+    : QOpenGLWidget(parent), ui_(ui), chooser_(chooser) {
+    // What the view reads when it is made: every look setting at its default (the record
+    // starts there), the registered paths, the saved-item selection, the open defaults.
+    document_.readProfile(Profile::openUserProfile());
+    setAcceptDrops(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(1, 1);
+}
+
+CvellumPLOTView::~CvellumPLOTView() {
+    // The context may still be alive here; its objects must go while it is current.
+    if (renderer_ && context()) {
+        makeCurrent();
+        renderer_->releaseGlResources();
+        doneCurrent();
+    }
+}
+
+void CvellumPLOTView::initializeGL() {
+    renderer_ = std::make_unique<Renderer>(TextRenderer::withJapaneseGothic());
+    // Qt may tear the context down and make a new one (a re-parented widget, a screen
+    // change); the display lists and buffers of the old one go with it.
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
+        if (!renderer_) return;
+        makeCurrent();
+        renderer_->releaseGlResources();
+        doneCurrent();
+    }, Qt::DirectConnection);
+}
+
+void CvellumPLOTView::resizeGL(int width, int height) {
+    if (renderer_) renderer_->resize(width, height, devicePixelRatioF());
+}
+
+void CvellumPLOTView::paintGL() {
+    if (!renderer_) return;
+    // Qt binds the widget's own framebuffer and sets its viewport before each paint.
+    renderer_->resize(width(), height(), devicePixelRatioF());
+    renderer_->paint(document_.drawable(), document_.look,
+                     SceneState{document_.options.dataType, document_.modelShape()});
+    painted_ = true;
+    emit painted();
+}
+
+void CvellumPLOTView::refresh() {
+    if (renderer_ && document_.drawable()) {
+        makeCurrent();
+        renderer_->prepare(document_.drawable(), document_.look,
+                           SceneState{document_.options.dataType, document_.modelShape()}, ui_);
+        doneCurrent();
+    }
+    update();
+    emit stateChanged();
+}
+
+RgbImage CvellumPLOTView::capture() {
+    const QImage shown = grabFramebuffer().convertToFormat(QImage::Format_RGB888);
+    RgbImage image;
+    image.width = shown.width();
+    image.height = shown.height();
+    image.pixels.resize(static_cast<size_t>(image.width) * static_cast<size_t>(image.height) * 3);
+    const size_t rowBytes = static_cast<size_t>(image.width) * 3;
+    for (int y = 0; y < image.height; ++y)
+        std::copy_n(shown.constScanLine(y), rowBytes, image.pixels.data() + rowBytes * static_cast<size_t>(y));
+    return image;
+}
+
+void CvellumPLOTView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    runCommand(document_.loaded == 1 ? command::kSettings : command::kNew);
+}
+
+void CvellumPLOTView::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CvellumPLOTView::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    // Only the first of several dropped files is used.
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    event->acceptProposedAction();
+    openPath(urls.first().toLocalFile());
+}
+
+void CvellumPLOTView::openPath(const QString& path) {
+    const std::string file = withoutQuotes(path.toStdString());
+    document_.dataSet.files.argumentExtension = extensionOf(file);
+    if (isStlExtension(document_.dataSet.files.argumentExtension)) {
+        document_.ImportStl(ui_, file);
+        refresh();
+        return;
+    }
+    runJob(file);
+}
+
+void CvellumPLOTView::runCommand(int id) {
+    const CommandInfo* info = findCommand(id);
+    if (!info || !commandEnabled(info->rule, CommandState{document_.loaded == 1, document_.options.dataType})) return;
+    switch (id) {
+    case command::kNew: openCommand(); return;
+    case command::kImportCommandLine: importCommandLine(); return;
+    case command::kImportViewSettings: importViewSettings(); return;
+    case command::kImportBackup: importBackup(); return;
+    case command::kImportStl: importStl(); return;
+    case command::kExportImage: exportImage(); return;
+    case command::kExportNodes: exportNodes(); return;
+    case command::kExportElements: exportElements(); return;
+    case command::kExportCommandLine: exportCommandLine(); return;
+    case command::kExportViewSettings: exportViewSettings(); return;
+    case command::kCopy: copyToClipboard(); return;
+    case command::kInitialiseView: initialiseView(); return;
+    case command::kRedraw: update(); return;
+    case command::kWeb: openWebPage(); return;
+    case command::kAbout: showAbout(); return;
+    default: break;
+    }
+    if (applyViewCommand(document_.look, id)) {
+        update();
+        emit stateChanged();
+    }
+}
+
+void CvellumPLOTView::contextMenuEvent(QContextMenuEvent* event) {
+    emit contextMenuRequested(event->globalPos());
+}
+
+} // namespace vellum

@@ -1,0 +1,92 @@
+#pragma once
+// The view: the OpenGL drawing area that owns the document and its renderer, handles every
+// command, the double click, dropped files and the closing backups. The rules live in
+// the model; this class binds them to Qt.
+#include "model/Document.h"
+#include "render/RgbImage.h"
+
+#include <QOpenGLWidget>
+
+#include <memory>
+
+namespace vellum {
+
+class FileChooser;
+class QtUi;
+class Renderer;
+
+class CvellumPLOTView : public QOpenGLWidget {
+    Q_OBJECT
+public:
+    CvellumPLOTView(QtUi& ui, FileChooser& chooser, QWidget* parent = nullptr);
+    ~CvellumPLOTView() override;
+
+    Document& document() { return document_; }
+    const Document& document() const { return document_; }
+
+    // Runs the program argument or a dropped file: an STL file by its extension (any case),
+    // anything else as a command-line file with the steps after a run (image, exit).
+    void openPath(const QString& path);
+    // Handles one command of the table; unknown numbers do nothing.
+    void runCommand(int id);
+    // The closing steps of a loaded graph: every look item and the files by full path.
+    void writeClosingBackups();
+    // The drawing area as shown, at its pixel size.
+    RgbImage capture();
+    // Draws the current state at once (progress shown outside the paint), then repaints.
+    void refresh();
+
+    // What the frame needs to fill its caption and status panes after a paint.
+    bool hasPainted() const { return painted_; }
+
+signals:
+    // After every paint: the caption and the status panes follow the state.
+    void painted();
+    // The commands' enabled state may have changed (a load, a failed run).
+    void stateChanged();
+    // A job asked the program to end after its image; `status` is the exit status.
+    void exitRequested(int status);
+    // The right button: the frame shows the context menu of its commands here.
+    void contextMenuRequested(const QPoint& globalPosition);
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int width, int height) override;
+    void paintGL() override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Commands, grouped by what they touch (CvellumPLOTViewFiles.cpp).
+    void openCommand();
+    void importCommandLine();
+    void importViewSettings();
+    void importBackup();
+    void importStl();
+    void exportImage();
+    void exportNodes();
+    void exportElements();
+    void exportCommandLine();
+    void exportViewSettings();
+    void copyToClipboard();
+    void initialiseView();
+    void openWebPage();
+    void showAbout();
+
+    // Runs a command-line file and, after a success, writes its image and ends the program
+    // when the file asks for it.
+    void runJob(const std::string& path);
+    int writeImage(const std::string& path);
+    // The frame's edges and the work area, before and after a look file is read.
+    void takeWindowEdges();
+
+    Document document_;
+    QtUi& ui_;
+    FileChooser& chooser_;
+    std::unique_ptr<Renderer> renderer_;
+    bool painted_ = false;
+};
+
+} // namespace vellum

@@ -1,0 +1,180 @@
+// The commands that read and write files: open, imports, exports, backups, and the
+// small commands around them (copy, initialise, web page, about box).
+#include "app/CDlgFileOpen.h"
+#include "app/CvellumPLOTView.h"
+#include "app/FileChooser.h"
+#include "app/QtUi.h"
+#include "batch/FileNameResolution.h"
+#include "common/UserPaths.h"
+#include "model/FileOpenForm.h"
+#include "render/ImageFile.h"
+#include "settings/Profile.h"
+#include "settings/ProfileValues.h"
+#include "settings/ViewSettingsFile.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+namespace vellum {
+namespace {
+
+// The product's home page, opened by the web command.
+constexpr const char* kHomePage = "https://vellumplot.example.org/";
+
+std::string chosenPath(const QString& path) { return path.toStdString(); }
+
+// The frame's normal rectangle and show state, as a written look file holds them.
+WindowEdges frameEdges(const QWidget* frame) {
+    const QRect normal = frame->normalGeometry().isValid() ? frame->normalGeometry() : frame->geometry();
+    return WindowEdges{normal.x() + normal.width(), normal.x(), normal.y(), normal.y() + normal.height(),
+                       frame->isMaximized() ? 3 : 1};
+}
+
+} // namespace
+
+void CvellumPLOTView::openCommand() {
+    PolarOptions polar;
+    polar.load(Profile::openUserProfile());
+    CDlgFileOpen dialog(FileOpenForm(document_.dataSet.files, document_.options, polar.polarCoordinates,
+                                     polar.radianData),
+                        chooser_, ui_, window());
+    if (dialog.exec() != QDialog::Accepted) return;
+    const OpenChoice choice = dialog.form().choice();
+    document_.Open(ui_, choice);
+    refresh();
+    Profile profile = Profile::openUserProfile();
+    storeOpenChoice(profile, choice);
+    profile.save();
+}
+
+void CvellumPLOTView::runJob(const std::string& path) {
+    document_.look.WINDOW = frameEdges(window()); // a look file's WINDOW values replace these one by one
+    const int result =
+        document_.RunCommandLineFile(ui_, path, searchListFromProfile(Profile::openUserProfile()));
+    if (result == 0) {
+        // The job's folder becomes current, so that the next dialogs start there.
+        QDir::setCurrent(QString::fromStdString(folderOf(document_.dataSet.files.commandFilePath)));
+        takeWindowEdges();
+    }
+    refresh();
+    if (result != 0) return;
+    int status = 0;
+    const FileSet& f = document_.dataSet.files;
+    if (!f.imageFilePath.empty()) status = writeImage(f.imageFilePath);
+    if (document_.options.exitFlag != 0) emit exitRequested(status);
+}
+
+int CvellumPLOTView::writeImage(const std::string& path) {
+    return ExportImage(ui_, path, capture());
+}
+
+void CvellumPLOTView::takeWindowEdges() {
+    // A look file may have named a window size: the frame takes it where it fits.
+    QWidget* frame = window();
+    const WindowEdges& edges = document_.look.WINDOW;
+    const QRect area = frame->screen() ? frame->screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+    const FrameRect place = placeFrameWindow(edges, frame->x(), frame->y(), area.width(), area.height());
+    if (place.width > 0 && place.height > 0 && place.width <= 16384 && place.height <= 16384) {
+        frame->move(place.x, place.y);
+        frame->resize(place.width, place.height);
+    }
+}
+
+void CvellumPLOTView::importCommandLine() {
+    const QString path = chooser_.openFile(window(), FileKind::CommandLine, {});
+    if (path.isEmpty()) return;
+    runJob(chosenPath(path));
+}
+
+void CvellumPLOTView::importViewSettings() {
+    const QString path = chooser_.openFile(window(), FileKind::ViewSettings, {});
+    document_.look.WINDOW = frameEdges(window()); // a file's WINDOW values replace these one by one
+    if (!path.isEmpty() && document_.ReadViewSettingsFile(ui_, chosenPath(path)) == 0) takeWindowEdges();
+    refresh();
+}
+
+void CvellumPLOTView::importBackup() {
+    if (!ui_.askYesNo("前回終了時のバックアップファイルを読み込みます．")) return;
+    runJob(programFolder() + kBackupCommandFile);
+}
+
+void CvellumPLOTView::importStl() {
+    const QString path = chooser_.openFile(window(), FileKind::Stl, {});
+    if (path.isEmpty()) return;
+    document_.ImportStl(ui_, chosenPath(path));
+    refresh();
+}
+
+void CvellumPLOTView::exportImage() {
+    const QString path = chooser_.saveFile(window(), FileKind::Image);
+    if (path.isEmpty()) {
+        update();
+        return;
+    }
+    FileSet& f = document_.dataSet.files;
+    f.imageFilePath = chosenPath(path);
+    f.imageExtension = extensionOf(f.imageFilePath);
+    const std::string name = finalComponent(f.imageFilePath);
+    f.imageFileName = name.substr(0, name.size() - f.imageExtension.size());
+    writeImage(f.imageFilePath);
+}
+
+void CvellumPLOTView::exportNodes() {
+    const QString path = chooser_.saveFile(window(), FileKind::MeshExport);
+    if (!path.isEmpty()) document_.ExportNodeFile(ui_, chosenPath(path));
+}
+
+void CvellumPLOTView::exportElements() {
+    const QString path = chooser_.saveFile(window(), FileKind::MeshExport);
+    if (!path.isEmpty()) document_.ExportElementFile(ui_, chosenPath(path));
+}
+
+void CvellumPLOTView::exportCommandLine() {
+    const QString path = chooser_.saveFile(window(), FileKind::CommandLine);
+    if (!path.isEmpty()) document_.WriteCommandLineFile(ui_, chosenPath(path));
+}
+
+void CvellumPLOTView::exportViewSettings() {
+    const QString path = chooser_.saveFile(window(), FileKind::ViewSettings);
+    if (path.isEmpty()) return;
+    document_.look.WINDOW = frameEdges(window());
+    document_.WriteViewSettingsFile(ui_, chosenPath(path));
+}
+
+void CvellumPLOTView::copyToClipboard() {
+    const QImage shown = grabFramebuffer();
+    QApplication::clipboard()->setImage(shown);
+}
+
+void CvellumPLOTView::initialiseView() {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("vellumPLOT"),
+                    QStringLiteral("視点を初期化します\n回転角/平行位置/拡大率"), QMessageBox::Ok | QMessageBox::Cancel,
+                    window());
+    if (box.exec() == QMessageBox::Ok) document_.look.initialiseView();
+    update();
+}
+
+void CvellumPLOTView::openWebPage() {
+    if (!QDesktopServices::openUrl(QUrl(QString::fromUtf8(kHomePage)))) ui_.showMessage("ブラウザが起動できません");
+}
+
+void CvellumPLOTView::showAbout() {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("バージョン情報 vellumPLOT"),
+                    QStringLiteral("vellumPLOT Version 2.41\n有限要素解析結果の三次元カラーグラフ表示"), QMessageBox::Ok,
+                    window());
+    box.setIconPixmap(QApplication::windowIcon().pixmap(48, 48));
+    box.exec();
+}
+
+void CvellumPLOTView::writeClosingBackups() {
+    if (document_.loaded != 1) return;
+    document_.look.WINDOW = frameEdges(window());
+    document_.WriteBackups(ui_, programFolder());
+}
+
+} // namespace vellum

@@ -1,0 +1,39 @@
+#pragma once
+// The open and save dialogs of the commands, behind an interface so that tests can answer
+// them. Each kind has its own filter, default extension and remembered folder.
+#include <QString>
+
+class QWidget;
+
+namespace vellum {
+
+enum class FileKind {
+    DataText,    // node, element and data files of the open dialog
+    CommandLine, // command-line files, import and export
+    ViewSettings,
+    Stl,
+    Image,
+    MeshExport, // node and element exports
+};
+
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // The chosen path, or an empty string when the person cancelled. `current` is the
+    // path to start from (may be empty).
+    virtual QString openFile(QWidget* parent, FileKind kind, const QString& current) = 0;
+    virtual QString saveFile(QWidget* parent, FileKind kind) = 0;
+};
+
+// The platform's dialogs, asking before a file is replaced and remembering the last
+// folder of each kind for the session.
+class DialogFileChooser : public FileChooser {
+public:
+    QString openFile(QWidget* parent, FileKind kind, const QString& current) override;
+    QString saveFile(QWidget* parent, FileKind kind) override;
+
+private:
+    QString folders_[6];
+};
+
+} // namespace vellum

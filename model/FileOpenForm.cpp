@@ -1,0 +1,65 @@
+#include "model/FileOpenForm.h"
+
+#include "batch/FileNameResolution.h"
+#include "common/Codes.h"
+#include "settings/ProfileValues.h"
+
+namespace vellum {
+
+void storeOpenChoice(Profile& profile, const OpenChoice& choice) {
+    OpenDialogDefaults defaults;
+    defaults.dimension = choice.shape;
+    defaults.autoMesh = choice.autoMesh;
+    defaults.dataType = choice.dataType;
+    defaults.store(profile);
+    PolarOptions polar;
+    polar.polarCoordinates = choice.polar;
+    polar.radianData = choice.radians;
+    polar.store(profile);
+}
+
+FileOpenForm::FileOpenForm(const FileSet& files, const RunOptions& options, int polar, int radians) {
+    choice_.pointFilePath = files.pointFilePath;
+    choice_.pointFileName = files.pointFileName;
+    choice_.elementFilePath = files.elementFilePath;
+    choice_.elementFileName = files.elementFileName;
+    choice_.dataFilePath = files.dataFilePath;
+    choice_.dataFileName = files.dataFileName;
+    choice_.shape = options.shape;
+    choice_.dataType = options.dataType;
+    choice_.autoMesh = options.autoMesh;
+    choice_.polar = polar;
+    choice_.radians = radians;
+}
+
+void FileOpenForm::setNodeFile(const std::string& path) {
+    choice_.pointFilePath = path;
+    choice_.pointFileName = finalComponent(path);
+}
+
+void FileOpenForm::setElementFile(const std::string& path) {
+    choice_.elementFilePath = path;
+    choice_.elementFileName = finalComponent(path);
+}
+
+void FileOpenForm::setDataFile(const std::string& path) {
+    choice_.dataFilePath = path;
+    choice_.dataFileName = finalComponent(path);
+}
+
+std::string FileOpenForm::confirm() {
+    if (choice_.pointFilePath.empty()) return "節点ファイルを選択してください";
+    if (choice_.elementFilePath.empty() && choice_.autoMesh == 0) return "要素ファイルを選択してください";
+    if (choice_.autoMesh == 1) {
+        choice_.elementFilePath.clear();
+        choice_.elementFileName.clear();
+    }
+    if (choice_.dataFilePath.empty() && choice_.dataType != kNoDataFile) return "データファイルを選択してください";
+    if (choice_.dataType == kNoDataFile) {
+        choice_.dataFilePath.clear();
+        choice_.dataFileName.clear();
+    }
+    return {};
+}
+
+} // namespace vellum
