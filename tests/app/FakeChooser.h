@@ -1,0 +1,34 @@
+#pragma once
+// Answers the file dialogs with paths a test queued, and records what was asked.
+#include "app/FileChooser.h"
+
+#include <QStringList>
+
+#include <deque>
+
+namespace vellum::testing {
+
+class FakeChooser : public FileChooser {
+public:
+    std::deque<QString> answers; // taken in order; an empty one is a cancel
+    QStringList asked;           // "open <kind>" or "save <kind>"
+
+    QString openFile(QWidget*, FileKind kind, const QString&) override {
+        asked << QStringLiteral("open %1").arg(static_cast<int>(kind));
+        return next();
+    }
+    QString saveFile(QWidget*, FileKind kind) override {
+        asked << QStringLiteral("save %1").arg(static_cast<int>(kind));
+        return next();
+    }
+
+private:
+    QString next() {
+        if (answers.empty()) return {};
+        QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+} // namespace vellum::testing

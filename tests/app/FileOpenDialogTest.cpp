@@ -1,0 +1,60 @@
+// The file-open dialog pressed and filled as a person would.
+#include "FakeChooser.h"
+#include "app/CDlgFileOpen.h"
+#include "common/Codes.h"
+#include "tests/support/RecordingUi.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace vellum {
+namespace {
+
+TEST(FileOpenDialog, ControlsFollowTheChoicesAndOkRefusesMissingFiles) {
+    testing::FakeChooser chooser;
+    RecordingUi ui;
+    FileSet before;
+    before.elementFilePath = "/old/e.txt";
+    before.elementFileName = "e.txt";
+    CDlgFileOpen dialog(FileOpenForm(before, RunOptions{}, 0, 1), chooser, ui);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルオープン"));
+    EXPECT_EQ(dialog.dataTypeList()->count(), 4);
+    EXPECT_EQ(dialog.dataTypeList()->itemText(2), QStringLiteral("・ﾍﾞｸﾄﾙﾃﾞｰﾀ"));
+    EXPECT_EQ(dialog.elementEdit()->text(), QStringLiteral("e.txt"));
+    EXPECT_FALSE(dialog.radiansBox()->isEnabled()); // the polar box is clear
+    EXPECT_TRUE(dialog.radiansBox()->isChecked());
+
+    dialog.show();
+    QTest::mouseClick(dialog.autoMeshBox(), Qt::LeftButton);
+    EXPECT_FALSE(dialog.elementBrowse()->isEnabled());
+    dialog.dataTypeList()->setCurrentIndex(kNoDataFile);
+    EXPECT_FALSE(dialog.dataBrowse()->isEnabled());
+    QTest::mouseClick(dialog.polarBox(), Qt::LeftButton);
+    EXPECT_TRUE(dialog.radiansBox()->isEnabled());
+
+    // OK without a node file: the message, and the dialog stays open.
+    dialog.accept();
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"節点ファイルを選択してください"});
+    EXPECT_TRUE(dialog.isVisible());
+
+    chooser.answers = {QStringLiteral("/data/plate/nodes.txt")};
+    QTest::mouseClick(dialog.nodeBrowse(), Qt::LeftButton);
+    EXPECT_EQ(dialog.nodeEdit()->text(), QStringLiteral("nodes.txt"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const OpenChoice& c = dialog.form().choice();
+    EXPECT_EQ(c.pointFilePath, "/data/plate/nodes.txt");
+    EXPECT_EQ(c.elementFilePath, ""); // the automatic mesh forgets the element file
+    EXPECT_EQ(c.autoMesh, 1);
+    EXPECT_EQ(c.dataType, kNoDataFile);
+    EXPECT_EQ(c.polar, 1);
+    EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+} // namespace
+} // namespace vellum

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# The desktop program driven as a person would: real X input with xdotool on a virtual X
+# server, screenshots checked for what a person sees, backups read back after closing.
+# Usage: app_e2e.sh BUILD_DIR   (run under xvfb-run, or with DISPLAY set)
+set -u
+build=$(cd "$1" && pwd)
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+app="$build/vellumplot"
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=xcb
+cp -r "$source_dir/examples" "$work/examples"
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() { local what=$1; shift; if "$@"; then echo "ok: $what"; else fail "$what"; fi; }
+
+# Waits up to 20 s for a window whose name matches $1; prints its id.
+wait_window() {
+    local id
+    for _ in $(seq 1 100); do
+        id=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+
+# Counts, in a screenshot, strongly coloured pixels and where the legend's red and blue lie.
+picture_facts() {
+    convert "$1" -depth 8 rgb:- | python3 -c '
+import sys
+w, h = int(sys.argv[1]), int(sys.argv[2])
+data = sys.stdin.buffer.read()
+saturated = 0; red_top = blue_bottom = -1
+for y in range(h):
+    row = data[y * w * 3:(y + 1) * w * 3]
+    for x in range(w):
+        r, g, b = row[3 * x], row[3 * x + 1], row[3 * x + 2]
+        if max(r, g, b) - min(r, g, b) > 120: saturated += 1
+        if x > w * 0.8:
+            if r > 200 and g < 80 and b < 80 and red_top < 0: red_top = y
+            if b > 200 and r < 80 and g < 80: blue_bottom = y
+print(saturated, red_top, blue_bottom)
+' "$(identify -format %w "$1")" "$(identify -format %h "$1")"
+}
+
+# 1. Start with the plate job: caption, window size, the graph's colours.
+"$app" "$work/examples/plate/plate.dat" >"$work/app1.log" 2>&1 &
+pid=$!
+win=$(wait_window "vellumPLOT - ver.2.41 \\[") || { fail "the window of a loaded graph appears"; cat "$work/app1.log"; exit 1; }
+sleep 1
+check "caption names the node file" test "$(xdotool getwindowname "$win")" = "vellumPLOT - ver.2.41 [$work/examples/plate/nodes.txt]"
+geometry=$(xwininfo -id "$win" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+check "an argument opens the window at 780 x 560 (got $geometry)" test "$geometry" = "780x560"
+import -window "$win" "$work/shot1.png"
+read -r saturated red_top blue_bottom <<<"$(picture_facts "$work/shot1.png")"
+check "the plate is drawn in strong colours ($saturated pixels)" test "$saturated" -gt 20000
+check "the legend shows red above blue ($red_top, $blue_bottom)" test "$red_top" -ge 0 -a "$blue_bottom" -gt $((red_top + 100))
+
+# 2. Ctrl+O does nothing; Ctrl+N opens the file-open dialog, Escape closes it.
+xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+xdotool key --clearmodifiers ctrl+o
+sleep 1
+check "Ctrl+O opens no dialog" test -z "$(xdotool search --name 'ファイルオープン|Open' 2>/dev/null)"
+xdotool key --clearmodifiers ctrl+n
+dialog=$(wait_window "ファイルオープン")
+check "Ctrl+N opens the file-open dialog" test -n "$dialog"
+[ -n "$dialog" ] && { xdotool key --window "$dialog" Escape; sleep 0.5; }
+
+# 3. Close through the File menu: backups name every file by its full path.
+xdotool windowfocus --sync "$win" 2>/dev/null
+xdotool key --clearmodifiers alt+f
+sleep 0.5
+xdotool key x
+for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+if kill -0 "$pid" 2>/dev/null; then fail "the File menu's exit closes the program"; kill "$pid"; fi
+wait "$pid"; status=$?
+check "closing exits with status 0 (got $status)" test "$status" -eq 0
+backup="$XDG_DATA_HOME/vellumPLOT/bkCmdLine.dat"
+check "the command-line backup names the node file by full path" grep -q "^PointFile=$work/examples/plate/nodes.txt$" "$backup"
+check "the view settings backup holds the plate's turn" grep -q "DIGREE= 2100 1800 2130" "$XDG_DATA_HOME/vellumPLOT/bkView.ini"
+
+# 4. Start empty, read the backup back with Ctrl+B and Yes.
+"$app" >"$work/app2.log" 2>&1 &
+pid=$!
+win=$(wait_window "ver.2.41 - vellumPLOT") || fail "an empty window appears"
+check "an empty window says so in its caption" test "$(xdotool getwindowname "$win")" = "ver.2.41 - vellumPLOT"
+xdotool windowfocus --sync "$win" 2>/dev/null
+xdotool key --clearmodifiers ctrl+b
+sleep 1
+xdotool key Return
+loaded=$(wait_window "vellumPLOT - ver.2.41 \\[")
+check "the backup import brings the graph back" test -n "$loaded"
+sleep 1
+import -window "$win" "$work/shot2.png"
+read -r saturated _ _ <<<"$(picture_facts "$work/shot2.png")"
+check "the restored graph is drawn ($saturated pixels)" test "$saturated" -gt 20000
+kill "$pid"; wait "$pid" 2>/dev/null
+
+# 5. A job that asks to end writes its image and exits 0 through the closing steps.
+rm -f "$backup"
+sed 's/^AutoExit=.*/AutoExit=1/' "$work/examples/polar/disc.dat" >"$work/examples/polar/auto.dat"
+timeout 60 "$app" "$work/examples/polar/auto.dat" >"$work/app3.log" 2>&1
+status=$?
+check "an AutoExit job ends with status 0 (got $status)" test "$status" -eq 0
+check "an AutoExit job writes its image" test -s "$work/examples/polar/disc.png"
+check "an AutoExit job leaves its backups" test -s "$backup"
+
+if [ "$failures" -gt 0 ]; then echo "$failures failure(s)"; exit 1; fi
+echo "all end-to-end checks passed"
