@@ -59,6 +59,7 @@ void CvellumPLOTView::paintGL() {
     renderer_->resize(width(), height(), devicePixelRatioF());
     renderer_->paint(document_.drawable(), document_.look,
                      SceneState{document_.options.dataType, document_.modelShape()});
+    drawSelection();
     painted_ = true;
     emit painted();
 }

@@ -54,6 +54,11 @@ protected:
     void resizeGL(int width, int height) override;
     void paintGL() override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -82,11 +87,19 @@ private:
     // The frame's edges and the work area, before and after a look file is read.
     void takeWindowEdges();
 
+    // The end of a drag or a held key: the full picture again.
+    void endDragging();
+    // The selection rectangle of the zoom, over the picture.
+    void drawSelection();
+
     Document document_;
     QtUi& ui_;
     FileChooser& chooser_;
     std::unique_ptr<Renderer> renderer_;
     bool painted_ = false;
+    // The left button's press and the last position a drag step was measured from.
+    QPoint anchor_, last_;
+    bool selecting_ = false; // the selection rectangle of the zoom is shown
 };
 
 } // namespace vellum
