@@ -1,4 +1,5 @@
-// One paint of a 1000 x 1000 node grid on the headless (software) context.
+// Paints of a 1000 x 1000 node grid on the headless (software) context: a repaint of
+// geometry already built, a paint after the camera turned, and a first paint that builds.
 #include "bench/WavyGrid.h"
 #include "render/HeadlessGlContext.h"
 #include "render/Renderer.h"
@@ -7,8 +8,6 @@
 #include <benchmark/benchmark.h>
 
 #include <GL/gl.h>
-
-#include <memory>
 
 namespace {
 
@@ -21,7 +20,6 @@ struct Scene {
     Renderer renderer;
     Scene() {
         settings.MAX = 1.0;
-        renderer.setFixedState();
         renderer.resize(800, 600);
         settings.DIGREE = {1740, 1800, 1770};
     }
@@ -32,7 +30,9 @@ Scene& scene() {
     return *instance;
 }
 
-void paintOnce(benchmark::State& state, int mode, int wireMode = 2) {
+enum class Paint { repaint, afterCameraTurn, firstPaint };
+
+void paintGrid(benchmark::State& state, Paint kind, int mode, int wireMode = 2) {
     Scene& s = scene();
     if (!s.context.ok()) {
         state.SkipWithError("no headless OpenGL context");
@@ -40,23 +40,41 @@ void paintOnce(benchmark::State& state, int mode, int wireMode = 2) {
     }
     s.settings.MODE = mode;
     s.settings.graph.WIREMODE = wireMode;
+    s.settings.DIGREE = {1740, 1800, 1770};
+    s.renderer.paint(&s.dataSet, s.settings, SceneState{kNodeValues, kSheetShape});
+    glFinish();
+    const int buildsBefore = s.renderer.stats().total();
     for (auto _ : state) {
-        s.renderer.paint(&s.dataSet, s.settings, SceneState{0, 0});
+        if (kind == Paint::afterCameraTurn) s.settings.DIGREE[2] += 1;
+        if (kind == Paint::firstPaint) {
+            state.PauseTiming();
+            s.renderer.releaseGlResources();
+            glFinish();
+            state.ResumeTiming();
+        }
+        s.renderer.paint(&s.dataSet, s.settings, SceneState{kNodeValues, kSheetShape});
         glFinish();
     }
     state.counters["nodes"] = double(s.dataSet.nodes.size());
+    state.counters["builds"] = double(s.renderer.stats().total() - buildsBefore);
 }
 
-void BM_PaintGradientWithWireframe(benchmark::State& state) { paintOnce(state, 0); }
-void BM_PaintPoints(benchmark::State& state) { paintOnce(state, 2, 0); }
+void BM_RepaintGradientWithWireframe(benchmark::State& state) { paintGrid(state, Paint::repaint, 0); }
+void BM_PaintGradientWithWireframeAfterCameraTurn(benchmark::State& state) {
+    paintGrid(state, Paint::afterCameraTurn, 0);
+}
+void BM_FirstPaintGradientWithWireframe(benchmark::State& state) { paintGrid(state, Paint::firstPaint, 0); }
 // The pieces alone, to see where the time goes.
-void BM_PaintGradientOnly(benchmark::State& state) { paintOnce(state, 0, 0); }
-void BM_PaintWireframeOnly(benchmark::State& state) { paintOnce(state, 4); }
+void BM_RepaintPoints(benchmark::State& state) { paintGrid(state, Paint::repaint, 2, 0); }
+void BM_RepaintGradientOnly(benchmark::State& state) { paintGrid(state, Paint::repaint, 0, 0); }
+void BM_RepaintWireframeOnly(benchmark::State& state) { paintGrid(state, Paint::repaint, 4); }
 
-BENCHMARK(BM_PaintGradientWithWireframe)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_PaintPoints)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_PaintGradientOnly)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_PaintWireframeOnly)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_RepaintGradientWithWireframe)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_PaintGradientWithWireframeAfterCameraTurn)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_FirstPaintGradientWithWireframe)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_RepaintPoints)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_RepaintGradientOnly)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_RepaintWireframeOnly)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

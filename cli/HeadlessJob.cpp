@@ -9,7 +9,6 @@
 #include "model/Document.h"
 #include "render/ImageFile.h"
 #include "render/OffscreenPicture.h"
-#include "render/TextDecorations.h"
 #include "settings/Profile.h"
 
 #include <algorithm>
@@ -39,7 +38,7 @@ int drawAndWrite(Ui& ui, const Document& doc, int width, int height, const std::
     request.height = height;
     request.dataSet = doc.drawable();
     request.state = SceneState{doc.options.dataType, doc.modelShape()};
-    request.makeDecorations = [&ui] { return std::make_unique<TextDecorations>(ui); };
+    request.progress = &ui;
     std::string error;
     const RgbImage image = PaintOffscreen(doc.look, request, error);
     if (image.pixels.empty()) {

@@ -1,6 +1,7 @@
 #include "render/AxesDraw.h"
 
 #include "render/ColourMap.h"
+#include "render/GlState.h"
 #include "render/PrimitiveLists.h"
 #include "render/TextRenderer.h"
 #include "render/TitleDraw.h"
@@ -22,7 +23,7 @@ constexpr std::array<std::array<double, 3>, 3> kLetterPositions{
 
 } // namespace
 
-void drawAxesSymbol(const ViewSettings& s, TextRenderer& text, PrimitiveLists& cones) {
+void drawAxesSymbol(const ViewSettings& s, TextRenderer* text, PrimitiveLists& cones, double pixelRatio) {
     glPushAttrib(GL_LINE_BIT | GL_CURRENT_BIT);
     glPushMatrix();
     glTranslated(s.axesPos[0] - 1.5, s.axesPos[1] - 1.0, s.axesPos[2]);
@@ -31,20 +32,19 @@ void drawAxesSymbol(const ViewSettings& s, TextRenderer& text, PrimitiveLists& c
 
     const Colour colour = colourOf(s.axesColor);
     glColor3f(colour.red, colour.green, colour.blue);
-    glLineWidth(s.WID > 0.0 ? static_cast<GLfloat>(s.WID) : 1.0f);
-    glLineStipple(1, s.axesPattern());
+    setLineStyle(s.WID, s.axesPattern(), pixelRatio);
     glBegin(GL_LINES);
     glVertex3d(0, 0, 0), glVertex3d(kAxisLength, 0, 0);
     glVertex3d(0, 0, 0), glVertex3d(0, kAxisLength, 0);
     glVertex3d(0, 0, 0), glVertex3d(0, 0, kAxisLength);
     glEnd();
 
-    for (size_t axis = 0; axis < 3; ++axis) {
+    for (size_t axis = 0; axis < 3 && text; ++axis) {
         glPushMatrix();
         glTranslated(kLetterPositions[axis][0], kLetterPositions[axis][1], kLetterPositions[axis][2]);
         undoCameraTurn(s);
         glScaled(kNameTextScale, kNameTextScale, kNameTextScale);
-        text.drawCentredText(s.axesVal[axis]);
+        text->drawCentredText(s.axesVal[axis]);
         glPopMatrix();
     }
 

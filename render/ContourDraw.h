@@ -1,14 +1,62 @@
 #pragma once
-// Draws the contour lines and bands of the graph or the projection with OpenGL.
+// The contour lines and bands of the graph or the projection, built once and kept on the
+// OpenGL side until the data set or a setting they are made of changes.
+#include "common/RGBColor.h"
+#include "render/ContourGeometry.h"
+#include "render/GlBuffer.h"
+#include "settings/UserColours.h"
+
+#include <cstdint>
+#include <vector>
+
 namespace vellum {
 
 struct SceneContext;
 struct GraphPass;
 class Ui;
 
-// Lines in the colour of their level (or CONTCOLOR), bands in the colour of their upper
-// level, or white under the lines when only hiding; the projection lies flat on the drop
-// plane. Shows "等高線描画中" while it runs.
-void drawContourPass(const SceneContext& scene, const GraphPass& pass, Ui& ui);
+// Everything the kept contours are made of; the line width and pattern are set when drawing.
+struct ContourKey {
+    uint64_t revision = 0;
+    int divisions = 0;
+    ContourFill fill = ContourFill::none;
+    int colourCode = 0, column = 0;
+    double legendMin = 0.0, legendMax = 0.0;
+    UserColours colours;
+    int lineMode = 0;
+    RGBColor lineColour;
+    bool flat = false;
+    double flatZ = 0.0;
+
+    friend bool operator==(const ContourKey&, const ContourKey&) = default;
+};
+ContourKey contourKeyOf(const SceneContext& scene, const GraphPass& pass);
+
+class ContourLayer {
+public:
+    ContourLayer() = default;
+    ContourLayer(const ContourLayer&) = delete;
+    ContourLayer& operator=(const ContourLayer&) = delete;
+
+    // Builds the contours of the pass when they are not built for these settings yet,
+    // showing "等高線描画中" through `ui` while it runs. True when it built.
+    bool prepare(const SceneContext& scene, const GraphPass& pass, Ui& ui);
+    // Lines in the colour of their level (or CONTCOLOR), bands in the colour of their
+    // upper level, or white under the lines when only hiding; the projection lies flat on
+    // the drop plane. Builds silently what is missing.
+    void draw(const SceneContext& scene, const GraphPass& pass);
+    // Deletes the buffers; the context they were made in must be current.
+    void release();
+
+private:
+    struct Batch {
+        GlBuffer fills, lines;
+        size_t fillVertices = 0, lineVertices = 0;
+    };
+
+    bool keyed_ = false;
+    ContourKey key_;
+    std::vector<Batch> batches_;
+};
 
 } // namespace vellum

@@ -81,7 +81,7 @@ void fillBands(const ContourLevels& levels, const std::array<ContourCorner, 3>& 
 } // namespace
 
 ContourLevels::ContourLevels(int divisions) {
-    if (divisions < 1) return;
+    if (divisions < 1 || divisions > kMaxContourDivisions) return;
     levels_.resize(static_cast<size_t>(divisions) + 1);
     for (int i = 0; i <= divisions; ++i) levels_[static_cast<size_t>(i)] = static_cast<double>(i) / divisions;
 }

@@ -10,6 +10,10 @@
 
 namespace vellum {
 
+// More divisions than this is no contour graph one could read (the legend shows no bands
+// beyond it either); such a count draws nothing rather than allocating per level.
+inline constexpr int kMaxContourDivisions = 10000;
+
 // The n + 1 levels L(i) = i / n of n divisions, and the bands between them. Band 0 holds
 // values at or below L(0) and band n + 1 values above L(n); band k between them holds
 // values in (L(k - 1), L(k)] and takes the colour of its upper level.
@@ -17,7 +21,7 @@ class ContourLevels {
 public:
     explicit ContourLevels(int divisions);
 
-    // Fewer than one division: there is nothing to draw.
+    // Fewer than one division, or more than kMaxContourDivisions: nothing to draw.
     bool empty() const { return levels_.empty(); }
     int divisions() const { return static_cast<int>(levels_.size()) - 1; }
     double level(int i) const { return levels_[static_cast<size_t>(i)]; }

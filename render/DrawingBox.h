@@ -24,6 +24,8 @@ struct DrawingBox {
     // The range the division lines cover and their spacing (spacing only when placed by
     // interval), per axis.
     Point3 divisionMinimum{}, divisionMaximum{}, divisionStep{};
+
+    friend bool operator==(const DrawingBox&, const DrawingBox&) = default;
 };
 
 // Computes the box from the grid and division settings, the scales and the data set's

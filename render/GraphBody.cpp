@@ -1,8 +1,10 @@
 #include "render/GraphBody.h"
 
 #include "data/DataSet.h"
-#include "render/GraphGeometry.h"
-#include "render/PrimitiveLists.h"
+#include "render/ColourMap.h"
+#include "render/GlState.h"
+#include "render/NodeShapes.h"
+#include "render/SceneContext.h"
 #include "settings/ViewSettings.h"
 
 #include <GL/gl.h>
@@ -10,343 +12,335 @@
 namespace vellum {
 namespace {
 
-void setColour(const Colour& c) { glColor3f(c.red, c.green, c.blue); }
+bool dragging(const SceneContext& scene) { return scene.settings.dragging == 1; }
 
-// A width of 0 is not a line width OpenGL accepts; such lines are drawn one pixel wide.
-void setLineStyle(double width, uint16_t pattern) {
-    glLineWidth(width > 0.0 ? static_cast<GLfloat>(width) : 1.0f);
-    glLineStipple(1, pattern);
+// The white fill that hides lines behind the surface; contour bands hide them already.
+bool wantsHiddenFill(const GraphPass& pass) {
+    return pass.hide == 1 && pass.mode != kGraphGradation &&
+           !(pass.mode == kGraphContour && pass.options->CONT == 1);
 }
 
-void drawIndexed(GLenum mode, const std::vector<uint32_t>& indices) {
-    if (!indices.empty())
-        glDrawElements(mode, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_INT, indices.data());
+BodyPlacement placementOf(const SceneContext& scene, const GraphPass& pass) {
+    BodyPlacement p;
+    p.projection = pass.projection;
+    p.flatZ = pass.flatZ;
+    p.liftElements = !pass.projection && scene.state.dataType == kElementValues &&
+                     scene.settings.DIM == kDimDataValue;
+    p.liftScale = scene.settings.SCALE[2];
+    return p;
 }
 
-// Vertex (and colour) arrays switched on for the life of one draw.
-class ClientArrays {
-public:
-    explicit ClientArrays(bool colours) {
-        glEnableClientState(GL_VERTEX_ARRAY);
-        if (colours) glEnableClientState(GL_COLOR_ARRAY);
-    }
-    ~ClientArrays() {
-        glDisableClientState(GL_COLOR_ARRAY);
-        glDisableClientState(GL_VERTEX_ARRAY);
-    }
-    ClientArrays(const ClientArrays&) = delete;
-    ClientArrays& operator=(const ClientArrays&) = delete;
-};
+ColourMap colourMapOf(const SceneContext& scene, const GraphPass& pass) {
+    return ColourMap(pass.colourCode, scene.settings.selectedColumn, scene.dataSet, scene.settings);
+}
 
-Point3 toPoint(const std::array<double, 3>& p) { return Point3{p[0], p[1], p[2]}; }
-
-// A face as triangles. A quadrilateral is split along the diagonal from its first to its
-// third corner, whatever the driver would do with a GL_QUADS: the face building picks
-// the rotation whose first and third corners differ least in value for that diagonal.
-struct FaceTriangles {
-    std::array<uint8_t, 6> corners{};
-    uint8_t count = 0;
-    const uint8_t* begin() const { return corners.data(); }
-    const uint8_t* end() const { return corners.data() + count; }
-};
-FaceTriangles trianglesOf(const FacePattern& face) {
-    const auto& p = face.positions;
-    if (face.count == 3) return FaceTriangles{{p[0], p[1], p[2]}, 3};
-    return FaceTriangles{{p[0], p[1], p[2], p[0], p[2], p[3]}, 6};
+template <class T>
+void storeArray(GlBuffer& buffer, size_t& count, GlBuffer::Kind kind, const std::vector<T>& data, size_t perItem) {
+    buffer.store(kind, data);
+    count = data.size() / perItem;
 }
 
 } // namespace
 
-GraphBody::GraphBody(const SceneContext& scene, const GraphPass& pass, PrimitiveLists& lists, GraphScratch& scratch)
-    : scene_(scene), pass_(pass), options_(*pass.options), lists_(lists), scratch_(scratch),
-      colourMap_(pass.colourCode, scene.settings.selectedColumn, scene.dataSet, scene.settings) {}
-
-bool GraphBody::elementUsable(const ElementRecord& element) const {
-    if (element.visible == 0.0) return false;
-    const size_t nodeCount = scene_.dataSet.nodes.size();
-    for (uint8_t i = 0; i < element.nodeCount && i < kMaxElementNodes; ++i)
-        if (element.nodes[i] >= nodeCount) return false;
-    return true;
+BodyKey bodyKeyOf(const SceneContext& scene, const GraphPass& pass) {
+    const ViewSettings& s = scene.settings;
+    const GraphOptionSet& o = *pass.options;
+    BodyKey k;
+    k.revision = scene.dataSet.revision();
+    k.dataType = scene.state.dataType;
+    k.shape = scene.state.shape;
+    k.placement = placementOf(scene, pass);
+    k.dropZ = scene.box.dropPlaneZ;
+    k.colourCode = pass.colourCode;
+    k.column = s.selectedColumn;
+    k.legendMin = s.MIN;
+    k.legendMax = s.MAX;
+    k.colours = s.userColours;
+    k.wireMode = o.WIREMODE;
+    k.pointBall = o.POINTBALL;
+    k.pointSizeData = o.POINTSIZEDATA;
+    k.pointMode = o.POINTMODE;
+    k.pointSize = o.POINTSIZE;
+    k.pointColour = o.POINTCOLOR;
+    k.vectorZero = o.VEC0;
+    k.vectorMode = o.VECMODE;
+    k.vectorSize = o.VECSIZE;
+    k.vectorColour = o.VECCOLOR;
+    k.pixelRatio = scene.pixelRatio;
+    return k;
 }
 
-bool GraphBody::liftsElements() const {
-    return !pass_.projection && scene_.state.dataType == kElementValues && scene_.settings.DIM == 2;
+void GraphBody::useKey(const SceneContext& scene, const GraphPass& pass) {
+    BodyKey key = bodyKeyOf(scene, pass);
+    if (keyed_ && key == key_) return;
+    release();
+    key_ = key;
+    keyed_ = true;
 }
 
-double GraphBody::elementHeight(const ElementRecord& element, uint32_t nodeIndex) const {
-    if (liftsElements()) return (element.t - 0.5) * scene_.settings.SCALE[2];
-    return pass_.projection ? pass_.flatZ : node(nodeIndex).position[2];
+bool GraphBody::prepare(const SceneContext& scene, const GraphPass& pass) {
+    const int before = builds_;
+    useKey(scene, pass);
+    underContours(scene, pass, false);
+    overContours(scene, pass, false);
+    return builds_ != before;
 }
 
-Colour GraphBody::nodeColour(uint32_t index) const { return colourMap_(node(index).t); }
+void GraphBody::drawUnderContours(const SceneContext& scene, const GraphPass& pass) {
+    useKey(scene, pass);
+    underContours(scene, pass, true);
+}
 
-template <class Visit>
-void GraphBody::forEachFace(Visit&& visit) const {
-    for (const ElementRecord& element : scene_.dataSet.elements) {
-        if (!elementUsable(element)) continue;
-        for (size_t f = 0; f < element.faceCount; ++f)
-            if (const FacePattern* face = elementFace(element, f)) visit(element, *face);
+void GraphBody::drawOverContours(const SceneContext& scene, const GraphPass& pass) {
+    useKey(scene, pass);
+    overContours(scene, pass, true);
+}
+
+void GraphBody::underContours(const SceneContext& scene, const GraphPass& pass, bool draw) {
+    if (pass.mode == kGraphGradation && !dragging(scene)) surface(scene, pass, draw);
+    if (wantsHiddenFill(pass)) hiddenFill(scene, draw);
+    if (pass.options->WIREMODE != 0) {
+        wireframe(scene, pass, draw);
+        if (!pass.projection && scene.state.dataType == kElementValues && !dragging(scene))
+            elementDropLinesAndWalls(scene, pass, draw);
     }
 }
 
-void GraphBody::buildFaceIndices() {
-    if (facesBuilt_) return;
-    facesBuilt_ = true;
-    scratch_.triangles.clear();
-    forEachFace([this](const ElementRecord& element, const FacePattern& face) {
-        for (const uint8_t corner : trianglesOf(face)) scratch_.triangles.push_back(element.nodes[corner]);
-    });
+void GraphBody::overContours(const SceneContext& scene, const GraphPass& pass, bool draw) {
+    const int dataType = scene.state.dataType;
+    if (!pass.projection && scene.settings.SUISEN1 == 1 && dataType != kElementValues) nodeDropLines(scene, draw);
+    if (pass.mode == kGraphPoints && !dragging(scene)) points(scene, pass, draw);
+    if (pass.mode == kGraphVectors && dataType == kVectorData && !dragging(scene)) vectors(scene, pass, draw);
 }
 
-void GraphBody::ensureNodeColours() {
-    if (coloursBuilt_) return;
-    coloursBuilt_ = true;
-    const auto& nodes = scene_.dataSet.nodes;
-    scratch_.nodeColours.resize(nodes.size() * 3);
-    float* out = scratch_.nodeColours.data();
-    for (const NodeRecord& n : nodes) {
-        const Colour c = colourMap_(n.t);
-        *out++ = c.red;
-        *out++ = c.green;
-        *out++ = c.blue;
+void GraphBody::release() {
+    for (Array* a : {&nodePositions_, &nodeColours_, &triangles_, &outline_, &thinOutline_, &visibleNodes_}) {
+        a->buffer.release();
+        a->built = false;
+        a->count = 0;
     }
-}
-
-void GraphBody::bindNodePositions() {
-    if (!positionsBuilt_) {
-        positionsBuilt_ = true;
-        const auto& nodes = scene_.dataSet.nodes;
-        scratch_.nodePositions.resize(nodes.size() * 3);
-        float* out = scratch_.nodePositions.data();
-        for (const NodeRecord& n : nodes) {
-            *out++ = static_cast<float>(n.position[0]);
-            *out++ = static_cast<float>(n.position[1]);
-            *out++ = static_cast<float>(pass_.projection ? pass_.flatZ : n.position[2]);
-        }
+    for (Vertices* v : {&elementFaces_, &elementOutline_, &thinElementOutline_, &elementDrops_, &walls_, &nodeDrops_,
+                        &shafts_}) {
+        v->positions.release();
+        v->colours.release();
+        v->built = false;
+        v->count = 0;
     }
-    glVertexPointer(3, GL_FLOAT, 0, scratch_.nodePositions.data());
+    for (List* l : {&pointShapes_, &vectorHeads_}) {
+        if (l->id != 0) glDeleteLists(l->id, 1);
+        *l = List{};
+    }
+    shapes_.release();
+    keyed_ = false;
 }
 
-void GraphBody::beginBatch() {
-    scratch_.batchPositions.clear();
-    scratch_.batchColours.clear();
+void GraphBody::ensurePositions(const SceneContext& scene) {
+    if (nodePositions_.built) return;
+    nodePositions_.built = true;
+    ++builds_;
+    storeArray(nodePositions_.buffer, nodePositions_.count, GlBuffer::Kind::vertices,
+               nodePositions(scene.dataSet, key_.placement), 3);
 }
 
-void GraphBody::addToBatch(const Point3& p, const Colour& c) {
-    scratch_.batchPositions.insert(scratch_.batchPositions.end(),
-                                   {static_cast<float>(p[0]), static_cast<float>(p[1]), static_cast<float>(p[2])});
-    scratch_.batchColours.insert(scratch_.batchColours.end(), {c.red, c.green, c.blue});
+void GraphBody::ensureColours(const SceneContext& scene, const GraphPass& pass) {
+    if (nodeColours_.built) return;
+    nodeColours_.built = true;
+    ++builds_;
+    storeArray(nodeColours_.buffer, nodeColours_.count, GlBuffer::Kind::vertices,
+               nodeColours(scene.dataSet, colourMapOf(scene, pass)), 3);
 }
 
-void GraphBody::drawBatch(unsigned mode, bool withColours) {
-    if (scratch_.batchPositions.empty()) return;
+void GraphBody::ensureTriangles(const SceneContext& scene) {
+    if (triangles_.built) return;
+    triangles_.built = true;
+    ++builds_;
+    storeArray(triangles_.buffer, triangles_.count, GlBuffer::Kind::indices, faceTriangles(scene.dataSet), 1);
+}
+
+namespace {
+
+void storeVertices(bool& built, int& builds, GlBuffer& positions, GlBuffer* colours, size_t& count,
+                   const std::vector<float>& p, const std::vector<float>* c) {
+    built = true;
+    ++builds;
+    positions.store(GlBuffer::Kind::vertices, p);
+    if (colours && c) colours->store(GlBuffer::Kind::vertices, *c);
+    count = p.size() / 3;
+}
+
+void drawVertices(GLenum mode, const GlBuffer& positions, const GlBuffer* colours, size_t count) {
+    if (count == 0) return;
+    ClientArrays arrays(colours != nullptr);
+    glVertexPointer(3, GL_FLOAT, 0, positions.bind());
+    if (colours) glColorPointer(3, GL_FLOAT, 0, colours->bind());
+    glDrawArrays(mode, 0, static_cast<GLsizei>(count));
+}
+
+} // namespace
+
+void GraphBody::drawIndexed(unsigned mode, const Array& indices, bool withColours) {
+    if (indices.count == 0) return;
     ClientArrays arrays(withColours);
-    glVertexPointer(3, GL_FLOAT, 0, scratch_.batchPositions.data());
-    if (withColours) glColorPointer(3, GL_FLOAT, 0, scratch_.batchColours.data());
-    glDrawArrays(mode, 0, static_cast<GLsizei>(scratch_.batchPositions.size() / 3));
+    glVertexPointer(3, GL_FLOAT, 0, nodePositions_.buffer.bind());
+    if (withColours) glColorPointer(3, GL_FLOAT, 0, nodeColours_.buffer.bind());
+    glDrawElements(mode, static_cast<GLsizei>(indices.count), GL_UNSIGNED_INT, indices.buffer.bind());
 }
 
-void GraphBody::drawSurface() {
-    if (scene_.state.dataType == kElementValues) {
+void GraphBody::surface(const SceneContext& scene, const GraphPass& pass, bool draw) {
+    if (scene.state.dataType == kElementValues) {
         // One colour per element; with DIM 2 each element floats at its own value.
-        beginBatch();
-        forEachFace([&](const ElementRecord& element, const FacePattern& face) {
-            const Colour colour = elementColour(element);
-            for (const uint8_t corner : trianglesOf(face)) {
-                const uint32_t n = element.nodes[corner];
-                const auto& p = node(n).position;
-                addToBatch(Point3{p[0], p[1], elementHeight(element, n)}, colour);
-            }
-        });
-        drawBatch(GL_TRIANGLES, true);
+        Vertices& v = elementFaces_;
+        if (!v.built) {
+            const ColouredVertices faces = elementFaces(scene.dataSet, colourMapOf(scene, pass), key_.placement);
+            storeVertices(v.built, builds_, v.positions, &v.colours, v.count, faces.positions, &faces.colours);
+        }
+        if (draw) drawVertices(GL_TRIANGLES, v.positions, &v.colours, v.count);
         return;
     }
     // Per-vertex colours: OpenGL's smooth shading blends them across each face.
-    buildFaceIndices();
-    ensureNodeColours();
-    ClientArrays arrays(true);
-    bindNodePositions();
-    glColorPointer(3, GL_FLOAT, 0, scratch_.nodeColours.data());
-    drawIndexed(GL_TRIANGLES, scratch_.triangles);
+    ensureTriangles(scene);
+    ensurePositions(scene);
+    ensureColours(scene, pass);
+    if (draw) drawIndexed(GL_TRIANGLES, triangles_, true);
 }
 
-void GraphBody::drawHiddenFill() {
+void GraphBody::hiddenFill(const SceneContext& scene, bool draw) {
+    ensureTriangles(scene);
+    ensurePositions(scene);
+    if (!draw) return;
     // White whatever the background: the polygon offset lets the lines drawn next win on
     // front faces while the fill hides what lies behind.
-    buildFaceIndices();
-    setColour(colourForCode(kWhiteColourCode, 0.0, scene_.settings.userColours));
-    ClientArrays arrays(false);
-    bindNodePositions();
-    drawIndexed(GL_TRIANGLES, scratch_.triangles);
+    setColour(colourForCode(kWhiteColourCode, 0.0, scene.settings.userColours));
+    drawIndexed(GL_TRIANGLES, triangles_, false);
 }
 
-void GraphBody::drawWireframe() {
-    setLineStyle(options_.WIREWID, options_.wirePattern());
-    const int dataType = scene_.state.dataType;
-    const bool graphColours = options_.WIREMODE == 1;
+void GraphBody::wireframe(const SceneContext& scene, const GraphPass& pass, bool draw) {
+    const GraphOptionSet& o = *pass.options;
+    const int dataType = scene.state.dataType;
+    const bool graphColours = o.WIREMODE == 1;
     const bool perElement = graphColours && dataType == kElementValues;
     const bool perNode = graphColours && (dataType == kNodeValues || dataType == kVectorData);
-    const auto& elements = scene_.dataSet.elements;
-    const bool thinned = scene_.settings.dragging == 1;
-
+    // The light outline shown while dragging is built with the full one, so that a drag
+    // starting or ending builds nothing.
     if (perElement) {
-        beginBatch();
-        for (size_t e = 0; e < elements.size(); ++e) {
-            const ElementRecord& element = elements[e];
-            if ((thinned && e % 5 != 0) || !elementUsable(element)) continue;
-            const Colour colour = elementColour(element);
-            const Outline outline = elementOutline(element, scene_.state.shape);
-            for (size_t s = 0; s < outline.count; ++s)
-                for (const uint8_t position : outline.segments[s]) {
-                    const uint32_t n = element.nodes[position];
-                    const auto& p = node(n).position;
-                    addToBatch(Point3{p[0], p[1], elementHeight(element, n)}, colour);
-                }
+        if (!elementOutline_.built) {
+            const ColourMap colours = colourMapOf(scene, pass);
+            for (const bool thin : {false, true}) {
+                Vertices& v = thin ? thinElementOutline_ : elementOutline_;
+                const ColouredVertices lines =
+                    elementOutlines(scene.dataSet, scene.state.shape, colours, key_.placement, thin);
+                storeVertices(v.built, builds_, v.positions, &v.colours, v.count, lines.positions, &lines.colours);
+            }
         }
-        drawBatch(GL_LINES, true);
+    } else {
+        if (!outline_.built) {
+            for (const bool thin : {false, true}) {
+                Array& a = thin ? thinOutline_ : outline_;
+                a.built = true;
+                ++builds_;
+                storeArray(a.buffer, a.count, GlBuffer::Kind::indices,
+                           outlineSegments(scene.dataSet, scene.state.shape, thin), 1);
+            }
+        }
+        ensurePositions(scene);
+        if (perNode) ensureColours(scene, pass);
+    }
+    if (!draw) return;
+
+    setLineStyle(o.WIREWID, o.wirePattern(), scene.pixelRatio);
+    const bool thin = dragging(scene);
+    if (perElement) {
+        const Vertices& v = thin ? thinElementOutline_ : elementOutline_;
+        drawVertices(GL_LINES, v.positions, &v.colours, v.count);
         return;
     }
+    if (graphColours && !perNode) setColour(Colour{1.0f, 0.0f, 0.0f}); // no data: nothing to colour by
+    else if (!perNode) setColour(colourOf(o.WIRECOLOR));
+    drawIndexed(GL_LINES, thin ? thinOutline_ : outline_, perNode);
+}
 
-    scratch_.lines.clear();
-    for (size_t e = 0; e < elements.size(); ++e) {
-        const ElementRecord& element = elements[e];
-        if ((thinned && e % 5 != 0) || !elementUsable(element)) continue;
-        const Outline outline = elementOutline(element, scene_.state.shape);
-        for (size_t s = 0; s < outline.count; ++s) {
-            scratch_.lines.push_back(element.nodes[outline.segments[s][0]]);
-            scratch_.lines.push_back(element.nodes[outline.segments[s][1]]);
+void GraphBody::elementDropLinesAndWalls(const SceneContext& scene, const GraphPass& pass, bool draw) {
+    const ViewSettings& s = scene.settings;
+    if (s.SUISEN1 == 1) {
+        Vertices& v = elementDrops_;
+        if (!v.built)
+            storeVertices(v.built, builds_, v.positions, nullptr, v.count,
+                          elementDropLines(scene.dataSet, key_.placement, key_.dropZ), nullptr);
+        if (draw) {
+            setLineStyle(s.SUISENWIDTH, s.suisenPattern(), scene.pixelRatio);
+            setColour(colourOf(s.SUISENCOLOR));
+            drawVertices(GL_LINES, v.positions, nullptr, v.count);
         }
     }
-    if (perNode) ensureNodeColours();
-    else if (graphColours) setColour(Colour{1.0f, 0.0f, 0.0f}); // no data: nothing to colour by
-    else setColour(colourOf(options_.WIRECOLOR));
-    ClientArrays arrays(perNode);
-    bindNodePositions();
-    if (perNode) glColorPointer(3, GL_FLOAT, 0, scratch_.nodeColours.data());
-    drawIndexed(GL_LINES, scratch_.lines);
-}
-
-void GraphBody::drawElementDropLinesAndWalls() {
-    const ViewSettings& settings = scene_.settings;
-    const double z0 = scene_.box.dropPlaneZ;
-    if (settings.SUISEN1 == 1) {
-        setLineStyle(settings.SUISENWIDTH, settings.suisenPattern());
-        setColour(colourOf(settings.SUISENCOLOR));
-        beginBatch();
-        forEachFace([&](const ElementRecord& element, const FacePattern& face) {
-            for (uint8_t i = 0; i < face.count; ++i) {
-                const uint32_t n = element.nodes[face.positions[i]];
-                const auto& p = node(n).position;
-                addToBatch(Point3{p[0], p[1], elementHeight(element, n)}, Colour{});
-                addToBatch(Point3{p[0], p[1], z0}, Colour{});
-            }
-        });
-        drawBatch(GL_LINES, false);
-    }
-    if (settings.SUISEN2 == 1) {
-        beginBatch();
-        forEachFace([&](const ElementRecord& element, const FacePattern& face) {
-            const Colour colour = elementColour(element);
-            for (uint8_t i = 0; i < face.count; ++i) {
-                const uint32_t a = element.nodes[face.positions[i]];
-                const uint32_t b = element.nodes[face.positions[(i + 1) % face.count]];
-                const auto& pa = node(a).position;
-                const auto& pb = node(b).position;
-                addToBatch(Point3{pa[0], pa[1], elementHeight(element, a)}, colour);
-                addToBatch(Point3{pb[0], pb[1], elementHeight(element, b)}, colour);
-                addToBatch(Point3{pb[0], pb[1], z0}, colour);
-                addToBatch(Point3{pa[0], pa[1], z0}, colour);
-            }
-        });
-        drawBatch(GL_QUADS, true);
+    if (s.SUISEN2 == 1) {
+        Vertices& v = walls_;
+        if (!v.built) {
+            const ColouredVertices walls =
+                elementWalls(scene.dataSet, colourMapOf(scene, pass), key_.placement, key_.dropZ);
+            storeVertices(v.built, builds_, v.positions, &v.colours, v.count, walls.positions, &walls.colours);
+        }
+        if (draw) drawVertices(GL_QUADS, v.positions, &v.colours, v.count);
     }
 }
 
-void GraphBody::drawNodeDropLines() {
-    const ViewSettings& settings = scene_.settings;
-    const double z0 = scene_.box.dropPlaneZ;
-    setLineStyle(settings.SUISENWIDTH, settings.suisenPattern());
-    setColour(colourOf(settings.SUISENCOLOR));
-    beginBatch();
-    for (const NodeRecord& n : scene_.dataSet.nodes) {
-        if (n.visible == 0.0) continue;
-        addToBatch(toPoint(n.position), Colour{});
-        addToBatch(Point3{n.position[0], n.position[1], z0}, Colour{});
-    }
-    drawBatch(GL_LINES, false);
+void GraphBody::nodeDropLines(const SceneContext& scene, bool draw) {
+    Vertices& v = nodeDrops_;
+    if (!v.built)
+        storeVertices(v.built, builds_, v.positions, nullptr, v.count, vellum::nodeDropLines(scene.dataSet, key_.dropZ),
+                      nullptr);
+    if (!draw) return;
+    const ViewSettings& s = scene.settings;
+    setLineStyle(s.SUISENWIDTH, s.suisenPattern(), scene.pixelRatio);
+    setColour(colourOf(s.SUISENCOLOR));
+    drawVertices(GL_LINES, v.positions, nullptr, v.count);
 }
 
-void GraphBody::drawPoints() {
-    const auto& nodes = scene_.dataSet.nodes;
-    const bool graphColours = options_.POINTMODE == 0;
-    const Colour single = colourOf(options_.POINTCOLOR);
-    if (options_.POINTBALL == 1 || options_.POINTSIZEDATA == 1) {
+void GraphBody::points(const SceneContext& scene, const GraphPass& pass, bool draw) {
+    const GraphOptionSet& o = *pass.options;
+    if (o.POINTBALL == 1 || o.POINTSIZEDATA == 1) {
         // Each node has its own size (or is a sphere), so each is drawn on its own.
-        for (uint32_t i = 0; i < nodes.size(); ++i) {
-            const NodeRecord& n = nodes[i];
-            if (n.visible == 0.0) continue;
-            setColour(graphColours ? nodeColour(i) : single);
-            const double size = pointSizeFor(options_.POINTSIZE, options_.POINTSIZEDATA, n.t);
-            const Point3 at = placed(toPoint(n.position));
-            if (options_.POINTBALL == 1) {
-                glPushMatrix();
-                glTranslated(at[0], at[1], at[2]);
-                lists_.drawSphere(ballRadiusFor(size));
-                glPopMatrix();
-            } else if (size > 0.0) {
-                glPointSize(static_cast<GLfloat>(size));
-                glBegin(GL_POINTS);
-                glVertex3d(at[0], at[1], at[2]);
-                glEnd();
-            }
+        if (!pointShapes_.built) {
+            pointShapes_.built = true;
+            ++builds_;
+            pointShapes_.id = compilePointShapes(scene, pass, key_.placement, colourMapOf(scene, pass), shapes_);
         }
+        if (draw && pointShapes_.id != 0) glCallList(pointShapes_.id);
         return;
     }
-    if (options_.POINTSIZE <= 0.0) return;
-    glPointSize(static_cast<GLfloat>(options_.POINTSIZE));
-    scratch_.points.clear();
-    for (uint32_t i = 0; i < nodes.size(); ++i)
-        if (nodes[i].visible != 0.0) scratch_.points.push_back(i);
-    if (graphColours) ensureNodeColours();
-    else setColour(single);
-    ClientArrays arrays(graphColours);
-    bindNodePositions();
-    if (graphColours) glColorPointer(3, GL_FLOAT, 0, scratch_.nodeColours.data());
-    drawIndexed(GL_POINTS, scratch_.points);
+    if (o.POINTSIZE <= 0.0) return;
+    const bool graphColours = o.POINTMODE == 0;
+    if (!visibleNodes_.built) {
+        visibleNodes_.built = true;
+        ++builds_;
+        storeArray(visibleNodes_.buffer, visibleNodes_.count, GlBuffer::Kind::indices, visibleNodes(scene.dataSet), 1);
+    }
+    ensurePositions(scene);
+    if (graphColours) ensureColours(scene, pass);
+    if (!draw) return;
+    setPointSize(o.POINTSIZE, scene.pixelRatio);
+    if (!graphColours) setColour(colourOf(o.POINTCOLOR));
+    drawIndexed(GL_POINTS, visibleNodes_, graphColours);
 }
 
-void GraphBody::drawVectors() {
-    const auto& nodes = scene_.dataSet.nodes;
-    const bool graphColours = options_.VECMODE == 0;
-    const Colour single = colourOf(options_.VECCOLOR);
-    setLineStyle(options_.VECWID, 0xFFFF);
-    beginBatch();
-    for (uint32_t i = 0; i < nodes.size(); ++i) {
-        const NodeRecord& n = nodes[i];
-        if (n.visible == 0.0) continue;
-        const Colour colour = graphColours ? nodeColour(i) : single;
-        addToBatch(placed(toPoint(n.position)), colour);
-        addToBatch(placed(toPoint(n.tip)), colour);
+void GraphBody::vectors(const SceneContext& scene, const GraphPass& pass, bool draw) {
+    const GraphOptionSet& o = *pass.options;
+    const bool graphColours = o.VECMODE == 0;
+    if (!shafts_.built) {
+        const ColourMap colours = colourMapOf(scene, pass);
+        const ColouredVertices shafts =
+            vectorShafts(scene.dataSet, graphColours ? &colours : nullptr, colourOf(o.VECCOLOR), key_.placement);
+        Vertices& v = shafts_;
+        storeVertices(v.built, builds_, v.positions, &v.colours, v.count, shafts.positions, &shafts.colours);
     }
-    drawBatch(GL_LINES, true);
-
-    const ConeSize head = vectorHeadSize(options_.VECSIZE);
-    for (uint32_t i = 0; i < nodes.size(); ++i) {
-        const NodeRecord& n = nodes[i];
-        if (n.visible == 0.0 || (n.magnitude == 0.0 && options_.VEC0 != 1)) continue;
-        setColour(graphColours ? nodeColour(i) : single);
-        const Point3 tip = placed(toPoint(n.tip));
-        glPushMatrix();
-        glTranslated(tip[0], tip[1], tip[2]);
-        if (n.magnitude != 0.0) {
-            const Point3 axis = coneTurnAxis(n, pass_.projection);
-            glRotated(180.0, axis[0], axis[1], axis[2]);
-            lists_.drawCone(head.baseRadius, head.height);
-        } else {
-            lists_.drawSphere(zeroVectorBallRadius(options_.VECSIZE));
-        }
-        glPopMatrix();
+    if (!vectorHeads_.built) {
+        vectorHeads_.built = true;
+        ++builds_;
+        vectorHeads_.id = compileVectorHeads(scene, pass, key_.placement, colourMapOf(scene, pass), shapes_);
     }
+    if (!draw) return;
+    setLineStyle(o.VECWID, 0xFFFF, scene.pixelRatio);
+    drawVertices(GL_LINES, shafts_.positions, &shafts_.colours, shafts_.count);
+    if (vectorHeads_.id != 0) glCallList(vectorHeads_.id);
 }
 
 } // namespace vellum

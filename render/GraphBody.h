@@ -1,72 +1,105 @@
 #pragma once
-// Draws the graph body of one pass (the graph or its flattened projection): surface,
-// hidden-line fill, wireframe, drop lines and walls, points or balls, vectors.
-// Geometry is gathered into arrays and handed to OpenGL in a few calls.
-#include "data/DataSet.h"
-#include "render/Camera.h"
-#include "render/ColourMap.h"
-#include "render/SceneHooks.h"
+// The graph body of one pass (the graph or its flattened projection): surface, hidden-line
+// fill, wireframe, drop lines and walls, points or balls, vectors. Each piece is built the
+// first time a paint needs it and kept on the OpenGL side until the data set or a look
+// setting it was made from changes; a camera move or a drag builds nothing.
+#include "common/RGBColor.h"
+#include "render/BodyArrays.h"
+#include "render/GlBuffer.h"
+#include "render/PrimitiveLists.h"
+#include "settings/UserColours.h"
 
 #include <cstdint>
-#include <vector>
 
 namespace vellum {
 
-class PrimitiveLists;
+struct SceneContext;
+struct GraphPass;
 
-// Buffers reused from paint to paint so that a large model does not reallocate them.
-struct GraphScratch {
-    std::vector<uint32_t> triangles, lines, points;
-    std::vector<float> nodeColours;
-    std::vector<float> nodePositions; // packed: far less for OpenGL to convert and copy
-    std::vector<float> batchPositions;
-    std::vector<float> batchColours;
+// Everything the kept arrays and lists of a pass are made of. Widths, line patterns and
+// single line colours are not in it: they are set when drawing.
+struct BodyKey {
+    uint64_t revision = 0;
+    int dataType = -1, shape = -1;
+    BodyPlacement placement;
+    double dropZ = 0.0;
+    int colourCode = 0, column = 0;
+    double legendMin = 0.0, legendMax = 0.0;
+    UserColours colours;
+    int wireMode = 0;
+    int pointBall = 0, pointSizeData = 0, pointMode = 0;
+    double pointSize = 0.0;
+    RGBColor pointColour;
+    int vectorZero = 0, vectorMode = 0;
+    double vectorSize = 0.0;
+    RGBColor vectorColour;
+    double pixelRatio = 1.0; // point sizes compiled into the point list
+
+    friend bool operator==(const BodyKey&, const BodyKey&) = default;
 };
+BodyKey bodyKeyOf(const SceneContext& scene, const GraphPass& pass);
 
 class GraphBody {
 public:
-    GraphBody(const SceneContext& scene, const GraphPass& pass, PrimitiveLists& lists, GraphScratch& scratch);
+    GraphBody() = default;
+    GraphBody(const GraphBody&) = delete;
+    GraphBody& operator=(const GraphBody&) = delete;
 
-    void drawSurface();
-    void drawHiddenFill();
-    void drawWireframe();
-    // Element values only: lines from the element nodes down to the drop plane and the
-    // walls between them (graph only).
-    void drawElementDropLinesAndWalls();
-    // Node values, vector data and no data file: a line from every node down (graph only).
-    void drawNodeDropLines();
-    void drawPoints();
-    void drawVectors();
+    // Builds whatever the pass draws in this scene that is not built yet. True when
+    // anything was built.
+    bool prepare(const SceneContext& scene, const GraphPass& pass);
+    // What lies under the contours: surface, hidden-line fill, wireframe, element drop
+    // lines and walls.
+    void drawUnderContours(const SceneContext& scene, const GraphPass& pass);
+    // What lies over them: node drop lines, points, vectors.
+    void drawOverContours(const SceneContext& scene, const GraphPass& pass);
+
+    // Deletes the buffers and lists; the context they were made in must be current.
+    void release();
+    size_t primitiveListCount() const { return shapes_.listCount(); }
 
 private:
-    const NodeRecord& node(uint32_t index) const { return scene_.dataSet.nodes[index]; }
-    bool elementUsable(const ElementRecord& element) const;
-    // The height an element of element values is drawn at: its own value with DIM 2.
-    double elementHeight(const ElementRecord& element, uint32_t nodeIndex) const;
-    bool liftsElements() const;
-    Point3 placed(const Point3& p) const { return pass_.projection ? Point3{p[0], p[1], pass_.flatZ} : p; }
-    Colour nodeColour(uint32_t index) const;
-    Colour elementColour(const ElementRecord& element) const { return colourMap_(element.t); }
+    struct Array { // node data or indices
+        bool built = false;
+        GlBuffer buffer;
+        size_t count = 0;
+    };
+    struct Vertices { // positions, and colours when the piece has its own
+        bool built = false;
+        GlBuffer positions, colours;
+        size_t count = 0;
+    };
+    struct List {
+        bool built = false;
+        unsigned id = 0;
+    };
 
-    // Calls visit(element, face) for every drawable face of every visible element.
-    template <class Visit>
-    void forEachFace(Visit&& visit) const;
-    void buildFaceIndices();
-    void ensureNodeColours();
-    void bindNodePositions();
-    void beginBatch();
-    void addToBatch(const Point3& p, const Colour& c);
-    void drawBatch(unsigned mode, bool withColours);
+    void useKey(const SceneContext& scene, const GraphPass& pass);
+    void underContours(const SceneContext& scene, const GraphPass& pass, bool draw);
+    void overContours(const SceneContext& scene, const GraphPass& pass, bool draw);
 
-    const SceneContext& scene_;
-    const GraphPass& pass_;
-    const GraphOptionSet& options_;
-    PrimitiveLists& lists_;
-    GraphScratch& scratch_;
-    ColourMap colourMap_;
-    bool facesBuilt_ = false;
-    bool coloursBuilt_ = false;
-    bool positionsBuilt_ = false;
+    void surface(const SceneContext& scene, const GraphPass& pass, bool draw);
+    void hiddenFill(const SceneContext& scene, bool draw);
+    void wireframe(const SceneContext& scene, const GraphPass& pass, bool draw);
+    void elementDropLinesAndWalls(const SceneContext& scene, const GraphPass& pass, bool draw);
+    void nodeDropLines(const SceneContext& scene, bool draw);
+    void points(const SceneContext& scene, const GraphPass& pass, bool draw);
+    void vectors(const SceneContext& scene, const GraphPass& pass, bool draw);
+
+    void ensurePositions(const SceneContext& scene);
+    void ensureColours(const SceneContext& scene, const GraphPass& pass);
+    void ensureTriangles(const SceneContext& scene);
+    void drawIndexed(unsigned mode, const Array& indices, bool withColours);
+
+    bool keyed_ = false;
+    BodyKey key_;
+    int builds_ = 0; // pieces built under this renderer's life, to tell prepare() what happened
+
+    Array nodePositions_, nodeColours_; // indexed pieces draw from these
+    Array triangles_, outline_, thinOutline_, visibleNodes_;
+    Vertices elementFaces_, elementOutline_, thinElementOutline_, elementDrops_, walls_, nodeDrops_, shafts_;
+    List pointShapes_, vectorHeads_;
+    PrimitiveLists shapes_;
 };
 
 } // namespace vellum

@@ -2,105 +2,75 @@
 
 #include "data/DataSet.h"
 #include "render/ColourMap.h"
-#include "render/GridGeometry.h"
-#include "render/SceneHooks.h"
-#include "render/TextNumber.h"
+#include "render/GlState.h"
+#include "render/SceneContext.h"
 #include "render/TextRenderer.h"
 #include "settings/ViewSettings.h"
 
 #include <GL/gl.h>
 
 namespace vellum {
-namespace {
 
-// Axis 3 may measure the selected data column instead of the node coordinate; a value
-// at the top of that column may then stand a hair above the box.
-constexpr double kValueAxisTolerance = 0.0001;
+// The division lines go to OpenGL straight from their array.
+static_assert(sizeof(Segment3) == 6 * sizeof(double));
 
-GridAxis gridAxisOf(const SceneContext& scene, size_t axis) {
-    const DrawingBox& box = scene.box;
+GridKey gridKeyOf(const SceneContext& scene) {
     const ViewSettings& s = scene.settings;
-    const DataSet& data = scene.dataSet;
-    GridAxis a;
-    a.gridLow = box.minimum[axis];
-    a.gridHigh = box.maximum[axis];
-    a.gridSize = box.size[axis];
-    a.divisionLow = box.divisionMinimum[axis];
-    a.divisionSize = box.divisionMaximum[axis] - box.divisionMinimum[axis];
-    a.divisionStep = box.divisionStep[axis];
-    a.gridSizeMin = s.gridSize[axis][0];
-    a.gridSizeMax = s.gridSize[axis][1];
-    a.dataMin = data.minimum[axis];
-    a.dataExtent = data.extent[axis];
-    a.divisionRangeMin = s.divisionRange[axis][0];
-    a.valueStep = s.DIVISIONLINEVALUE[axis];
-    const auto column = static_cast<size_t>(s.selectedColumn);
-    const bool valueAxis = axis == 2 && s.DIM == 2 && scene.state.dataType >= kNodeValues &&
-                           scene.state.dataType <= kVectorData && s.selectedColumn >= 0 &&
-                           column < data.columnMinimum.size() && column < data.columnRange.size();
-    if (valueAxis) {
-        a.dataMin = data.columnMinimum[column];
-        a.dataExtent = data.columnRange[column];
-        a.insideTolerance = kValueAxisTolerance;
-    }
-    return a;
+    GridKey k;
+    k.revision = scene.dataSet.revision();
+    k.dataType = scene.state.dataType;
+    k.dim = s.DIM;
+    k.column = s.selectedColumn;
+    k.box = scene.box;
+    k.on = s.gridOn;
+    k.count = s.gridNum;
+    k.valuesOn = s.gridVal;
+    k.valueStyle = s.VALSTYLE;
+    k.valueDigits = s.VALSHO;
+    k.overGridBox = s.GRIDDEV;
+    k.byValue = s.DIVISIONLINESTYLE;
+    k.step = s.DIVISIONLINEVALUE;
+    k.divisionRange = s.divisionRange;
+    k.gridSize = s.gridSize;
+    k.valueShift = s.gridValuePos;
+    return k;
 }
 
-void setLineLook(const RGBColor& colour, double width, uint16_t pattern) {
-    const Colour c = colourOf(colour);
-    glColor3f(c.red, c.green, c.blue);
-    glLineWidth(width > 0.0 ? static_cast<GLfloat>(width) : 1.0f);
-    glLineStipple(1, pattern);
+bool GridLayer::prepare(const SceneContext& scene) {
+    GridKey key = gridKeyOf(scene);
+    if (keyed_ && key == key_) return false;
+    key_ = key;
+    keyed_ = true;
+    picture_ = gridPictureOf(scene.dataSet, scene.settings, scene.state.dataType, scene.box);
+    return true;
 }
 
-void vertex(const Point3& p) { glVertex3d(p[0], p[1], p[2]); }
-
-} // namespace
-
-void drawGridPlanes(const SceneContext& scene, TextRenderer& text) {
+void GridLayer::draw(const SceneContext& scene, TextRenderer* text) {
+    prepare(scene);
     const ViewSettings& s = scene.settings;
-    const DrawingBox& box = scene.box;
-    const GridRule baseRule{0, s.GRIDDEV, s.DIVISIONLINESTYLE};
-    std::array<GridAxis, 3> axes;
-    std::array<std::vector<double>, 3> positions;
-    for (size_t axis = 0; axis < 3; ++axis) {
-        axes[axis] = gridAxisOf(scene, axis);
-        GridRule rule = baseRule;
-        rule.count = s.gridNum[axis];
-        positions[axis] = divisionLinePositions(axes[axis], rule);
-    }
-
     glPushAttrib(GL_LINE_BIT | GL_CURRENT_BIT);
-    setLineLook(s.COLOR2, s.DWID2, s.style2Pattern());
-    glBegin(GL_LINES);
-    for (int plane = 0; plane < kGridPlaneCount; ++plane) {
-        if (s.gridOn[static_cast<size_t>(plane)] != 1) continue;
-        for (const Segment3& segment : gridPlaneDivisions(box, plane, positions)) {
-            vertex(segment.from);
-            vertex(segment.to);
-        }
+    setColour(colourOf(s.COLOR2));
+    setLineStyle(s.DWID2, s.style2Pattern(), scene.pixelRatio);
+    if (!picture_.divisions.empty()) {
+        ClientArrays arrays(false);
+        glVertexPointer(3, GL_DOUBLE, 0, picture_.divisions.data());
+        glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(picture_.divisions.size() * 2));
     }
-    glEnd();
 
-    setLineLook(s.gridColor, s.DWID, s.gridPattern());
-    for (int plane = 0; plane < kGridPlaneCount; ++plane) {
-        if (s.gridOn[static_cast<size_t>(plane)] != 1) continue;
+    setColour(colourOf(s.gridColor));
+    setLineStyle(s.DWID, s.gridPattern(), scene.pixelRatio);
+    for (const auto& outline : picture_.outlines) {
         glBegin(GL_LINE_LOOP);
-        for (const Point3& corner : gridPlaneOutline(box, plane)) vertex(corner);
+        for (const Point3& corner : outline) glVertex3d(corner[0], corner[1], corner[2]);
         glEnd();
     }
 
-    const Colour textColour = colourOf(s.gridStringColor);
-    for (size_t axis = 0; axis < 3; ++axis) {
-        if (s.gridVal[axis] != 1) continue;
-        GridRule rule = baseRule;
-        rule.count = s.gridNum[axis];
-        for (const GridValueMark& mark : gridValueMarks(axes[axis], rule)) {
-            const Point3 anchor =
-                gridValueAnchor(box, static_cast<int>(axis), mark.position, s.gridValuePos[axis]);
-            glColor3f(textColour.red, textColour.green, textColour.blue);
-            glRasterPos3d(anchor[0], anchor[1], anchor[2]);
-            text.drawBitmapText(formatValueText(s.gridValueFormat(axis), mark.value));
+    if (text) {
+        const Colour textColour = colourOf(s.gridStringColor);
+        for (const GridValueText& value : picture_.values) {
+            setColour(textColour);
+            glRasterPos3d(value.anchor[0], value.anchor[1], value.anchor[2]);
+            text->drawBitmapText(value.text);
         }
     }
     glPopAttrib();

@@ -1,6 +1,7 @@
 #include "render/LegendDraw.h"
 
 #include "render/ColourMap.h"
+#include "render/GlState.h"
 #include "render/LegendLayout.h"
 #include "render/TextRenderer.h"
 #include "settings/ViewSettings.h"
@@ -14,23 +15,23 @@ void vertex(const Point3& p) { glVertex3d(p[0], p[1], p[2]); }
 
 } // namespace
 
-void drawLegendBar(const ViewSettings& settings, TextRenderer& text) {
+void drawLegendBar(const ViewSettings& settings, TextRenderer* text, double pixelRatio) {
     const LegendLayout legend = layoutLegend(settings);
     if (!legend.shown) return;
     glPushAttrib(GL_LINE_BIT | GL_CURRENT_BIT);
 
     const Colour textColour = colourOf(settings.legendStringColor);
     for (const LegendText& value : legend.values) {
-        glColor3f(textColour.red, textColour.green, textColour.blue);
+        if (!text) break;
+        setColour(textColour);
         glRasterPos3d(value.anchor[0], value.anchor[1], value.anchor[2]);
-        text.drawBitmapText(value.text);
+        text->drawBitmapText(value.text);
     }
 
     glPushMatrix();
     glTranslated(legend.barOrigin[0], legend.barOrigin[1], legend.barOrigin[2]);
     glColor3f(0.0f, 0.0f, 0.0f);
-    glLineWidth(1.0f);
-    glLineStipple(1, 0xFFFF);
+    setLineStyle(1.0, 0xFFFF, pixelRatio);
     glBegin(GL_LINE_LOOP);
     for (const Point3& corner : legend.barOutline) vertex(corner);
     glEnd();
@@ -50,7 +51,7 @@ void drawLegendBar(const ViewSettings& settings, TextRenderer& text) {
     }
     glEnd();
     if (!legend.lines.empty()) {
-        glLineWidth(static_cast<GLfloat>(kLegendLevelLineWidth));
+        setLineStyle(kLegendLevelLineWidth, 0xFFFF, pixelRatio);
         glBegin(GL_LINES);
         for (const LegendLine& line : legend.lines) {
             setColour(line.value);

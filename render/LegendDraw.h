@@ -5,7 +5,8 @@ namespace vellum {
 class TextRenderer;
 class ViewSettings;
 
-// The value texts, the black outline of the bar and its fill in the graph's colour map.
-void drawLegendBar(const ViewSettings& settings, TextRenderer& text);
+// The value texts (only with a text renderer), the black outline of the bar and its fill
+// in the graph's colour map.
+void drawLegendBar(const ViewSettings& settings, TextRenderer* text, double pixelRatio);
 
 } // namespace vellum

@@ -67,7 +67,7 @@ LegendLayout layoutLegend(const ViewSettings& s) {
         return layout;
     }
     const int n = s.graph.CONTNUM;
-    if (n < 1 || n > kMaxDivisionsPerAxis) return layout;
+    if (n < 1 || n > kMaxContourDivisions) return layout; // as the contours themselves
     if (s.graph.CONT == 1) {
         for (int k = 0; k < n; ++k) {
             const double value = static_cast<double>(k + 1) / n;

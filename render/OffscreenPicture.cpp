@@ -2,6 +2,7 @@
 
 #include "render/HeadlessGlContext.h"
 #include "render/Renderer.h"
+#include "render/TextRenderer.h"
 #include "settings/ViewSettings.h"
 
 namespace vellum {
@@ -12,19 +13,12 @@ RgbImage PaintOffscreen(const ViewSettings& settings, const OffscreenRequest& re
         error = context.error();
         return {};
     }
-    RgbImage image;
-    {
-        Renderer renderer; // released while the context is still current
-        std::unique_ptr<SceneDecorations> decorations;
-        if (request.makeDecorations) decorations = request.makeDecorations();
-        renderer.setDecorations(decorations.get());
-        renderer.setFixedState();
-        renderer.setBackground(settings.BACKCOLOR);
-        renderer.resize(request.width, request.height);
-        renderer.paint(request.dataSet, settings, request.state);
-        image = context.readPixels();
-        renderer.setDecorations(nullptr);
-    }
+    Renderer renderer(request.withText ? TextRenderer::withJapaneseGothic() : nullptr);
+    renderer.resize(request.width, request.height);
+    if (request.progress) renderer.prepare(request.dataSet, settings, request.state, *request.progress);
+    renderer.paint(request.dataSet, settings, request.state);
+    RgbImage image = context.readPixels();
+    renderer.releaseGlResources();
     return image;
 }
 

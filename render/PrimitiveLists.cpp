@@ -4,10 +4,25 @@
 #include <GL/glu.h>
 
 namespace vellum {
+namespace {
+
+// Builds one list from `shape`; a failed build is remembered as 0 so it is not retried
+// while another list is being compiled.
+template <class Shape>
+unsigned buildList(GLUquadric* q, Shape&& shape) {
+    if (!q) return 0;
+    const GLuint list = glGenLists(1);
+    if (list == 0) return 0;
+    glNewList(list, GL_COMPILE);
+    shape(q);
+    glEndList();
+    return list;
+}
+
+} // namespace
 
 PrimitiveLists::~PrimitiveLists() {
-    release();
-    if (quadric_) gluDeleteQuadric(quadric_);
+    if (quadric_) gluDeleteQuadric(quadric_); // memory only, no OpenGL call
 }
 
 GLUquadric* PrimitiveLists::quadric() {
@@ -21,38 +36,35 @@ GLUquadric* PrimitiveLists::quadric() {
     return quadric_;
 }
 
+unsigned PrimitiveLists::sphere(double radius) {
+    if (auto found = spheres_.find(radius); found != spheres_.end()) return found->second;
+    const unsigned list = buildList(quadric(), [radius](GLUquadric* q) { gluSphere(q, radius, 16, 16); });
+    spheres_.emplace(radius, list);
+    return list;
+}
+
+unsigned PrimitiveLists::cone(double baseRadius, double height) {
+    const std::pair<double, double> key{baseRadius, height};
+    if (auto found = cones_.find(key); found != cones_.end()) return found->second;
+    const unsigned list =
+        buildList(quadric(), [=](GLUquadric* q) { gluCylinder(q, baseRadius, 0.0, height, 15, 10); });
+    cones_.emplace(key, list);
+    return list;
+}
+
 void PrimitiveLists::drawSphere(double radius) {
-    auto found = spheres_.find(radius);
-    if (found == spheres_.end()) {
-        GLUquadric* q = quadric();
-        const GLuint list = glGenLists(1);
-        if (!q || list == 0) return;
-        glNewList(list, GL_COMPILE);
-        gluSphere(q, radius, 16, 16);
-        glEndList();
-        found = spheres_.emplace(radius, list).first;
-    }
-    glCallList(found->second);
+    if (const unsigned list = sphere(radius)) glCallList(list);
 }
 
 void PrimitiveLists::drawCone(double baseRadius, double height) {
-    const std::pair<double, double> key{baseRadius, height};
-    auto found = cones_.find(key);
-    if (found == cones_.end()) {
-        GLUquadric* q = quadric();
-        const GLuint list = glGenLists(1);
-        if (!q || list == 0) return;
-        glNewList(list, GL_COMPILE);
-        gluCylinder(q, baseRadius, 0.0, height, 15, 10);
-        glEndList();
-        found = cones_.emplace(key, list).first;
-    }
-    glCallList(found->second);
+    if (const unsigned list = cone(baseRadius, height)) glCallList(list);
 }
 
 void PrimitiveLists::release() {
-    for (const auto& [radius, list] : spheres_) glDeleteLists(list, 1);
-    for (const auto& [size, list] : cones_) glDeleteLists(list, 1);
+    for (const auto& [radius, list] : spheres_)
+        if (list != 0) glDeleteLists(list, 1);
+    for (const auto& [size, list] : cones_)
+        if (list != 0) glDeleteLists(list, 1);
     spheres_.clear();
     cones_.clear();
 }

@@ -1,11 +1,24 @@
 #include "render/Renderer.h"
 
 #include "data/DataSet.h"
+#include "render/AxesDraw.h"
 #include "render/Camera.h"
+#include "render/ContourDraw.h"
 #include "render/DrawingBox.h"
+#include "render/GlState.h"
+#include "render/GraphBody.h"
+#include "render/GridDraw.h"
+#include "render/LegendDraw.h"
+#include "render/PrimitiveLists.h"
+#include "render/SceneContext.h"
+#include "render/SilentUi.h"
+#include "render/TextRenderer.h"
+#include "render/TitleDraw.h"
 #include "settings/ViewSettings.h"
 
 #include <GL/gl.h>
+
+#include <cmath>
 
 namespace vellum {
 namespace {
@@ -22,101 +35,160 @@ public:
     MatrixScope& operator=(const MatrixScope&) = delete;
 };
 
-// The white fill that hides lines behind the surface; contour bands hide them already.
-bool wantsHiddenFill(const GraphPass& pass) {
-    return pass.hide == 1 && pass.mode != 0 && !(pass.mode == 1 && pass.options->CONT == 1);
-}
+int devicePixels(int logical, double ratio) { return static_cast<int>(std::lround(logical * ratio)); }
 
 } // namespace
 
-void Renderer::setFixedState() {
-    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+// What the renderer keeps between paints.
+struct Renderer::Layers {
+    GraphBody graphBody, projectionBody;
+    ContourLayer graphContours, projectionContours;
+    GridLayer grid;
+    PrimitiveLists axesCones;
+};
+
+// One paint's view of the data and the look.
+struct Renderer::Scene {
+    Scene(const DataSet& dataSet, const ViewSettings& settings, SceneState state, double pixelRatio)
+        : box(ComputeDrawingBox(dataSet, settings, state.dataType)),
+          context{dataSet, settings, state, box, pixelRatio}, graph(graphPassOf(settings)),
+          projection(projectionPassOf(settings, box)), withProjection(projectionShown(context)) {}
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+
+    const DrawingBox box;
+    const SceneContext context;
+    const GraphPass graph, projection;
+    const bool withProjection;
+};
+
+Renderer::Renderer(std::unique_ptr<TextRenderer> text)
+    : text_(std::move(text)), layers_(std::make_unique<Layers>()) {}
+
+Renderer::~Renderer() = default;
+
+void Renderer::resize(int logicalWidth, int logicalHeight, double devicePixelRatio) {
+    width_ = logicalWidth;
+    height_ = logicalHeight;
+    pixelRatio_ = devicePixelRatio > 0.0 && std::isfinite(devicePixelRatio) ? devicePixelRatio : 1.0;
+}
+
+void Renderer::prepare(const DataSet* dataSet, const ViewSettings& settings, SceneState state, Ui& ui) {
+    if (!dataSet) return;
+    GlStateScope saved; // uploads bind buffers
+    const Scene scene(*dataSet, settings, state, pixelRatio_);
+    build(scene, ui);
+}
+
+void Renderer::paint(const DataSet* dataSet, const ViewSettings& settings, SceneState state) {
+    GlStateScope saved;
+    setFrameState(settings);
+    if (!dataSet || width_ <= 0 || height_ <= 0) return;
+    if (text_) text_->setPixelRatio(pixelRatio_);
+    const Scene scene(*dataSet, settings, state, pixelRatio_);
+    SilentUi silent; // a window cannot show a progress bar while it paints
+    build(scene, silent);
+    drawScene(scene);
+}
+
+void Renderer::build(const Scene& scene, Ui& ui) {
+    const SceneContext& c = scene.context;
+    Layers& l = *layers_;
+    if (scene.withProjection) {
+        if (l.projectionBody.prepare(c, scene.projection)) ++stats_.projectionBuilds;
+        if (contoursShown(c, scene.projection) && l.projectionContours.prepare(c, scene.projection, ui))
+            ++stats_.projectionContourBuilds;
+    }
+    if (l.graphBody.prepare(c, scene.graph)) ++stats_.graphBuilds;
+    if (contoursShown(c, scene.graph) && l.graphContours.prepare(c, scene.graph, ui)) ++stats_.graphContourBuilds;
+    if (l.grid.prepare(c)) ++stats_.gridBuilds;
+}
+
+void Renderer::setFrameState(const ViewSettings& settings) const {
+    glViewport(0, 0, devicePixels(width_, pixelRatio_), devicePixels(height_, pixelRatio_));
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (width_ > 0 && height_ > 0) {
+        const OrthoVolume o = orthoForWindow(width_, height_);
+        glOrtho(o.left, o.right, o.bottom, o.top, o.nearPlane, o.farPlane);
+    }
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    // Whatever the window left behind, the picture is drawn on the fixed pipeline with
+    // these; the scope around the paint puts the window's own state back afterwards.
+    for (const GLenum off : {GL_BLEND, GL_LIGHTING, GL_TEXTURE_2D, GL_CULL_FACE, GL_SCISSOR_TEST, GL_STENCIL_TEST,
+                             GL_ALPHA_TEST, GL_FOG, GL_POLYGON_OFFSET_LINE, GL_POLYGON_OFFSET_POINT})
+        glDisable(off);
+    glShadeModel(GL_SMOOTH);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glDepthMask(GL_TRUE);
+    glStencilMask(~0u);
+    // The fixed state: depth test with GL_LEQUAL, filled polygons pushed back by one unit
+    // so that lines on them stay visible, stippled lines.
     glDepthFunc(GL_LEQUAL);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_POLYGON_OFFSET_FILL);
     glPolygonOffset(1.0f, 1.0f);
     glEnable(GL_LINE_STIPPLE);
+
+    const RGBColor& back = settings.BACKCOLOR;
+    glClearColor(back.red / 255.0f, back.green / 255.0f, back.blue / 255.0f, 1.0f);
+    glClearDepth(1.0);
+    glClearStencil(0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 }
 
-void Renderer::setBackground(const RGBColor& colour) {
-    glClearColor(colour.red / 255.0f, colour.green / 255.0f, colour.blue / 255.0f, 1.0f);
+void Renderer::drawScene(const Scene& scene) {
+    const SceneContext& c = scene.context;
+    const ViewSettings& s = c.settings;
+    Layers& l = *layers_;
+    TextRenderer* text = text_.get();
+
+    // A wireframe without data has nothing for a legend to explain.
+    if (s.legendOn[0] == 1 && !(s.MODE == kGraphWireframe && c.state.dataType == kNoDataFile)) {
+        MatrixScope legend(lookAtMatrix());
+        drawLegendBar(s, text, c.pixelRatio);
+    }
+    {
+        MatrixScope graph(graphMatrix(s.DIGREE, s.POSITION, s.SCALE123));
+        auto drawPass = [&](GraphBody& body, ContourLayer& contours, const GraphPass& pass) {
+            body.drawUnderContours(c, pass);
+            if (contoursShown(c, pass)) contours.draw(c, pass);
+            body.drawOverContours(c, pass);
+        };
+        if (scene.withProjection) drawPass(l.projectionBody, l.projectionContours, scene.projection);
+        drawPass(l.graphBody, l.graphContours, scene.graph);
+        l.grid.draw(c, text);
+    }
+    if (s.axesOn == 1) {
+        MatrixScope axes(lookAtMatrix());
+        drawAxesSymbol(s, text, l.axesCones, c.pixelRatio);
+    }
+    if (text) {
+        MatrixScope texts(lookAtMatrix());
+        drawTitleAndAxisLabels(s, *text, scene.box.minimum[0], scene.box.minimum[1]);
+    }
 }
 
-void Renderer::resize(int width, int height) {
-    width_ = width;
-    height_ = height;
-    const OrthoVolume o = orthoForWindow(width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(o.left, o.right, o.bottom, o.top, o.nearPlane, o.farPlane);
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+void Renderer::releaseGlResources() {
+    dataSetChanged();
+    layers_->axesCones.release();
+    if (text_) text_->releaseGlResources();
 }
 
 void Renderer::dataSetChanged() {
-    lists_.release();
-    scratch_ = GraphScratch{}; // a smaller model should not keep the old one's buffers
+    Layers& l = *layers_;
+    l.graphBody.release();
+    l.projectionBody.release();
+    l.graphContours.release();
+    l.projectionContours.release();
+    l.grid.forget();
 }
 
-void Renderer::paint(const DataSet* dataSet, const ViewSettings& settings, SceneState state) {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    if (!dataSet) return;
-    const DrawingBox box = ComputeDrawingBox(*dataSet, settings, state.dataType);
-    const SceneContext scene{*dataSet, settings, state, box, width_, height_};
-    drawScene(scene);
-}
-
-void Renderer::drawScene(const SceneContext& scene) {
-    SceneDecorations& decorations = decorations_ ? *decorations_ : noDecorations_;
-    const ViewSettings& settings = scene.settings;
-    const bool dragging = settings.dragging == 1;
-    glMatrixMode(GL_MODELVIEW);
-
-    // A wireframe without data has nothing for a legend to explain.
-    if (settings.legendOn[0] == 1 && !(settings.MODE == 4 && scene.state.dataType == kNoDataFile)) {
-        MatrixScope legend(lookAtMatrix());
-        decorations.drawLegend(scene);
-    }
-    {
-        MatrixScope graph(graphMatrix(settings.DIGREE, settings.POSITION, settings.SCALE123));
-        if (settings.MODE2 != 5 && !dragging && scene.state.shape == 0) {
-            const GraphPass projection{true, settings.MODE2, settings.colorMode2, settings.HIDE2, &settings.projection,
-                                       scene.box.dropPlaneZ};
-            drawGraphPass(scene, projection);
-        }
-        const GraphPass graphPass{false, settings.MODE, settings.colorMode, settings.HIDE, &settings.graph, 0.0};
-        drawGraphPass(scene, graphPass);
-        decorations.drawGrid(scene);
-    }
-    if (settings.axesOn == 1) {
-        MatrixScope axes(lookAtMatrix());
-        decorations.drawAxes(scene);
-    }
-    {
-        MatrixScope texts(lookAtMatrix());
-        decorations.drawTitleAndLabels(scene);
-    }
-}
-
-void Renderer::drawGraphPass(const SceneContext& scene, const GraphPass& pass) {
-    const ViewSettings& settings = scene.settings;
-    const bool dragging = settings.dragging == 1;
-    const int dataType = scene.state.dataType;
-    GraphBody body(scene, pass, lists_, scratch_);
-
-    if (pass.mode == 0 && !dragging) body.drawSurface();
-    if (wantsHiddenFill(pass)) body.drawHiddenFill();
-    if (pass.options->WIREMODE != 0) {
-        body.drawWireframe();
-        if (!pass.projection && dataType == kElementValues && !dragging) body.drawElementDropLinesAndWalls();
-    }
-    if (pass.mode == 1 && !dragging) {
-        (decorations_ ? *decorations_ : noDecorations_).drawContours(scene, pass);
-    }
-    if (!pass.projection && settings.SUISEN1 == 1 && dataType != kElementValues) body.drawNodeDropLines();
-    if (pass.mode == 2 && !dragging) body.drawPoints();
-    if (pass.mode == 3 && dataType == kVectorData && !dragging) body.drawVectors();
+size_t Renderer::primitiveListCount() const {
+    return layers_->graphBody.primitiveListCount() + layers_->projectionBody.primitiveListCount();
 }
 
 } // namespace vellum

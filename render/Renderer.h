@@ -1,57 +1,78 @@
 #pragma once
-// The drawing of one view: the fixed OpenGL state, the projection on resize and the
-// paint of the whole scene. The headless program and the Qt view both drive it with
-// their own current context.
-#include "common/RGBColor.h"
-#include "render/GraphBody.h"
-#include "render/PrimitiveLists.h"
-#include "render/SceneHooks.h"
+// The drawing of one view into whatever OpenGL context is current: the legend, the graph
+// and its projection, contours, grid, axes symbol, title and labels. The headless program
+// and the Qt view drive it alike.
+//
+// Geometry is kept on the OpenGL side between paints and rebuilt only when the data set
+// (its revision) or a look setting it was made from changes; moving the camera or dragging
+// rebuilds nothing. Every paint hands the OpenGL state back as it found it.
+//
+// The kept objects belong to the context that was current when they were built. Call
+// releaseGlResources() with that context current before it goes (a QOpenGLWidget does so
+// from its context's aboutToBeDestroyed); the destructor makes no OpenGL call.
+#include "render/RenderStats.h"
+#include "render/SceneState.h"
+#include "render/TextRenderer.h"
+
+#include <memory>
 
 namespace vellum {
 
 class DataSet;
+class Ui;
 class ViewSettings;
 
 class Renderer {
 public:
-    Renderer() = default;
-    // Releases the display lists: the context must still be current.
-    ~Renderer() = default;
+    // Without a text renderer no text is drawn; everything else is.
+    explicit Renderer(std::unique_ptr<TextRenderer> text = nullptr);
+    ~Renderer();
     Renderer(const Renderer&) = delete;
     Renderer& operator=(const Renderer&) = delete;
 
-    // Set once after the context is made current: white clear colour, depth test with
-    // GL_LEQUAL, filled polygons pushed back by one unit so lines on them stay visible,
-    // stippled lines.
-    void setFixedState();
-    // The clear colour, whenever BACKCOLOR is applied.
-    void setBackground(const RGBColor& colour);
-    // The drawing area changed size: a fixed number of pixels per world unit.
-    void resize(int width, int height);
+    // The drawing area: its size in logical pixels, which fixes how much of the world it
+    // shows (560 / 3 logical pixels per world unit), and the device pixels per logical
+    // pixel, which sets the viewport, line widths, point sizes and bitmap text. Needs no
+    // current context.
+    void resize(int logicalWidth, int logicalHeight, double devicePixelRatio = 1.0);
 
-    // Clears the frame and, when `dataSet` is given (something is loaded), draws the scene.
+    // Builds whatever kept geometry the next paint with these arguments needs, showing the
+    // progress bar "等高線描画中" through `ui` while contours are built. Context current.
+    void prepare(const DataSet* dataSet, const ViewSettings& settings, SceneState state, Ui& ui);
+    // Clears colour, depth and stencil to BACKCOLOR and, when `dataSet` is given (something
+    // is loaded), draws the scene. Builds silently what prepare() has not. Context current.
     void paint(const DataSet* dataSet, const ViewSettings& settings, SceneState state);
 
-    // A new data set was loaded: the sphere and cone lists and the vertex buffers of the
-    // old one go.
+    // Deletes every OpenGL object the renderer, its text renderer and its sphere and cone
+    // lists own; the context they were made in must be current. The next paint builds
+    // them again, in whatever context is current then.
+    void releaseGlResources();
+    // A new data set was loaded: its predecessor's geometry goes now rather than at the
+    // next paint. Context current.
     void dataSetChanged();
 
-    // Where the legend, contours, grid, axes and texts join the scene; not owned.
-    void setDecorations(SceneDecorations* decorations) { decorations_ = decorations; }
-
-    const PrimitiveLists& primitiveLists() const { return lists_; }
+    const RenderStats& stats() const { return stats_; }
+    TextRenderer* text() const { return text_.get(); }
     int width() const { return width_; }
     int height() const { return height_; }
+    double devicePixelRatio() const { return pixelRatio_; }
+    // Sphere and cone lists kept for the balls and vector heads of the graph and the
+    // projection.
+    size_t primitiveListCount() const;
 
 private:
-    void drawScene(const SceneContext& scene);
-    void drawGraphPass(const SceneContext& scene, const GraphPass& pass);
+    struct Layers;
+    struct Scene;
 
-    SceneDecorations* decorations_ = nullptr;
-    SceneDecorations noDecorations_;
-    PrimitiveLists lists_;
-    GraphScratch scratch_;
+    void build(const Scene& scene, Ui& ui);
+    void setFrameState(const ViewSettings& settings) const;
+    void drawScene(const Scene& scene);
+
+    std::unique_ptr<TextRenderer> text_;
+    std::unique_ptr<Layers> layers_;
+    RenderStats stats_;
     int width_ = 0, height_ = 0;
+    double pixelRatio_ = 1.0;
 };
 
 } // namespace vellum

@@ -7,6 +7,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace vellum {
@@ -19,9 +21,25 @@ std::unique_ptr<TextRenderer> TextRenderer::withJapaneseGothic() {
     return std::make_unique<TextRenderer>(FontFace::openJapaneseGothic());
 }
 
-TextRenderer::~TextRenderer() {
-    for (const auto& [code, glyph] : outlines_) glDeleteLists(glyph.list, 1);
-    for (const auto& [code, list] : bitmaps_) glDeleteLists(list, 1);
+void TextRenderer::setPixelRatio(double ratio) {
+    const int pixels = std::max(1, static_cast<int>(std::lround(kBitmapTextPixels * ratio)));
+    if (!font_ || pixels == bitmapPixels_) return;
+    if (FT_Set_Pixel_Sizes(font_->face(), 0, static_cast<FT_UInt>(pixels)) != 0) return;
+    bitmapPixels_ = pixels;
+    deleteBitmapGlyphs();
+}
+
+void TextRenderer::deleteBitmapGlyphs() {
+    for (const auto& [code, list] : bitmaps_)
+        if (list != 0) glDeleteLists(list, 1);
+    bitmaps_.clear();
+}
+
+void TextRenderer::releaseGlResources() {
+    for (const auto& [code, glyph] : outlines_)
+        if (glyph.list != 0) glDeleteLists(glyph.list, 1);
+    outlines_.clear();
+    deleteBitmapGlyphs();
 }
 
 const TextRenderer::OutlineGlyph& TextRenderer::outlineGlyph(char32_t codePoint) {

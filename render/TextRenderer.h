@@ -2,7 +2,8 @@
 // The two kinds of text of the picture, drawn with OpenGL: bitmap text for numbers at
 // the raster position, and filled outline text for names, centred on the current origin.
 // Each glyph becomes a display list the first time it is drawn and is replayed after
-// that, so a Japanese title costs no glyph build on later paints.
+// that, so a Japanese title costs no glyph build on later paints. The lists live in the
+// context current when they are built: releaseGlResources() there before it goes.
 #include "render/FontFace.h"
 
 #include <memory>
@@ -11,21 +12,28 @@
 
 namespace vellum {
 
-// Bitmap text is this many pixels an em.
+// Bitmap text is this many logical pixels an em.
 inline constexpr int kBitmapTextPixels = 12;
 
 class TextRenderer {
 public:
-    // Draws nothing when `font` is null. The display lists live in the context that is
-    // current when they are built; destroy the renderer while that context is current.
+    // Draws nothing when `font` is null.
     explicit TextRenderer(std::unique_ptr<FontFace> font);
     // With the Japanese Gothic face of this machine.
     static std::unique_ptr<TextRenderer> withJapaneseGothic();
-    ~TextRenderer();
+    // Makes no OpenGL call: the context may already be gone, and the lists with it.
+    ~TextRenderer() = default;
     TextRenderer(const TextRenderer&) = delete;
     TextRenderer& operator=(const TextRenderer&) = delete;
 
     bool hasFont() const { return font_ != nullptr; }
+
+    // Device pixels per logical pixel: bitmap glyphs are rendered this much larger, so
+    // numbers on a HiDPI window are as large as on a normal one, only sharper. A change
+    // rebuilds the bitmap glyphs; the context must be current.
+    void setPixelRatio(double ratio);
+    // Deletes every glyph list; the context they were built in must be current.
+    void releaseGlResources();
 
     // Draws `text` from the current raster position in the current raster colour (set
     // the colour before glRasterPos). Nothing is drawn when the raster position is
@@ -49,7 +57,10 @@ private:
     const OutlineGlyph& outlineGlyph(char32_t codePoint);
     unsigned bitmapGlyph(char32_t codePoint);
 
+    void deleteBitmapGlyphs();
+
     std::unique_ptr<FontFace> font_;
+    int bitmapPixels_ = kBitmapTextPixels;
     std::unordered_map<char32_t, OutlineGlyph> outlines_;
     std::unordered_map<char32_t, unsigned> bitmaps_;
 };

@@ -1,28 +1,43 @@
-#include "TextDecorationsFixture.h"
+#include "GlTestSupport.h"
+
+#include "tests/support/RecordingUi.h"
 
 namespace vellum::testing {
 namespace {
 
-class ContourPicture : public DecoratedScene {
+// Contours need no text: a renderer without one draws them all the same.
+class ContourPicture : public RendererFixture {
 protected:
+    static constexpr int kWidth = 800, kHeight = 600;
+    ContourPicture() : RendererFixture(kWidth, kHeight) {}
     void SetUp() override {
-        DecoratedScene::SetUp();
+        RendererFixture::SetUp();
+        ASSERT_EQ(renderer_.text(), nullptr);
         dataSet_ = quadSheet(4, 4, 0.0, [](double x, double) { return x + 0.5; });
         settings_.MODE = 1;
         settings_.graph.CONTNUM = 4;
+        settings_.graph.WIREMODE = 0;
         settings_.colorMode = 0; // white to black
     }
     static int gx(double x) { return kWidth / 2 + int(std::lround(x * 280.0)); }
     static int gy(double y) { return kHeight / 2 - int(std::lround(y * 280.0)); }
+    void prepare(int dataType) { renderer_.prepare(&dataSet_, settings_, SceneState{dataType, 0}, ui_); }
+
+    RecordingUi ui_;
 };
 
-TEST_F(ContourPicture, BandsTakeTheColourOfTheirUpperLevel) {
+TEST_F(ContourPicture, BandsTakeTheColourOfTheirUpperLevelAndProgressShowsOnlyWhileBuilding) {
+    prepare(0);
+    EXPECT_EQ(ui_.captions, std::vector<std::string>{"等高線描画中"});
+    EXPECT_EQ(ui_.openProgressBars, 0);
     const RgbImage image = paint(0);
     expectPixel(image, gx(-0.44), gy(0.1), {191, 191, 191}, 3); // (0, 0.25]: 0.25
     expectPixel(image, gx(0.1), gy(0.1), {64, 64, 64}, 3);      // (0.5, 0.75]: 0.75
     expectPixel(image, gx(0.44), gy(0.1), kBlack, 3);           // (0.75, 1]: 1
-    EXPECT_EQ(ui_.captions, std::vector<std::string>{"等高線描画中"});
-    EXPECT_EQ(ui_.openProgressBars, 0);
+    // The paint used what prepare built; a paint that has to build does so silently.
+    settings_.graph.CONTNUM = 2;
+    expectPixel(paint(0), gx(0.1), gy(0.1), kBlack, 3); // (0.5, 1]: 1
+    EXPECT_EQ(ui_.captions.size(), 1u);
 }
 
 TEST_F(ContourPicture, LinesInOneColourOverWhiteWhenHiding) {
@@ -32,16 +47,27 @@ TEST_F(ContourPicture, LinesInOneColourOverWhiteWhenHiding) {
     settings_.graph.CONTWID = 3;
     settings_.HIDE = 1;
     const RgbImage image = paint(0);
-    expectLineNear(image, gx(-0.25), gy(0.1), kRed, 3);
-    expectLineNear(image, gx(0.0), gy(0.1), kRed, 3);
+    for (double x : {-0.25, 0.0}) {
+        const int column = gx(x);
+        int red = 0;
+        for (int dx = -2; dx <= 2; ++dx) red += image.at(column + dx, gy(0.1))[1] == 0 ? 1 : 0;
+        EXPECT_EQ(red, 3) << "a 3-pixel line at x = " << x;
+    }
     expectBackground(image, gx(-0.125), gy(0.1));
 }
 
-TEST_F(ContourPicture, AnEmptyLegendRangeDrawsNoContours) {
+TEST_F(ContourPicture, AnEmptyRangeOrAnUnreadableCountDrawsNoContours) {
     settings_.MIN = settings_.MAX = 0.5;
-    const RgbImage image = paint(0);
-    expectBackground(image, gx(-0.44), gy(0.1));
-    expectBackground(image, gx(0.0), gy(0.1));
+    prepare(0);
+    const RgbImage empty = paint(0);
+    expectBackground(empty, gx(-0.44), gy(0.1));
+    expectBackground(empty, gx(0.0), gy(0.1));
+    EXPECT_TRUE(ui_.captions.empty());
+    // A count from a settings file far beyond any readable graph: nothing, at once.
+    settings_.MIN = 0.0;
+    settings_.graph.CONTNUM = 2'000'000'000;
+    prepare(0);
+    expectBackground(paint(0), gx(0.0), gy(0.1));
     EXPECT_TRUE(ui_.captions.empty());
 }
 

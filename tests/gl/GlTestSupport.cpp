@@ -2,6 +2,7 @@
 
 #include "common/StreamUi.h"
 #include "render/ImageFile.h"
+#include "render/TextRenderer.h"
 
 #include <filesystem>
 #include <iostream>
@@ -55,8 +56,9 @@ DataSet quadSheet(int nx, int ny, double z, const std::function<double(double, d
     return d;
 }
 
-RendererFixture::RendererFixture(int width, int height)
-    : width_(width), height_(height), context_(width, height) {}
+RendererFixture::RendererFixture(int width, int height, bool withText)
+    : width_(width), height_(height), context_(width, height),
+      renderer_(withText ? TextRenderer::withJapaneseGothic() : nullptr) {}
 
 void RendererFixture::SetUp() {
     ASSERT_TRUE(context_.ok()) << context_.error();
@@ -65,8 +67,12 @@ void RendererFixture::SetUp() {
     // The bare graph: decorations belong to their own tests.
     settings_.legendOn[0] = 0;
     settings_.axesOn = 0;
-    renderer_.setFixedState();
+    settings_.gridOn = {0, 0, 0, 0, 0, 0};
     renderer_.resize(width_, height_);
+}
+
+void RendererFixture::TearDown() {
+    if (context_.ok() && context_.makeCurrent()) renderer_.releaseGlResources();
 }
 
 RgbImage RendererFixture::paint(int dataType, int shape) {

@@ -2,6 +2,7 @@
 // A headless context with a renderer, hand-made data sets in drawing coordinates, and
 // pixel checks that save the picture when they fail.
 #include "data/DataSet.h"
+#include "render/Camera.h"
 #include "render/HeadlessGlContext.h"
 #include "render/Renderer.h"
 #include "settings/ViewSettings.h"
@@ -39,8 +40,10 @@ inline int py(double y) { return kCy - int(std::lround(y * 280.0)); }
 
 class RendererFixture : public ::testing::Test {
 protected:
-    RendererFixture(int width = 400, int height = 300);
+    // `withText`: the renderer writes in the Japanese Gothic face; else it draws no text.
+    RendererFixture(int width = 400, int height = 300, bool withText = false);
     void SetUp() override;
+    void TearDown() override;
 
     // Paints the scene and reads it back.
     RgbImage paint(int dataType, int shape = 0);
@@ -55,7 +58,7 @@ protected:
     HeadlessGlContext context_;
     ViewSettings settings_;
     DataSet dataSet_;
-    Renderer renderer_; // after the context: released while it is still current
+    Renderer renderer_; // released in TearDown while the context is still current
 };
 
 } // namespace vellum::testing

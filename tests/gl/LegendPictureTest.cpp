@@ -1,12 +1,12 @@
-#include "TextDecorationsFixture.h"
+#include "TextSceneFixture.h"
 
 namespace vellum::testing {
 namespace {
 
-class LegendPicture : public DecoratedScene {
+class LegendPicture : public TextScene {
 protected:
     void SetUp() override {
-        DecoratedScene::SetUp();
+        TextScene::SetUp();
         settings_.legendOn[0] = 1;
         settings_.MODE = 0; // a gradient graph
         settings_.colorMode = 16;

@@ -2,9 +2,6 @@
 
 #include <GL/gl.h>
 
-#include <string>
-#include <vector>
-
 namespace vellum::testing {
 namespace {
 
@@ -93,69 +90,24 @@ TEST_F(ScenePicture, ElementsFloatAtTheirValueWithWallsBelow) {
     expectBackground(image, px(-0.25), py(-0.52));
 }
 
-TEST_F(ScenePicture, SphereAndConeListsAreSharedAndReleased) {
+TEST_F(ScenePicture, SphereListsArePerSizeAndGoWithTheLookTheyWereMadeFor) {
     for (int i = 0; i < 5; ++i) dataSet_.nodes.push_back(nodeAt(-0.4 + 0.2 * i, 0.0, 0.0, 0.2 * i));
     setUnitColumn(dataSet_);
     settings_.MODE = 2;
     settings_.graph.POINTBALL = 1;
     paint(0);
-    EXPECT_EQ(renderer_.primitiveLists().listCount(), 1u);
-    settings_.graph.POINTSIZEDATA = 1;
+    EXPECT_EQ(renderer_.primitiveListCount(), 1u);
+    settings_.graph.POINTSIZEDATA = 1; // five sizes; the one of before is no longer used
     paint(0);
-    EXPECT_EQ(renderer_.primitiveLists().listCount(), 6u);
+    EXPECT_EQ(renderer_.primitiveListCount(), 5u);
     paint(0);
-    EXPECT_EQ(renderer_.primitiveLists().listCount(), 6u);
+    EXPECT_EQ(renderer_.primitiveListCount(), 5u);
     renderer_.dataSetChanged();
-    EXPECT_EQ(renderer_.primitiveLists().listCount(), 0u);
+    EXPECT_EQ(renderer_.primitiveListCount(), 0u);
     const RgbImage again = paint(0);
-    EXPECT_EQ(renderer_.primitiveLists().listCount(), 5u);
+    EXPECT_EQ(renderer_.primitiveListCount(), 5u);
     expectPixel(again, px(0.0), kCy, Rgb{0, 255, 150}, 8); // t = 0.4
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-}
-
-// Records which decoration was asked for, in order, and the matrix it was given.
-class RecordingDecorations : public SceneDecorations {
-public:
-    void drawLegend(const SceneContext&) override { record("legend"); }
-    void drawContours(const SceneContext&, const GraphPass& pass) override {
-        record(pass.projection ? "projection contours" : "contours");
-    }
-    void drawGrid(const SceneContext&) override { record("grid"); }
-    void drawAxes(const SceneContext&) override { record("axes"); }
-    void drawTitleAndLabels(const SceneContext&) override { record("texts"); }
-    std::vector<std::string> calls;
-    std::vector<double> scales;
-
-private:
-    void record(const char* name) {
-        calls.push_back(name);
-        GLdouble m[16];
-        glGetDoublev(GL_MODELVIEW_MATRIX, m);
-        scales.push_back(m[0]);
-    }
-};
-
-TEST_F(ScenePicture, DecorationsJoinTheSceneInOrder) {
-    dataSet_ = quadSheet(1, 1, 0.0, [](double, double) { return 0.5; });
-    RecordingDecorations decorations;
-    renderer_.setDecorations(&decorations);
-    settings_.legendOn[0] = 1;
-    settings_.axesOn = 1;
-    settings_.MODE = 1;
-    settings_.MODE2 = 1;
-    paint(0);
-    EXPECT_EQ(decorations.calls,
-              (std::vector<std::string>{"legend", "projection contours", "contours", "grid", "axes", "texts"}));
-    // The legend, axes and texts are screen-fixed; the rest lies in the graph's frame.
-    EXPECT_EQ(decorations.scales, (std::vector<double>{1.0, 1.5, 1.5, 1.5, 1.0, 1.0}));
-
-    decorations.calls.clear();
-    settings_.MODE = 4;
-    settings_.axesOn = 0;
-    settings_.dragging = 1;
-    paint(3);
-    EXPECT_EQ(decorations.calls, (std::vector<std::string>{"grid", "texts"}));
-    renderer_.setDecorations(nullptr);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
-#include "TextDecorationsFixture.h"
+#include "TextSceneFixture.h"
 
 namespace vellum::testing {
 namespace {
 
-class TextPicture : public DecoratedScene {};
+class TextPicture : public TextScene {};
 
 TEST_F(TextPicture, AJapaneseTitleDrawsCentredAboveTheGraphAndBuildsItsGlyphsOnce) {
     settings_.TITLE = "等高線図";
@@ -22,16 +22,16 @@ TEST_F(TextPicture, AJapaneseTitleDrawsCentredAboveTheGraphAndBuildsItsGlyphsOnc
     expectPixel(image, first, screenY(1.04), {0, 0, 255}, 120);
     EXPECT_EQ(inkIn(image, 0, 0, kWidth - 1, top - 4), 0);
 
-    const size_t glyphs = decorations_->text().outlineGlyphCount();
+    const size_t glyphs = text().outlineGlyphCount();
     EXPECT_EQ(glyphs, 4u);
     paint(0);
-    EXPECT_EQ(decorations_->text().outlineGlyphCount(), glyphs);
+    EXPECT_EQ(text().outlineGlyphCount(), glyphs);
 }
 
 TEST_F(TextPicture, MixedTextIsMeasuredByTheAdvanceOfEveryCharacter) {
     // Full-width characters advance one em, half-width ones half an em.
-    EXPECT_DOUBLE_EQ(decorations_->text().measure("等高線図 ab"), 5.5);
-    EXPECT_DOUBLE_EQ(decorations_->text().measure(""), 0.0);
+    EXPECT_DOUBLE_EQ(text().measure("等高線図 ab"), 5.5);
+    EXPECT_DOUBLE_EQ(text().measure(""), 0.0);
 }
 
 TEST_F(TextPicture, TheTitleFollowsTheGraphsTranslation) {

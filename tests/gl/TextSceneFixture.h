@@ -1,32 +1,28 @@
 #pragma once
-// A renderer with the decorations plugged in, on an 800 x 600 headless picture, and the
-// screen place of a point of the screen-fixed frame.
+// A renderer that writes in the Japanese Gothic face, on an 800 x 600 headless picture,
+// and the screen place of a point of the screen-fixed frame.
 #include "GlTestSupport.h"
 
 #include "tests/support/RecordingUi.h"
-#include "render/TextDecorations.h"
+#include "render/TextRenderer.h"
 
 #include <cmath>
-#include <memory>
 
 namespace vellum::testing {
 
-class DecoratedScene : public RendererFixture {
+class TextScene : public RendererFixture {
 protected:
     static constexpr int kWidth = 800, kHeight = 600;
-    DecoratedScene() : RendererFixture(kWidth, kHeight) {}
+    TextScene() : RendererFixture(kWidth, kHeight, true) {}
 
     void SetUp() override {
         RendererFixture::SetUp();
-        decorations_ = std::make_unique<TextDecorations>(ui_);
-        renderer_.setDecorations(decorations_.get());
-        if (!decorations_->text().hasFont()) GTEST_SKIP() << "no Japanese face installed";
+        if (!text().hasFont()) GTEST_SKIP() << "no Japanese face installed";
         dataSet_ = quadSheet(1, 1, 0.0, [](double x, double) { return x + 0.5; });
         settings_.MODE = 4;
         settings_.graph.WIREMODE = 0;
-        settings_.gridOn = {0, 0, 0, 0, 0, 0};
     }
-    void TearDown() override { decorations_.reset(); } // while the context is current
+    TextRenderer& text() { return *renderer_.text(); }
 
     // Pixel of a point of the frame after the look-at only (world units).
     static int screenX(double x) { return kWidth / 2 + int(std::lround(x * kPixelsPerWorldUnit)); }
@@ -70,7 +66,6 @@ protected:
     }
 
     RecordingUi ui_;
-    std::unique_ptr<TextDecorations> decorations_;
 };
 
 } // namespace vellum::testing

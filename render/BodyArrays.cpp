@@ -1,0 +1,203 @@
+#include "render/BodyArrays.h"
+
+#include "render/GraphGeometry.h"
+
+namespace vellum {
+namespace {
+
+Point3 toPoint(const std::array<double, 3>& p) { return Point3{p[0], p[1], p[2]}; }
+
+Point3 placed(const Point3& p, const BodyPlacement& placement) {
+    return placement.projection ? Point3{p[0], p[1], placement.flatZ} : p;
+}
+
+// The height an element is drawn at by one of its nodes.
+double elementHeight(const DataSet& d, const ElementRecord& element, uint32_t node, const BodyPlacement& placement) {
+    if (placement.liftElements) return (element.t - 0.5) * placement.liftScale;
+    return placement.projection ? placement.flatZ : d.nodes[node].position[2];
+}
+
+Point3 elementPoint(const DataSet& d, const ElementRecord& element, uint32_t node, const BodyPlacement& placement) {
+    const auto& p = d.nodes[node].position;
+    return Point3{p[0], p[1], elementHeight(d, element, node, placement)};
+}
+
+// A face as triangles. A quadrilateral is split along the diagonal from its first to its
+// third corner, whatever the driver would do with a GL_QUADS: the face building picks
+// the rotation whose first and third corners differ least in value for that diagonal.
+struct FaceTriangles {
+    std::array<uint8_t, 6> corners{};
+    uint8_t count = 0;
+    const uint8_t* begin() const { return corners.data(); }
+    const uint8_t* end() const { return corners.data() + count; }
+};
+FaceTriangles trianglesOf(const FacePattern& face) {
+    const auto& p = face.positions;
+    if (face.count == 3) return FaceTriangles{{p[0], p[1], p[2]}, 3};
+    return FaceTriangles{{p[0], p[1], p[2], p[0], p[2], p[3]}, 6};
+}
+
+// Calls visit(element, face) for every drawable face of every usable element.
+template <class Visit>
+void forEachFace(const DataSet& d, Visit&& visit) {
+    for (const ElementRecord& element : d.elements) {
+        if (!elementUsable(d, element)) continue;
+        for (size_t f = 0; f < element.faceCount; ++f)
+            if (const FacePattern* face = elementFace(element, f)) visit(element, *face);
+    }
+}
+
+// Calls visit(element) for every usable element, every fifth only when thinned.
+template <class Visit>
+void forEachOutlined(const DataSet& d, bool everyFifth, Visit&& visit) {
+    for (size_t e = 0; e < d.elements.size(); ++e) {
+        const ElementRecord& element = d.elements[e];
+        if ((everyFifth && e % 5 != 0) || !elementUsable(d, element)) continue;
+        visit(element);
+    }
+}
+
+void addFloats(std::vector<float>& out, const Point3& p) {
+    out.insert(out.end(), {static_cast<float>(p[0]), static_cast<float>(p[1]), static_cast<float>(p[2])});
+}
+
+} // namespace
+
+void ColouredVertices::add(const Point3& p, const Colour& c) {
+    addFloats(positions, p);
+    colours.insert(colours.end(), {c.red, c.green, c.blue});
+}
+
+bool elementUsable(const DataSet& d, const ElementRecord& element) {
+    if (element.visible == 0.0) return false;
+    const size_t nodeCount = d.nodes.size();
+    for (uint8_t i = 0; i < element.nodeCount && i < kMaxElementNodes; ++i)
+        if (element.nodes[i] >= nodeCount) return false;
+    return true;
+}
+
+std::vector<float> nodePositions(const DataSet& d, const BodyPlacement& placement) {
+    std::vector<float> out(d.nodes.size() * 3);
+    float* p = out.data();
+    for (const NodeRecord& n : d.nodes) {
+        *p++ = static_cast<float>(n.position[0]);
+        *p++ = static_cast<float>(n.position[1]);
+        *p++ = static_cast<float>(placement.projection ? placement.flatZ : n.position[2]);
+    }
+    return out;
+}
+
+std::vector<float> nodeColours(const DataSet& d, const ColourMap& colours) {
+    std::vector<float> out(d.nodes.size() * 3);
+    float* p = out.data();
+    for (const NodeRecord& n : d.nodes) {
+        const Colour c = colours(n.t);
+        *p++ = c.red;
+        *p++ = c.green;
+        *p++ = c.blue;
+    }
+    return out;
+}
+
+std::vector<uint32_t> faceTriangles(const DataSet& d) {
+    std::vector<uint32_t> out;
+    forEachFace(d, [&](const ElementRecord& element, const FacePattern& face) {
+        for (const uint8_t corner : trianglesOf(face)) out.push_back(element.nodes[corner]);
+    });
+    return out;
+}
+
+std::vector<uint32_t> outlineSegments(const DataSet& d, int shape, bool everyFifth) {
+    std::vector<uint32_t> out;
+    forEachOutlined(d, everyFifth, [&](const ElementRecord& element) {
+        const Outline outline = elementOutline(element, shape);
+        for (size_t s = 0; s < outline.count; ++s) {
+            out.push_back(element.nodes[outline.segments[s][0]]);
+            out.push_back(element.nodes[outline.segments[s][1]]);
+        }
+    });
+    return out;
+}
+
+std::vector<uint32_t> visibleNodes(const DataSet& d) {
+    std::vector<uint32_t> out;
+    for (uint32_t i = 0; i < d.nodes.size(); ++i)
+        if (d.nodes[i].visible != 0.0) out.push_back(i);
+    return out;
+}
+
+ColouredVertices elementFaces(const DataSet& d, const ColourMap& colours, const BodyPlacement& placement) {
+    ColouredVertices out;
+    forEachFace(d, [&](const ElementRecord& element, const FacePattern& face) {
+        const Colour colour = colours(element.t);
+        for (const uint8_t corner : trianglesOf(face))
+            out.add(elementPoint(d, element, element.nodes[corner], placement), colour);
+    });
+    return out;
+}
+
+ColouredVertices elementOutlines(const DataSet& d, int shape, const ColourMap& colours,
+                                 const BodyPlacement& placement, bool everyFifth) {
+    ColouredVertices out;
+    forEachOutlined(d, everyFifth, [&](const ElementRecord& element) {
+        const Colour colour = colours(element.t);
+        const Outline outline = elementOutline(element, shape);
+        for (size_t s = 0; s < outline.count; ++s)
+            for (const uint8_t position : outline.segments[s])
+                out.add(elementPoint(d, element, element.nodes[position], placement), colour);
+    });
+    return out;
+}
+
+std::vector<float> elementDropLines(const DataSet& d, const BodyPlacement& placement, double dropZ) {
+    std::vector<float> out;
+    forEachFace(d, [&](const ElementRecord& element, const FacePattern& face) {
+        for (uint8_t i = 0; i < face.count; ++i) {
+            const Point3 top = elementPoint(d, element, element.nodes[face.positions[i]], placement);
+            addFloats(out, top);
+            addFloats(out, Point3{top[0], top[1], dropZ});
+        }
+    });
+    return out;
+}
+
+ColouredVertices elementWalls(const DataSet& d, const ColourMap& colours, const BodyPlacement& placement,
+                              double dropZ) {
+    ColouredVertices out;
+    forEachFace(d, [&](const ElementRecord& element, const FacePattern& face) {
+        const Colour colour = colours(element.t);
+        for (uint8_t i = 0; i < face.count; ++i) {
+            const Point3 a = elementPoint(d, element, element.nodes[face.positions[i]], placement);
+            const Point3 b = elementPoint(d, element, element.nodes[face.positions[(i + 1) % face.count]], placement);
+            out.add(a, colour);
+            out.add(b, colour);
+            out.add(Point3{b[0], b[1], dropZ}, colour);
+            out.add(Point3{a[0], a[1], dropZ}, colour);
+        }
+    });
+    return out;
+}
+
+std::vector<float> nodeDropLines(const DataSet& d, double dropZ) {
+    std::vector<float> out;
+    for (const NodeRecord& n : d.nodes) {
+        if (n.visible == 0.0) continue;
+        addFloats(out, toPoint(n.position));
+        addFloats(out, Point3{n.position[0], n.position[1], dropZ});
+    }
+    return out;
+}
+
+ColouredVertices vectorShafts(const DataSet& d, const ColourMap* colours, const Colour& single,
+                              const BodyPlacement& placement) {
+    ColouredVertices out;
+    for (const NodeRecord& n : d.nodes) {
+        if (n.visible == 0.0) continue;
+        const Colour colour = colours ? (*colours)(n.t) : single;
+        out.add(placed(toPoint(n.position), placement), colour);
+        out.add(placed(toPoint(n.tip), placement), colour);
+    }
+    return out;
+}
+
+} // namespace vellum

@@ -1,0 +1,63 @@
+#pragma once
+// The graph body of one pass as plain arrays, computed without OpenGL: node positions and
+// colours, face triangles, outlines, drop lines and walls, vector shafts. The drawing
+// layer hands them to OpenGL once and replays them on every paint.
+#include "data/DataSet.h"
+#include "render/Camera.h"
+#include "render/ColourMap.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace vellum {
+
+// Where a pass puts its points.
+struct BodyPlacement {
+    bool projection = false; // every point flat at flatZ
+    double flatZ = 0.0;
+    // Element values with DIM 2 (graph only): each element floats at its own value.
+    bool liftElements = false;
+    double liftScale = 1.0; // SCALE along axis 3
+
+    friend bool operator==(const BodyPlacement&, const BodyPlacement&) = default;
+};
+
+// One colour per vertex, three floats each for position and colour.
+struct ColouredVertices {
+    std::vector<float> positions;
+    std::vector<float> colours;
+    size_t count() const { return positions.size() / 3; }
+    void add(const Point3& p, const Colour& c);
+};
+
+// An element is drawn only when it is visible and every node it names exists.
+bool elementUsable(const DataSet& dataSet, const ElementRecord& element);
+
+// x, y, z of every node as placed by the pass, indexed like DataSet::nodes.
+std::vector<float> nodePositions(const DataSet& dataSet, const BodyPlacement& placement);
+// The colour of every node's value, indexed like DataSet::nodes.
+std::vector<float> nodeColours(const DataSet& dataSet, const ColourMap& colours);
+// Node indices of the triangles of every drawable face of every usable element.
+std::vector<uint32_t> faceTriangles(const DataSet& dataSet);
+// Node index pairs of the element outlines. With `everyFifth` only elements 0, 5, 10, ...
+// are outlined: the light wireframe shown while dragging.
+std::vector<uint32_t> outlineSegments(const DataSet& dataSet, int shape, bool everyFifth);
+std::vector<uint32_t> visibleNodes(const DataSet& dataSet);
+
+// Element values: each face in its element's colour.
+ColouredVertices elementFaces(const DataSet& dataSet, const ColourMap& colours, const BodyPlacement& placement);
+// Element values: each outline in its element's colour.
+ColouredVertices elementOutlines(const DataSet& dataSet, int shape, const ColourMap& colours,
+                                 const BodyPlacement& placement, bool everyFifth);
+// Element values: a line from every face corner down to the drop plane (x, y, z pairs).
+std::vector<float> elementDropLines(const DataSet& dataSet, const BodyPlacement& placement, double dropZ);
+// Element values: a wall under every face edge, four corners each, in the element's colour.
+ColouredVertices elementWalls(const DataSet& dataSet, const ColourMap& colours, const BodyPlacement& placement,
+                              double dropZ);
+// A line from every visible node down to the drop plane (x, y, z pairs).
+std::vector<float> nodeDropLines(const DataSet& dataSet, double dropZ);
+// A line from every visible node to its vector's tip, in its own colour or in `single`.
+ColouredVertices vectorShafts(const DataSet& dataSet, const ColourMap* colours, const Colour& single,
+                              const BodyPlacement& placement);
+
+} // namespace vellum

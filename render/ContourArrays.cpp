@@ -1,0 +1,54 @@
+#include "render/ContourArrays.h"
+
+namespace vellum {
+
+ContourColours contourColoursOf(const ContourLevels& levels, int colourCode, int lineMode, const RGBColor& lineColour,
+                                const UserColours& look) {
+    ContourColours c;
+    if (levels.empty()) return c;
+    const int n = levels.divisions();
+    for (int band = 0; band <= n + 1; ++band) c.bands.push_back(colourForCode(colourCode, levels.bandValue(band), look));
+    for (int i = 0; i <= n; ++i)
+        c.levels.push_back(lineMode == 1 ? colourOf(lineColour) : colourForCode(colourCode, levels.level(i), look));
+    return c;
+}
+
+ContourBatcher::ContourBatcher(ContourColours colours, size_t batchVertices, Emit emit)
+    : colours_(std::move(colours)), batchFloats_(batchVertices * kFloatsPerVertex), emit_(std::move(emit)) {}
+
+void ContourBatcher::add(std::vector<float>& batch, const Point3& p, const Colour& c) {
+    batch.insert(batch.end(), {static_cast<float>(p[0]), static_cast<float>(p[1]), static_cast<float>(p[2]), c.red,
+                               c.green, c.blue});
+}
+
+void ContourBatcher::fill(const Point3* corners, int count, int band) {
+    static constexpr Colour kWhite{1.0f, 1.0f, 1.0f};
+    const Colour& colour = band == kWhiteBand ? kWhite : colours_.bands[static_cast<size_t>(band)];
+    // A convex polygon as a fan of triangles.
+    for (int i = 1; i + 1 < count; ++i) {
+        add(fills_, corners[0], colour);
+        add(fills_, corners[i], colour);
+        add(fills_, corners[i + 1], colour);
+    }
+    flushIfFull();
+}
+
+void ContourBatcher::line(const Point3& from, const Point3& to, int level) {
+    const Colour& colour = colours_.levels[static_cast<size_t>(level)];
+    add(lines_, from, colour);
+    add(lines_, to, colour);
+    flushIfFull();
+}
+
+void ContourBatcher::flushIfFull() {
+    if (fills_.size() >= batchFloats_ || lines_.size() >= batchFloats_) finish();
+}
+
+void ContourBatcher::finish() {
+    if (fills_.empty() && lines_.empty()) return;
+    emit_(fills_, lines_);
+    fills_.clear();
+    lines_.clear();
+}
+
+} // namespace vellum
