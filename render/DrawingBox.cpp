@@ -1,5 +1,6 @@
 #include "render/DrawingBox.h"
 
+#include "common/Codes.h"
 #include "data/DataSet.h"
 #include "settings/ViewSettings.h"
 
@@ -24,9 +25,9 @@ std::array<AxisScale, 3> axisScales(const DataSet& dataSet, const ViewSettings& 
         scales[axis] = AxisScale{dataSet.centre[axis], oneIfZero(divisor), settings.SCALE[axis]};
     }
     // With the data value on axis 3, the third axis measures the selected column.
-    const bool hasData = dataType >= 0 && dataType <= 2;
+    const bool hasData = dataType >= kNodeValues && dataType <= kVectorData;
     const int column = settings.selectedColumn;
-    if (settings.DIM == 2 && hasData && column >= 0 && static_cast<size_t>(column) < dataSet.columnMiddle.size() &&
+    if (settings.DIM == kDimDataValue && hasData && column >= 0 && static_cast<size_t>(column) < dataSet.columnMiddle.size() &&
         static_cast<size_t>(column) < dataSet.columnRange.size())
         scales[2] = AxisScale{dataSet.columnMiddle[static_cast<size_t>(column)],
                               oneIfZero(dataSet.columnRange[static_cast<size_t>(column)]), settings.SCALE[2]};
@@ -37,7 +38,7 @@ std::array<AxisScale, 3> axisScales(const DataSet& dataSet, const ViewSettings& 
 
 DrawingBox ComputeDrawingBox(const DataSet& dataSet, const ViewSettings& settings, int dataType) {
     const std::array<AxisScale, 3> scales = axisScales(dataSet, settings, dataType);
-    const bool valueAxis = settings.DIM == 2 && dataType >= 0 && dataType <= 2 &&
+    const bool valueAxis = settings.DIM == kDimDataValue && dataType >= kNodeValues && dataType <= kVectorData &&
                            static_cast<size_t>(settings.selectedColumn) < dataSet.columnMinimum.size();
     DrawingBox box;
     box.margin = settings.FREESPACE == 1 ? 0.01 : 0.0;

@@ -35,6 +35,10 @@ GlStateScope::GlStateScope() {
         glGetIntegerv(GL_ELEMENT_ARRAY_BUFFER_BINDING, &elementBuffer_);
         unbindGlBuffers();
     }
+    // Arrays the window left switched on would be read by every draw here.
+    for (const GLenum array : {GL_NORMAL_ARRAY, GL_TEXTURE_COORD_ARRAY, GL_INDEX_ARRAY, GL_EDGE_FLAG_ARRAY,
+                               GL_VERTEX_ARRAY, GL_COLOR_ARRAY})
+        glDisableClientState(array);
     // A toolkit may leave a shader program bound; it would replace the fixed pipeline.
     programs_ = versionAtLeast(2, 0);
     if (programs_) {

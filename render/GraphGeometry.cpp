@@ -21,12 +21,12 @@ Outline elementOutline(const ElementRecord& element, int shape) {
         for (size_t i = 0; i < length; ++i)
             outline.segments[outline.count++] = {path[i], path[(i + 1) % length]};
     };
-    if (shape == kShape2D && element.nodeCount == 6 && element.faceCount > 0) {
+    if (shape == kSheetShape && element.nodeCount == 6 && element.faceCount > 0) {
         static constexpr uint8_t boundary[] = {0, 3, 1, 4, 2, 5};
         closedPath(boundary, 6);
         return outline;
     }
-    if (shape == kShape2D && element.nodeCount == 8 && element.faceCount > 0) {
+    if (shape == kSheetShape && element.nodeCount == 8 && element.faceCount > 0) {
         static constexpr uint8_t boundary[] = {0, 4, 1, 5, 2, 6, 3, 7};
         closedPath(boundary, 8);
         return outline;

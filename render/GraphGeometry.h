@@ -1,6 +1,7 @@
 #pragma once
 // Geometry of the graph body that needs no OpenGL: element faces and outlines, the
 // turn of a vector head, sizes of points, balls and cones.
+#include "common/Codes.h"
 #include "data/DataSet.h"
 #include "render/Camera.h"
 
@@ -8,9 +9,6 @@
 #include <cstdint>
 
 namespace vellum {
-
-inline constexpr int kShape2D = 0;
-inline constexpr int kShape3D = 1;
 
 // The face of an element with this face index, or nullptr when the code is outside the
 // table or names a node the element does not have (such a face is not drawn).

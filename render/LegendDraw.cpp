@@ -21,11 +21,12 @@ void drawLegendBar(const ViewSettings& settings, TextRenderer* text, double pixe
     glPushAttrib(GL_LINE_BIT | GL_CURRENT_BIT);
 
     const Colour textColour = colourOf(settings.legendStringColor);
-    for (const LegendText& value : legend.values) {
-        if (!text) break;
-        setColour(textColour);
-        glRasterPos3d(value.anchor[0], value.anchor[1], value.anchor[2]);
-        text->drawBitmapText(value.text);
+    if (text) {
+        for (const LegendText& value : legend.values) {
+            setColour(textColour);
+            glRasterPos3d(value.anchor[0], value.anchor[1], value.anchor[2]);
+            text->drawBitmapText(value.text);
+        }
     }
 
     glPushMatrix();

@@ -1,5 +1,6 @@
 #include "render/LegendLayout.h"
 
+#include "common/Codes.h"
 #include "render/GridGeometry.h"
 #include "render/TextNumber.h"
 #include "settings/ViewSettings.h"
@@ -34,7 +35,7 @@ struct Bar {
 
 LegendLayout layoutLegend(const ViewSettings& s) {
     LegendLayout layout;
-    if (s.legendOn[0] != 1 || s.MODE < 0 || s.MODE > 3) return layout;
+    if (s.legendOn[0] != 1 || s.MODE < kGraphGradation || s.MODE > kGraphVectors) return layout;
     layout.shown = true;
 
     const double p1 = s.legendPos[0], p2 = s.legendPos[1], p3 = s.legendPos[2];
@@ -61,7 +62,7 @@ LegendLayout layoutLegend(const ViewSettings& s) {
     layout.barOrigin = horizontal ? Point3{p2, p1 - 1.0, p3} : Point3{p1 + 1.5, p2, p3};
     layout.barOutline = {bar.at(0, 0), bar.at(0, 1), bar.at(1, 1), bar.at(1, 0)};
 
-    if (s.MODE != 1) {
+    if (s.MODE != kGraphContour) {
         for (int k = 0; k < kGradientSlices; ++k)
             layout.quads.push_back(bar.slice(k / 10.0, (k + 1) / 10.0, k * 0.1, (k + 1) * 0.1));
         return layout;

@@ -59,6 +59,20 @@ TEST(ContourLevels, DivideTheLegendRangeEvenlyWithBandsBelowAndAbove) {
     EXPECT_TRUE(ContourLevels(-2).empty());
 }
 
+TEST(ContourLevels, ACountBeyondTenThousandDivisionsDrawsNothingInsteadOfExhaustingMemory) {
+    // A count read from a settings file once aborted the program allocating its levels.
+    EXPECT_TRUE(ContourLevels(2'000'000'000).empty());
+    EXPECT_TRUE(ContourLevels(kMaxContourDivisions + 1).empty());
+    RecordingSink sink;
+    contourTriangle(ContourLevels(2'000'000'000), triangleWithUEqualX(0.0, 1.0, 0.5), ContourFill::bands, sink);
+    EXPECT_TRUE(sink.fills.empty());
+    // The largest readable count still draws every level it crosses.
+    const ContourLevels most(kMaxContourDivisions);
+    ASSERT_EQ(most.divisions(), 10000);
+    contourTriangle(most, triangleWithUEqualX(0.0, 0.01, 0.005), ContourFill::none, sink);
+    EXPECT_EQ(sink.lines.size(), 99u); // levels 1 to 99: 0 and 100 touch one vertex only
+}
+
 TEST(LegendUnitMapping, PlacesColumnValuesWithinTheLegendRange) {
     // Column from 10 to 30; legend from 15 to 25.
     const auto map = LegendUnitMapping::make(10.0, 20.0, 15.0, 25.0);

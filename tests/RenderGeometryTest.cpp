@@ -145,23 +145,23 @@ std::vector<std::array<uint8_t, 2>> segmentsOf(const Outline& o) {
 TEST(WireframeOutline, QuadraticElementsOfASheetFollowTheirBoundary) {
     using Segments = std::vector<std::array<uint8_t, 2>>;
     const ElementRecord six = elementWith(6, {3, 4, 5, 6});
-    EXPECT_EQ(segmentsOf(elementOutline(six, kShape2D)), (Segments{{0, 3}, {3, 1}, {1, 4}, {4, 2}, {2, 5}, {5, 0}}));
+    EXPECT_EQ(segmentsOf(elementOutline(six, kSheetShape)), (Segments{{0, 3}, {3, 1}, {1, 4}, {4, 2}, {2, 5}, {5, 0}}));
     const ElementRecord eight = elementWith(8, {7, 8, 9, 10, 11});
-    EXPECT_EQ(segmentsOf(elementOutline(eight, kShape2D)),
+    EXPECT_EQ(segmentsOf(elementOutline(eight, kSheetShape)),
               (Segments{{0, 4}, {4, 1}, {1, 5}, {5, 2}, {2, 6}, {6, 3}, {3, 7}, {7, 0}}));
 }
 
 TEST(WireframeOutline, OtherElementsOutlineEveryFace) {
     using Segments = std::vector<std::array<uint8_t, 2>>;
-    EXPECT_EQ(segmentsOf(elementOutline(elementWith(4, {2}), kShape2D)),
+    EXPECT_EQ(segmentsOf(elementOutline(elementWith(4, {2}), kSheetShape)),
               (Segments{{1, 2}, {2, 3}, {3, 0}, {0, 1}}));
     // A wedge of a solid: two triangles and three quadrilaterals.
-    const Outline wedge = elementOutline(elementWith(6, {17, 18, 19, 21, 23}), kShape3D);
+    const Outline wedge = elementOutline(elementWith(6, {17, 18, 19, 21, 23}), kSolidShape);
     EXPECT_EQ(wedge.count, 3u + 3u + 4u + 4u + 4u);
-    EXPECT_EQ(elementOutline(elementWith(8, {25, 27, 29, 31, 33, 35}), kShape3D).count, 24u);
+    EXPECT_EQ(elementOutline(elementWith(8, {25, 27, 29, 31, 33, 35}), kSolidShape).count, 24u);
     // Faces the element cannot have are left out.
-    EXPECT_EQ(elementOutline(elementWith(3, {-1, 37, 1}), kShape2D).count, 0u);
-    EXPECT_EQ(elementOutline(elementWith(5, {}), kShape2D).count, 0u);
+    EXPECT_EQ(elementOutline(elementWith(3, {-1, 37, 1}), kSheetShape).count, 0u);
+    EXPECT_EQ(elementOutline(elementWith(5, {}), kSheetShape).count, 0u);
 }
 
 Point3 turnedUpAxis(const NodeRecord& node, bool projection) {

@@ -1,6 +1,7 @@
 #include "GlTestSupport.h"
 
 #include "render/OffscreenPicture.h"
+#include "tests/support/RecordingUi.h"
 
 #include <GL/gl.h>
 
@@ -53,7 +54,7 @@ TEST(HeadlessContext, ResizesAndSeveralContextsLiveTogether) {
 namespace vellum::testing {
 namespace {
 
-TEST(OffscreenPicture, PaintsOnceAtTheRequestedSizeOnTheBackground) {
+TEST(OffscreenPicture, PaintsOnceAtTheRequestedSizeOnTheBackgroundWithProgressWhileBuilding) {
     ViewSettings settings;
     settings.MAX = 1.0;
     settings.BACKCOLOR = {0, 0, 64};
@@ -72,6 +73,14 @@ TEST(OffscreenPicture, PaintsOnceAtTheRequestedSizeOnTheBackground) {
     ASSERT_EQ(image.height, 90);
     EXPECT_EQ(image.at(60, 45)[1], 255); // green middle
     EXPECT_EQ(image.at(2, 2)[2], 64);    // background
+
+    RecordingUi ui;
+    request.progress = &ui;
+    request.withText = false;
+    settings.MODE = 1;
+    EXPECT_EQ(PaintOffscreen(settings, request, error).at(60, 45)[1], 255);
+    EXPECT_EQ(ui.captions, std::vector<std::string>{"等高線描画中"});
+    EXPECT_EQ(ui.openProgressBars, 0);
     request.width = 0;
     EXPECT_TRUE(PaintOffscreen(settings, request, error).pixels.empty());
     EXPECT_FALSE(error.empty());
