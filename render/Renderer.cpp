@@ -5,6 +5,7 @@
 #include "render/Camera.h"
 #include "render/ContourDraw.h"
 #include "render/DrawingBox.h"
+#include "render/FrameCache.h"
 #include "render/GlState.h"
 #include "render/GraphBody.h"
 #include "render/GridDraw.h"
@@ -45,6 +46,7 @@ struct Renderer::Layers {
     ContourLayer graphContours, projectionContours;
     GridLayer grid;
     PrimitiveLists axesCones;
+    FrameCache lastFrame;
 };
 
 // One paint's view of the data and the look.
@@ -84,11 +86,24 @@ void Renderer::paint(const DataSet* dataSet, const ViewSettings& settings, Scene
     GlStateScope saved;
     setFrameState(settings);
     if (!dataSet || width_ <= 0 || height_ <= 0) return;
+    const FrameKey frame{dataSet,
+                         dataSet->revision(),
+                         settings,
+                         state,
+                         devicePixels(width_, pixelRatio_),
+                         devicePixels(height_, pixelRatio_),
+                         pixelRatio_,
+                         FrameCache::boundFramebuffer()};
+    if (layers_->lastFrame.restore(frame)) {
+        ++stats_.framesReused;
+        return;
+    }
     if (text_) text_->setPixelRatio(pixelRatio_);
     const Scene scene(*dataSet, settings, state, pixelRatio_);
     SilentUi silent; // a window cannot show a progress bar while it paints
     build(scene, silent);
     drawScene(scene);
+    layers_->lastFrame.keep(frame);
 }
 
 void Renderer::build(const Scene& scene, Ui& ui) {
@@ -174,6 +189,7 @@ void Renderer::drawScene(const Scene& scene) {
 
 void Renderer::releaseGlResources() {
     dataSetChanged();
+    layers_->lastFrame.release();
     layers_->axesCones.release();
     if (text_) text_->releaseGlResources();
 }
@@ -185,6 +201,7 @@ void Renderer::dataSetChanged() {
     l.graphContours.release();
     l.projectionContours.release();
     l.grid.forget();
+    l.lastFrame.forget();
 }
 
 size_t Renderer::primitiveListCount() const {

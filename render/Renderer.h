@@ -5,7 +5,8 @@
 //
 // Geometry is kept on the OpenGL side between paints and rebuilt only when the data set
 // (its revision) or a look setting it was made from changes; moving the camera or dragging
-// rebuilds nothing. Every paint hands the OpenGL state back as it found it.
+// rebuilds nothing, and a paint with nothing changed at all puts the last picture back.
+// Every paint hands the OpenGL state back as it found it.
 //
 // The kept objects belong to the context that was current when they were built. Call
 // releaseGlResources() with that context current before it goes (a QOpenGLWidget does so

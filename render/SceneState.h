@@ -8,6 +8,8 @@ namespace vellum {
 struct SceneState {
     int dataType = kNoDataFile; // kNodeValues, kElementValues, kVectorData or kNoDataFile
     int shape = kSheetShape;    // kSheetShape or kSolidShape
+
+    friend bool operator==(const SceneState&, const SceneState&) = default;
 };
 
 } // namespace vellum
