@@ -26,7 +26,7 @@ BodyPlacement placementOf(const SceneContext& scene, const GraphPass& pass) {
     p.flatZ = pass.flatZ;
     p.liftElements = !pass.projection && scene.state.dataType == kElementValues &&
                      scene.settings.DIM == kDimDataValue;
-    p.liftScale = scene.settings.SCALE[2];
+    p.liftScale = p.liftElements ? scene.settings.SCALE[2] : 1.0;
     return p;
 }
 

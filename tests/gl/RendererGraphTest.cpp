@@ -36,7 +36,7 @@ TEST_F(GraphPicture, QuadrilateralsSplitAlongTheirFirstToThirdCorner) {
     expectPixel(paint(0), kCx, kCy, kBlue, 12);
 }
 
-TEST_F(GraphPicture, UnitModelSpans280PixelsWhateverTheWindowWidth) {
+TEST_F(GraphPicture, UnitModelSpans280LogicalPixelsWhateverTheWindowWidthOrPixelRatio) {
     dataSet_ = quadSheet(2, 2, 0.0, [](double, double) { return 0.5; });
     settings_.graph.WIREMODE = 0;
     const RgbImage image = paint(0);
