@@ -29,12 +29,17 @@ CvellumPLOTView::CvellumPLOTView(QtUi& ui, FileChooser& chooser, QWidget* parent
 }
 
 CvellumPLOTView::~CvellumPLOTView() {
-    // The context may still be alive here; its objects must go while it is current.
-    if (renderer_ && context()) {
-        makeCurrent();
-        renderer_->releaseGlResources();
-        doneCurrent();
+    // The context outlives this body (the base class destroys it); its objects must go
+    // while it is current, and its last signal must not reach a renderer that is gone.
+    if (context()) {
+        disconnect(context(), nullptr, this, nullptr);
+        if (renderer_) {
+            makeCurrent();
+            renderer_->releaseGlResources();
+            doneCurrent();
+        }
     }
+    renderer_.reset();
 }
 
 void CvellumPLOTView::initializeGL() {

@@ -95,6 +95,7 @@ int DataSet::ReadStl(Ui& ui) {
         rows.clear();
     }
     nodeCount = rowCount = static_cast<uint32_t>(nodes.size());
+    columnCount = 3; // every row holds the vertex's x, y and z
     if (!read) return 1;
     if (nodes.size() > kMaxNodes) {
         ui.showMessage(kNodeLimitMessage);

@@ -69,6 +69,9 @@ public:
     // built again when the change needs them. A normalisation failure leaves the look
     // applied and returns 1.
     int ApplyLook(Ui& ui, const ViewSettings& edited);
+    // Shows another data column of node or element values: drawing data for it, and the
+    // legend range becomes its minimum and maximum.
+    int SelectColumn(Ui& ui, int column);
     // Normalisation and faces from the current look, data type and shape (vector data:
     // the magnitude column first). 0, or 1 after the step's own message.
     int RebuildDrawingData(Ui& ui);

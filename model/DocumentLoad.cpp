@@ -165,6 +165,17 @@ int Document::finishOpenLoad(Ui& ui, int shape) {
     return 0;
 }
 
+int Document::SelectColumn(Ui& ui, int column) {
+    look.selectedColumn = column;
+    const int result = RebuildDrawingData(ui);
+    const auto c = static_cast<size_t>(look.selectedColumn);
+    if (look.selectedColumn >= 0 && c < dataSet.columnMaximum.size() && c < dataSet.columnMinimum.size()) {
+        look.MAX = dataSet.columnMaximum[c];
+        look.MIN = dataSet.columnMinimum[c];
+    }
+    return result;
+}
+
 int Document::ApplyLook(Ui& ui, const ViewSettings& edited) {
     const LookChange change = compareLooks(look, edited);
     look = edited;

@@ -112,13 +112,7 @@ bool applyKey(Document& document, ViewKey key, Ui& ui) {
         if ((dataType != kNodeValues && dataType != kElementValues) || columns <= 0) return true;
         const int column = look.selectedColumn;
         const int next = key == ViewKey::M ? (column + 1) % columns : (column - 1 + columns) % columns;
-        look.selectedColumn = next < 0 ? 0 : next;
-        document.RebuildDrawingData(ui);
-        const auto c = static_cast<size_t>(look.selectedColumn);
-        if (c < document.dataSet.columnMaximum.size() && c < document.dataSet.columnMinimum.size()) {
-            look.MAX = document.dataSet.columnMaximum[c];
-            look.MIN = document.dataSet.columnMinimum[c];
-        }
+        document.SelectColumn(ui, next < 0 ? 0 : next);
         return true;
     }
     }

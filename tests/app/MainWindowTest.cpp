@@ -27,18 +27,37 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Presses `button` on the next message box as soon as it is shown.
-void answerNextMessageBox(QMessageBox::StandardButton button) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, button] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            box->button(button)->click();
-        }
-    });
-    timer->start(20);
-}
+} // namespace
+} // namespace vellum
+
+QT_BEGIN_NAMESPACE
+// Readable failures: lists of texts print as their texts.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+QT_END_NAMESPACE
+
+namespace vellum {
+namespace {
+
+// Answers every message box shown while it lives, as a person clicking through them, and
+// keeps their texts.
+class MessageBoxAnswerer {
+public:
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok) {
+        QObject::connect(&timer_, &QTimer::timeout, [this, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            texts << box->text();
+            QAbstractButton* answer = box->button(button);
+            if (!answer) answer = box->button(QMessageBox::Ok);
+            if (answer) answer->click();
+        });
+        timer_.start(20);
+    }
+    QStringList texts;
+
+private:
+    QTimer timer_;
+};
 
 class MainWindow : public ::testing::Test {
 protected:
@@ -49,6 +68,12 @@ protected:
 
     void SetUp() override {
         fs::copy(fs::path(VELLUM_SOURCE_DIR) / "examples", examples, fs::copy_options::recursive);
+        // The examples end the program after their picture; these tests keep the window.
+        for (const char* job : {"plate/plate.dat", "plate/plate-automesh.dat"}) {
+            std::string text = folder.read(std::string("examples/") + job);
+            text.replace(text.find("AutoExit=1"), 10, "AutoExit=0");
+            folder.write(std::string("examples/") + job, text, true);
+        }
     }
 
     // A frame shown at its start-up size with a job loaded, painted once.
@@ -56,6 +81,8 @@ protected:
         auto frame = std::make_unique<CMainFrame>(ui, chooser, false);
         frame->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        frame->activateWindow(); // shortcuts reach the active window only
+        EXPECT_TRUE(QTest::qWaitForWindowActive(frame.get()));
         if (!job.empty()) frame->view().openPath(QString::fromStdString(examples + job));
         QTest::qWait(50);
         return frame;
@@ -79,11 +106,12 @@ TEST_F(MainWindow, AJobShowsItsCaptionPanesAndTheHeadlessProgramsPicture) {
     CvellumPLOTView& view = frame->view();
     ASSERT_EQ(view.document().loaded, 1);
     EXPECT_EQ(frame->windowTitle().toStdString(), "vellumPLOT - ver.2.41 [" + examples + "plate/nodes.txt]");
-    EXPECT_EQ(frame->paneTexts(), (QStringList{"0.00/0.00/0.00", "0.90[1.00/1.00/1.00]", "300/  0/330", "1/-/-"}));
+    EXPECT_EQ(frame->paneTexts(), (QStringList{"0.00/0.00/0.00", "0.90[1.00/1.00/0.50]", "300/  0/330", "1/-/-"}));
 
     // The view draws what the headless program draws for the same look and size.
     const RgbImage shown = view.capture();
     ASSERT_GT(shown.width, 0);
+    view.doneCurrent(); // the headless picture makes its own context current
     OffscreenRequest request;
     request.width = shown.width;
     request.height = shown.height;
@@ -119,8 +147,11 @@ TEST_F(MainWindow, CommandsFollowTheGraphAndCtrlOOpensNothing) {
     frame->view().openPath(QString::fromStdString(examples + "plate/plate-automesh.dat"));
     EXPECT_TRUE(frame->action(command::kExportImage)->isEnabled());
     EXPECT_TRUE(frame->action(command::kChangeColumn)->isEnabled());
+    MessageBoxAnswerer answerer;
     frame->view().openPath(QString::fromStdString(folder.write("bare/job.dat", "PointFile=n.txt\n")));
     EXPECT_EQ(frame->view().document().loaded, 0); // n.txt is missing: messages shown, nothing drawn
+    EXPECT_EQ(answerer.texts, (QStringList{"節点ファイルのオープンに失敗しました\nファイルの有無を確認してください",
+                                           "節点ファイルを確認してください"}));
     EXPECT_FALSE(frame->action(command::kExportImage)->isEnabled());
 }
 
@@ -146,8 +177,9 @@ TEST_F(MainWindow, ExportsAndTheBackupBringTheGraphBack) {
     ASSERT_TRUE(folder.exists("data/vellumPLOT/bkCmdLine.dat"));
 
     auto again = frameWith("");
-    answerNextMessageBox(QMessageBox::Yes);
+    MessageBoxAnswerer yes(QMessageBox::Yes);
     again->action(command::kImportBackup)->trigger();
+    EXPECT_EQ(yes.texts, QStringList{"前回終了時のバックアップファイルを読み込みます．"});
     const Document& doc = again->view().document();
     ASSERT_EQ(doc.loaded, 1);
     EXPECT_EQ(doc.look.DIGREE, (std::array<int, 3>{1810, 1820, 1830}));

@@ -10,6 +10,8 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=xcb
 cp -r "$source_dir/examples" "$work/examples"
+# The examples end the program after their picture; the window must stay for these checks.
+sed -i 's/^AutoExit=1/AutoExit=0/' "$work/examples/plate/plate.dat"
 failures=0
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -66,7 +68,7 @@ check "Ctrl+O opens no dialog" test -z "$(xdotool search --name 'ファイルオ
 xdotool key --clearmodifiers ctrl+n
 dialog=$(wait_window "ファイルオープン")
 check "Ctrl+N opens the file-open dialog" test -n "$dialog"
-[ -n "$dialog" ] && { xdotool key --window "$dialog" Escape; sleep 0.5; }
+[ -n "$dialog" ] && { xdotool key Escape; sleep 0.5; }
 
 # 3. Close through the File menu: backups name every file by its full path.
 xdotool windowfocus --sync "$win" 2>/dev/null
