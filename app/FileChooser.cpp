@@ -28,16 +28,12 @@ KindInfo infoOf(FileKind kind) {
     return {"", ""};
 }
 
-} // namespace
-
-QString DialogFileChooser::openFile(QWidget* parent, FileKind kind, const QString& current) {
+// Runs a dialog of `kind` from its remembered folder (or `current`), and remembers the
+// folder of what was chosen.
+QString runDialog(QFileDialog& dialog, FileKind kind, const QString& current, QString& folder) {
     const KindInfo info = infoOf(kind);
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QString::fromUtf8(info.filter));
     dialog.setDefaultSuffix(QString::fromUtf8(info.defaultExtension));
-    QString& folder = folders_[static_cast<int>(kind)];
     if (!current.isEmpty()) dialog.selectFile(current);
     else if (!folder.isEmpty()) dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -46,19 +42,20 @@ QString DialogFileChooser::openFile(QWidget* parent, FileKind kind, const QStrin
     return chosen;
 }
 
+} // namespace
+
+QString DialogFileChooser::openFile(QWidget* parent, FileKind kind, const QString& current) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return runDialog(dialog, kind, current, folders_[static_cast<int>(kind)]);
+}
+
 QString DialogFileChooser::saveFile(QWidget* parent, FileKind kind) {
-    const KindInfo info = infoOf(kind);
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QString::fromUtf8(info.filter));
-    dialog.setDefaultSuffix(QString::fromUtf8(info.defaultExtension));
-    QString& folder = folders_[static_cast<int>(kind)];
-    if (!folder.isEmpty()) dialog.setDirectory(folder);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    const QString chosen = dialog.selectedFiles().first();
-    folder = QFileInfo(chosen).absolutePath();
-    return chosen;
+    return runDialog(dialog, kind, {}, folders_[static_cast<int>(kind)]);
 }
 
 } // namespace vellum
