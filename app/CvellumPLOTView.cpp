@@ -136,6 +136,8 @@ void CvellumPLOTView::runCommand(int id) {
     case command::kExportViewSettings: exportViewSettings(); return;
     case command::kCopy: copyToClipboard(); return;
     case command::kInitialiseView: initialiseView(); return;
+    case command::kChangeColumn: changeDataColumns(); return;
+    case command::kSpecificElements: showSpecificElements(); return;
     case command::kRedraw: update(); return;
     case command::kWeb: openWebPage(); return;
     case command::kAbout: showAbout(); return;

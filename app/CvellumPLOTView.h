@@ -80,6 +80,10 @@ private:
     void openWebPage();
     void showAbout();
 
+    // The data-column and specific-element commands (CvellumPLOTViewData.cpp).
+    void changeDataColumns();
+    void showSpecificElements();
+
     // Runs a command-line file and, after a success, writes its image and ends the program
     // when the file asks for it.
     void runJob(const std::string& path);

@@ -1,6 +1,7 @@
 #include "common/Ui.h"
 #include "data/ColumnStatistics.h"
 #include "data/DataSet.h"
+#include "data/LoadMessages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +17,7 @@ int DataSet::AddMagnitudeColumn(Ui& ui) {
         if (column < 0 || static_cast<uint32_t>(column) >= columnCount) componentsPresent = false;
     }
     if (!componentsPresent) {
-        ui.showMessage("ベクトル成分に指定したデータ列がありません\nデータ列数を確認してください");
+        ui.showMessage(kVectorColumnsMissingMessage);
         return 1;
     }
     ProgressScope progress(ui, "ベクトルデータ解析中");

@@ -8,6 +8,8 @@ inline constexpr const char* kNodeReferenceMessage =
 inline constexpr const char* kCheckNodeFileMessage = "節点ファイルを確認してください";
 inline constexpr const char* kCheckElementFileMessage = "要素ファイルを確認してください";
 inline constexpr const char* kCheckDataFileMessage = "データファイルを確認してください";
+inline constexpr const char* kVectorColumnsMissingMessage =
+    "ベクトル成分に指定したデータ列がありません\nデータ列数を確認してください";
 inline constexpr const char* kCheckDataMatchMessage = "データ番号と節点番号/要素番号の対応を確認してください";
 
 // The design limit of the node readers.

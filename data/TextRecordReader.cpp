@@ -94,6 +94,7 @@ bool TextRecordReader::nextLine() {
         size_t end = found ? static_cast<size_t>(static_cast<const char*>(found) - bytes_.data()) : bytes_.size();
         next_ = found ? end + 1 : end;
         if (end > start && bytes_[end - 1] == '\r') --end;
+        if (end - start > lineLimit_) end = start + lineLimit_;
         ++lineNumber_;
         lineEnd_ = end;
         cursor_ = start;

@@ -24,6 +24,9 @@ public:
     bool open(const std::string& path);
     // Takes the bytes of a file directly; `name` stands for the path in messages.
     void openBytes(std::string bytes, std::string name);
+    // Only the first `bytes` bytes of each line count from here on; the rest of a longer
+    // line is dropped, never read as a line of its own.
+    void limitLineBytes(size_t bytes) { lineLimit_ = bytes; }
 
     // Moves to the next line that holds a token. False at the end of the file.
     bool nextLine();
@@ -63,6 +66,7 @@ private:
     size_t lineEnd_ = 0;   // end of the current line, line end excluded
     size_t cursor_ = 0;    // next unread byte of the current line
     size_t lineNumber_ = 0;
+    size_t lineLimit_ = static_cast<size_t>(-1);
 };
 
 } // namespace vellum

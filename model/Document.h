@@ -10,11 +10,14 @@
 #include "batch/RegisteredPaths.h"
 #include "batch/RunOptions.h"
 #include "data/DataSet.h"
+#include "data/Materials.h"
+#include "model/MaterialChoice.h"
 #include "model/OpenChoice.h"
 #include "settings/LookChange.h"
 #include "settings/SaveItemSelection.h"
 #include "settings/ViewSettings.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -33,6 +36,9 @@ public:
     int loaded = 0; // 1 after a successful load, import or run; nothing is drawn while 0
     RegisteredPaths registeredPaths;
     SaveItemSelection saveItems;
+    // The specific-element display's materials, in the order its dialog lists them; the
+    // elements of a hidden material are not drawn.
+    std::vector<MaterialCount> shownMaterials, hiddenMaterials;
 
     // What the view reads when it is made: the registered paths with the absolute-path
     // option, the saved-item selection and the open dialog's defaults.
@@ -75,6 +81,22 @@ public:
     // Normalisation and faces from the current look, data type and shape (vector data:
     // the magnitude column first). 0, or 1 after the step's own message.
     int RebuildDrawingData(Ui& ui);
+
+    // ---- Data columns and the materials shown
+    // The data-column dialog's OK with its three list positions (-1: nothing chosen).
+    // Vector data take them as the components and draw the new magnitude; other data draw
+    // the first, or keep the current column when none is chosen. The legend range follows
+    // the drawn column. A column the data do not have is refused with a message and
+    // nothing changes.
+    int ChangeDataColumns(Ui& ui, const std::array<int, 3>& chosen);
+    // The material dialog's browse: both material lists are emptied, then the file's
+    // material numbers go onto the elements and `listed` gets its materials.
+    int ReadMaterialFile(Ui& ui, const std::string& path, std::vector<MaterialCount>& listed);
+    // The material dialog's OK: its file and lists become the document's, then the
+    // visibility is applied.
+    int ApplySpecificElements(Ui& ui, const MaterialChoice& choice);
+    // The section box, then the hidden materials, decide what is drawn.
+    void ApplyVisibility(Ui& ui);
 
     // ---- Files written and read on command
     // Reads a view settings file: its path and name become the document's view file, and

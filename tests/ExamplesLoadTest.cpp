@@ -60,7 +60,9 @@ TEST_P(ExampleRoads, TheOpenCommandAndTheCommandLineRunReachTheSameGraph) {
     choice.radians = run.options.radiansDefault;
     open.dataSet.vectorColumns = run.dataSet.vectorColumns; // kept from an earlier run
     ASSERT_EQ(open.document.Open(open.ui, choice), 0) << ::testing::PrintToString(open.ui.messages);
-    if (choice.dataType != kVectorData) ASSERT_EQ(open.document.SelectColumn(open.ui, run.view.selectedColumn), 0);
+    if (choice.dataType != kVectorData) {
+        ASSERT_EQ(open.document.SelectColumn(open.ui, run.view.selectedColumn), 0);
+    }
     ASSERT_EQ(open.document.ReadViewSettingsFile(open.ui, files.viewFilePath), 0);
 
     EXPECT_TRUE(open.ui.messages.empty()) << ::testing::PrintToString(open.ui.messages);

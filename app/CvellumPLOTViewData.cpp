@@ -1,0 +1,24 @@
+// The commands that choose what of the data is drawn: the data column and the materials.
+#include "app/CChangeData.h"
+#include "app/CViewElement.h"
+#include "app/CvellumPLOTView.h"
+#include "app/QtUi.h"
+
+namespace vellum {
+
+void CvellumPLOTView::changeDataColumns() {
+    CChangeData dialog(ColumnChoiceForm(document_), ui_, window());
+    if (dialog.exec() != QDialog::Accepted) return;
+    // The steps show their own messages; the picture shows whatever they left.
+    document_.ChangeDataColumns(ui_, dialog.form().choice());
+    refresh();
+}
+
+void CvellumPLOTView::showSpecificElements() {
+    CViewElement dialog(ViewElementForm(document_), document_, chooser_, ui_, window());
+    if (dialog.exec() != QDialog::Accepted) return;
+    document_.ApplySpecificElements(ui_, dialog.form().choice());
+    refresh();
+}
+
+} // namespace vellum

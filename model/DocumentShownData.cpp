@@ -1,0 +1,63 @@
+// What the data-column and specific-element dialogs change: the drawn column or vector
+// components, and which materials are drawn.
+#include "common/Ui.h"
+#include "data/LoadMessages.h"
+#include "data/Visibility.h"
+#include "model/Document.h"
+
+namespace vellum {
+namespace {
+
+constexpr const char* kDrawnColumnMissingMessage =
+    "描画列に指定したデータ列がありません\nデータ列数を確認してください";
+
+bool isColumn(int column, const DataSet& dataSet) {
+    return column >= 0 && static_cast<uint32_t>(column) < dataSet.columnCount;
+}
+
+} // namespace
+
+int Document::ChangeDataColumns(Ui& ui, const std::array<int, 3>& chosen) {
+    if (options.dataType == kNoDataFile) return 0; // nothing to choose from
+    if (options.dataType == kVectorData) {
+        // The magnitude would read values the rows do not hold.
+        for (int column : chosen) {
+            if (!isColumn(column, dataSet)) {
+                ui.showMessage(kVectorColumnsMissingMessage);
+                return 1;
+            }
+        }
+        dataSet.vectorColumns = {chosen[0], chosen[1], chosen[2]};
+        // The new components give a new magnitude column, which is the one drawn.
+        return SelectColumn(ui, static_cast<int>(dataSet.columnCount));
+    }
+    // An empty choice keeps what is shown rather than asking for a column that is not.
+    const int column = chosen[0] < 0 ? look.selectedColumn : chosen[0];
+    if (!isColumn(column, dataSet)) {
+        ui.showMessage(kDrawnColumnMissingMessage);
+        return 1;
+    }
+    return SelectColumn(ui, column);
+}
+
+int Document::ReadMaterialFile(Ui& ui, const std::string& path, std::vector<MaterialCount>& listed) {
+    // A new file starts over: what was hidden belonged to the old file's materials.
+    shownMaterials.clear();
+    hiddenMaterials.clear();
+    return vellum::ReadMaterialFile(dataSet, ui, path, listed);
+}
+
+int Document::ApplySpecificElements(Ui& ui, const MaterialChoice& choice) {
+    dataSet.files.materialFilePath = choice.path;
+    dataSet.files.materialFileName = choice.name;
+    shownMaterials = choice.shown;
+    hiddenMaterials = choice.hidden;
+    ApplyVisibility(ui);
+    return 0;
+}
+
+void Document::ApplyVisibility(Ui& ui) {
+    vellum::ApplyVisibility(dataSet, ui, materialNumbers(hiddenMaterials));
+}
+
+} // namespace vellum
