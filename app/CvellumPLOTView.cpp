@@ -7,6 +7,7 @@
 #include "render/Renderer.h"
 #include "render/TextRenderer.h"
 #include "settings/Profile.h"
+#include "settings/SheetForm.h"
 
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
@@ -141,6 +142,12 @@ void CvellumPLOTView::runCommand(int id) {
     case command::kRedraw: update(); return;
     case command::kWeb: openWebPage(); return;
     case command::kAbout: showAbout(); return;
+    case command::kSettings: openSettingsSheet(document_.look.sheetStartPage); return;
+    case 178: case 179: case 180: case 181: case 182: case 183: case 184: case 185: case 268:
+        // The page commands open the sheet at their page and leave it as the start page.
+        document_.look.sheetStartPage = sheetPageOfCommand(id);
+        openSettingsSheet(document_.look.sheetStartPage);
+        return;
     default: break;
     }
     if (applyViewCommand(document_.look, id)) {

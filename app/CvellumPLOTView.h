@@ -79,6 +79,8 @@ private:
     void initialiseView();
     void openWebPage();
     void showAbout();
+    // The settings sheet at `startPage` (CvellumPLOTViewSheet.cpp).
+    void openSettingsSheet(int startPage);
 
     // The data-column and specific-element commands (CvellumPLOTViewData.cpp).
     void changeDataColumns();

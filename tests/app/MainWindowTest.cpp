@@ -1,105 +1,18 @@
 // The main window on a real OpenGL context (run under Xvfb): what a person sees after a
 // job, the commands it enables, the exports and the backups read back.
-#include "../BatchTestFolder.h"
-#include "FakeChooser.h"
-#include "app/CMainFrame.h"
-#include "app/CvellumPLOTView.h"
-#include "app/QtUi.h"
+#include "AppWindowTest.h"
 #include "model/CommandTable.h"
-#include "render/ImageFile.h"
-#include "render/OffscreenPicture.h"
-#include "tests/support/RecordingUi.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QImage>
-#include <QMessageBox>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace vellum {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::MessageBoxAnswerer;
 
-} // namespace
-} // namespace vellum
-
-QT_BEGIN_NAMESPACE
-// Readable failures: lists of texts print as their texts.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
-QT_END_NAMESPACE
-
-namespace vellum {
-namespace {
-
-// Answers every message box shown while it lives, as a person clicking through them, and
-// keeps their texts.
-class MessageBoxAnswerer {
-public:
-    explicit MessageBoxAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok) {
-        QObject::connect(&timer_, &QTimer::timeout, [this, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            texts << box->text();
-            QAbstractButton* answer = box->button(button);
-            if (!answer) answer = box->button(QMessageBox::Ok);
-            if (answer) answer->click();
-        });
-        timer_.start(20);
-    }
-    QStringList texts;
-
-private:
-    QTimer timer_;
-};
-
-class MainWindow : public ::testing::Test {
-protected:
-    testing::TempFolder folder;
-    testing::FakeChooser chooser;
-    QtUi ui;
-    std::string examples = folder.path() + "examples/";
-
-    void SetUp() override {
-        fs::copy(fs::path(VELLUM_SOURCE_DIR) / "examples", examples, fs::copy_options::recursive);
-        // The examples end the program after their picture; these tests keep the window.
-        for (const char* job : {"plate/plate.dat", "plate/plate-automesh.dat"}) {
-            std::string text = folder.read(std::string("examples/") + job);
-            text.replace(text.find("AutoExit=1"), 10, "AutoExit=0");
-            folder.write(std::string("examples/") + job, text, true);
-        }
-    }
-
-    // A frame shown at its start-up size with a job loaded, painted once.
-    std::unique_ptr<CMainFrame> frameWith(const std::string& job) {
-        auto frame = std::make_unique<CMainFrame>(ui, chooser, false);
-        frame->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-        frame->activateWindow(); // shortcuts reach the active window only
-        EXPECT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-        if (!job.empty()) frame->view().openPath(QString::fromStdString(examples + job));
-        QTest::qWait(50);
-        return frame;
-    }
-};
-
-int differingPixels(const RgbImage& a, const RgbImage& b) {
-    if (a.width != b.width || a.height != b.height) return -1;
-    int differing = 0;
-    for (size_t i = 0; i < a.pixels.size(); i += 3)
-        for (size_t c = 0; c < 3; ++c)
-            if (std::abs(int(a.pixels[i + c]) - int(b.pixels[i + c])) > 8) {
-                ++differing;
-                break;
-            }
-    return differing;
-}
+class MainWindow : public testing::AppWindowTest {};
 
 TEST_F(MainWindow, AJobShowsItsCaptionPanesAndTheHeadlessProgramsPicture) {
     auto frame = frameWith("plate/plate.dat");
@@ -109,25 +22,7 @@ TEST_F(MainWindow, AJobShowsItsCaptionPanesAndTheHeadlessProgramsPicture) {
     EXPECT_EQ(frame->paneTexts(), (QStringList{"0.00/0.00/0.00", "0.90[1.00/1.00/0.50]", "300/  0/330", "1/-/-"}));
 
     // The view draws what the headless program draws for the same look and size.
-    const RgbImage shown = view.capture();
-    ASSERT_GT(shown.width, 0);
-    view.doneCurrent(); // the headless picture makes its own context current
-    OffscreenRequest request;
-    request.width = shown.width;
-    request.height = shown.height;
-    request.dataSet = view.document().drawable();
-    request.state = SceneState{view.document().options.dataType, view.document().modelShape()};
-    std::string error;
-    const RgbImage headless = PaintOffscreen(view.document().look, request, error);
-    ASSERT_TRUE(error.empty()) << error;
-    const int differing = differingPixels(shown, headless);
-    EXPECT_GE(differing, 0);
-    EXPECT_LT(differing, shown.width * shown.height / 200) << "the view and the headless picture differ";
-    if (::testing::Test::HasFailure()) {
-        RecordingUi quiet;
-        ExportImage(quiet, "MainWindow-view.png", shown);
-        ExportImage(quiet, "MainWindow-headless.png", headless);
-    }
+    expectHeadlessPicture(view, "MainWindow");
 }
 
 TEST_F(MainWindow, CommandsFollowTheGraphAndCtrlOOpensNothing) {

@@ -1,0 +1,19 @@
+// The settings sheet, opened by the settings command, by the page commands and by a double
+// click on a loaded graph.
+#include "app/CvellumPLOTView.h"
+#include "app/QtUi.h"
+#include "app/sheet/CPsheet.h"
+
+namespace vellum {
+
+void CvellumPLOTView::openSettingsSheet(int startPage) {
+    const SheetFacts facts = sheetFactsOf(document_.dataSet, document_.look, document_.options.dataType,
+                                          document_.modelShape());
+    CPsheet sheet(SheetForm(document_.look, facts), ui_, startPage, window());
+    if (sheet.exec() != QDialog::Accepted) return;
+    // A normalisation failure has shown its message and leaves the look applied.
+    document_.ApplyLook(ui_, sheet.confirmed());
+    refresh();
+}
+
+} // namespace vellum

@@ -1,0 +1,64 @@
+#include "settings/SheetForm.h"
+
+#include "common/Codes.h"
+#include "data/DataSet.h"
+
+namespace vellum {
+
+const std::array<const char*, kSheetPageCount>& sheetPageCaptions() {
+    static const std::array<const char*, kSheetPageCount> captions{
+        "ｽﾀｲﾙ", "ｵﾌﾟｼｮﾝ", "ｵﾌﾟｼｮﾝ", "ﾎﾟｼﾞｼｮﾝ", "ｶﾗｰ", "ｸﾞﾘｯﾄﾞ", "グリッド値", "凡例", "軸", "ﾗﾍﾞﾙ"};
+    return captions;
+}
+
+int sheetPageOfCommand(int command) {
+    switch (command) {
+    case 178: return sheetpage::kStyle;
+    case 179: return sheetpage::kGraphOptions;
+    case 180: return sheetpage::kPosition;
+    case 181: return sheetpage::kColour;
+    case 182: return sheetpage::kGrid;
+    case 268: return sheetpage::kGridValues;
+    case 183: return sheetpage::kLegend;
+    case 184: return sheetpage::kAxes;
+    case 185: return sheetpage::kLabels;
+    default: return -1;
+    }
+}
+
+SheetFacts sheetFactsOf(const DataSet& dataSet, const ViewSettings& look, int dataType, int shape) {
+    SheetFacts facts;
+    facts.dataType = dataType;
+    facts.shape = shape;
+    facts.minimum = dataSet.minimum;
+    facts.maximum = dataSet.maximum;
+    const auto column = static_cast<size_t>(look.selectedColumn);
+    if (dataType != kNoDataFile && look.selectedColumn >= 0 && column < dataSet.columnMinimum.size() &&
+        column < dataSet.columnMaximum.size()) {
+        facts.columnMinimum = dataSet.columnMinimum[column];
+        facts.columnMaximum = dataSet.columnMaximum[column];
+    }
+    return facts;
+}
+
+ColourMapChoice colourMapChoiceOf(int code) { return ColourMapChoice{code / 2, code & 1}; }
+
+int colourMapCodeOf(const ColourMapChoice& choice) { return 2 * choice.index + choice.invert; }
+
+SheetForm::SheetForm(const ViewSettings& start, const SheetFacts& facts)
+    : look(start), pendingAxis3Source(start.DIM), facts_(facts) {
+    for (int axis = 0; axis < 3; ++axis) angles[static_cast<size_t>(axis)] = start.degrees(axis);
+    graphMap = colourMapChoiceOf(start.colorMode);
+    projectionMap = colourMapChoiceOf(start.colorMode2);
+}
+
+ViewSettings SheetForm::confirmed(int activePage) const {
+    ViewSettings result = look;
+    for (size_t axis = 0; axis < 3; ++axis) result.DIGREE[axis] = angles[axis] + 1800;
+    result.colorMode = colourMapCodeOf(graphMap);
+    result.colorMode2 = colourMapCodeOf(projectionMap);
+    result.sheetStartPage = activePage;
+    return result;
+}
+
+} // namespace vellum
