@@ -14,10 +14,6 @@
 namespace vellum {
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
-
-QGroupBox* groupBox(const char* title, QWidget* parent) { return new QGroupBox(q(title), parent); }
-
 const char* const kAxisRows[3] = {"１軸：", "２軸：", "３軸："};
 
 } // namespace
@@ -36,7 +32,7 @@ CPpage20::CPpage20(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     layout->addWidget(projectionMap_, 1, 1);
     layout->addWidget(projectionInvert_, 1, 2);
 
-    auto* userBox = groupBox("色の設定", this);
+    auto* userBox = groupBox("色の設定");
     auto* user = new QVBoxLayout(userBox);
     UserColours& colours = form.look.userColours;
     minimum_ = colour("ORIGN1", q("最小値"), colours.ORIGN1);
@@ -69,7 +65,7 @@ CPpage25::CPpage25(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     auto* layout = new QGridLayout(this);
     layout->addWidget(check("FREESPACE", q("グリッド面とグラフ間にスペースをあける"), look.FREESPACE), 0, 0, 1, 2);
 
-    auto* planeBox = groupBox("グリッドの表示", this);
+    auto* planeBox = groupBox("グリッドの表示");
     auto* planes = new QGridLayout(planeBox);
     const char* planeRows[3] = {"１２平面：", "２３平面：", "３１平面："};
     for (int plane = 0; plane < 3; ++plane) {
@@ -83,7 +79,7 @@ CPpage25::CPpage25(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     }
     layout->addWidget(planeBox, 1, 0);
 
-    auto* lineBox = groupBox("グリッド線の設定", this);
+    auto* lineBox = groupBox("グリッド線の設定");
     auto* lines = new QGridLayout(lineBox);
     lines->addWidget(label("ｽﾀｲﾙ："), 0, 1);
     lines->addWidget(label("太さ："), 0, 2);
@@ -112,7 +108,7 @@ CPpage25::CPpage25(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
         return QList<QWidget*>{edit, button};
     };
 
-    auto* sizeBox = groupBox("グリッドサイズ", this);
+    auto* sizeBox = groupBox("グリッドサイズ");
     auto* sizes = new QGridLayout(sizeBox);
     sizes->addWidget(label("最小値"), 0, 1);
     sizes->addWidget(label("最大値"), 0, 3);
@@ -125,7 +121,7 @@ CPpage25::CPpage25(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     }
     layout->addWidget(sizeBox, 2, 0, 1, 2);
 
-    auto* divisionBox = groupBox("分割設定", this);
+    auto* divisionBox = groupBox("分割設定");
     auto* division = new QGridLayout(divisionBox);
     followsGridSize_ = check("GRIDDEV", q("分割の範囲をグリッドサイズに合わせる"), look.GRIDDEV, [this] { applyRules(); });
     divisionStyle_ = radios("DIVISIONLINESTYLE", {q("分割数指定"), q("値指定")}, look.DIVISIONLINESTYLE,
@@ -156,11 +152,10 @@ CPpage25::CPpage25(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
 }
 
 void CPpage25::applyRules() {
-    const bool rangeEnabled = divisionRangeEnabled(followsGridSize_->isChecked());
-    for (QWidget* widget : divisionRange_) widget->setEnabled(rangeEnabled);
+    enableAll(divisionRange_, divisionRangeEnabled(followsGridSize_->isChecked()));
     const int style = divisionStyle_->checkedId();
-    for (QWidget* widget : counts_) widget->setEnabled(divisionCountsEnabled(style));
-    for (QWidget* widget : intervals_) widget->setEnabled(divisionIntervalsEnabled(style));
+    enableAll(counts_, divisionCountsEnabled(style));
+    enableAll(intervals_, divisionIntervalsEnabled(style));
 }
 
 CPpage27::CPpage27(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent) {
@@ -168,12 +163,12 @@ CPpage27::CPpage27(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     auto* layout = new QGridLayout(this);
     const char* axisValues[3] = {"１軸", "２軸", "３軸"};
 
-    auto* showBox = groupBox("軸の値の表示", this);
+    auto* showBox = groupBox("軸の値の表示");
     auto* shown = new QGridLayout(showBox);
     shown->addWidget(label("ON/OFF"), 0, 0);
-    auto* moveBox = groupBox("初期位置からの移動量", this);
+    auto* moveBox = groupBox("初期位置からの移動量");
     auto* moves = new QGridLayout(moveBox);
-    auto* styleBox = groupBox("ｽﾀｲﾙ/小数桁数", this);
+    auto* styleBox = groupBox("ｽﾀｲﾙ/小数桁数");
     auto* style = new QGridLayout(styleBox);
     const char* directions[3] = {"１軸方向", "２軸方向", "３軸方向"};
     for (int along = 0; along < 3; ++along) moves->addWidget(label(directions[along]), 0, along + 1);
@@ -190,7 +185,7 @@ CPpage27::CPpage27(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
         style->addWidget(valueStyles(("VALSTYLE" + n).c_str(), look.VALSTYLE[a]), axis, 1);
         style->addWidget(number(("VALSHO" + n).c_str(), kDigits, look.VALSHO[a]), axis, 2);
     }
-    auto* colourBox = groupBox("色の設定", this);
+    auto* colourBox = groupBox("色の設定");
     auto* colours = new QVBoxLayout(colourBox);
     colours->addWidget(colour("gridStringColor", q("文字色の設定"), look.gridStringColor));
 

@@ -12,10 +12,6 @@
 namespace vellum {
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
-
-QGroupBox* groupBox(const char* title, QWidget* parent) { return new QGroupBox(q(title), parent); }
-
 const char* const kDirections[3] = {"：１軸方向", "：２軸方向", "：３軸方向"};
 
 } // namespace
@@ -26,7 +22,7 @@ CPpage30::CPpage30(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     layout->addWidget(check("legendOn1", q("凡例を表示する"), look.legendOn[0]), 0, 0);
     layout->addWidget(check("legendOn2", q("横向きに表示する"), look.legendOn[1]), 0, 1);
 
-    auto* boxBox = groupBox("凡例枠の大きさ", this);
+    auto* boxBox = groupBox("凡例枠の大きさ");
     auto* box = new QGridLayout(boxBox);
     box->addWidget(label("：１軸方向（横向き表示の場合は２軸方向）"), 0, 0);
     box->addWidget(number("legendScale1", kLineWidth, look.legendScale[0]), 0, 1);
@@ -34,7 +30,7 @@ CPpage30::CPpage30(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     box->addWidget(number("legendScale2", kLineWidth, look.legendScale[1]), 1, 1);
     layout->addWidget(boxBox, 1, 0, 1, 2);
 
-    auto* positionBox = groupBox("平行位置", this);
+    auto* positionBox = groupBox("平行位置");
     auto* position = new QGridLayout(positionBox);
     for (int axis = 0; axis < 3; ++axis) {
         position->addWidget(label(kDirections[axis]), axis, 0);
@@ -44,7 +40,7 @@ CPpage30::CPpage30(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     }
     layout->addWidget(positionBox, 2, 0);
 
-    auto* styleBox = groupBox("スタイル／小数桁数", this);
+    auto* styleBox = groupBox("スタイル／小数桁数");
     auto* style = new QGridLayout(styleBox);
     style->addWidget(label("：スタイル"), 0, 0);
     style->addWidget(valueStyles("legendStyle", look.legendStyle), 0, 1);
@@ -56,7 +52,7 @@ CPpage30::CPpage30(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     layout->addWidget(styleBox, 2, 1);
 
     // The range edits and their "初期値" buttons, which copy the data's text as shown.
-    auto* rangeBox = groupBox("凡例の範囲", this);
+    auto* rangeBox = groupBox("凡例の範囲");
     auto* range = new QGridLayout(rangeBox);
     const bool editable = legendRangeEnabled(form.facts());
     const auto rangeRow = [&](int row, const char* caption, const char* name, double& field, bool maximum) {
@@ -86,9 +82,9 @@ CPpage35::CPpage35(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     layout->addWidget(label("：拡大率"), 1, 0);
     layout->addWidget(number("axesScale", kLineWidth, look.axesScale), 1, 1);
 
-    auto* positionBox = groupBox("平行位置", this);
+    auto* positionBox = groupBox("平行位置");
     auto* position = new QGridLayout(positionBox);
-    auto* namesBox = groupBox("軸の文字", this);
+    auto* namesBox = groupBox("軸の文字");
     auto* names = new QGridLayout(namesBox);
     const char* axisNames[3] = {"：１軸", "：２軸", "：３軸"};
     for (int axis = 0; axis < 3; ++axis) {
@@ -101,7 +97,7 @@ CPpage35::CPpage35(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     }
     layout->addWidget(positionBox, 2, 0);
 
-    auto* styleBox = groupBox("座標軸のスタイル", this);
+    auto* styleBox = groupBox("座標軸のスタイル");
     auto* style = new QGridLayout(styleBox);
     style->addWidget(label("：スタイル"), 0, 0);
     style->addWidget(lineStyles("axesStyle", look.axesStyle), 0, 1);
@@ -117,7 +113,7 @@ CPpage40::CPpage40(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     ViewSettings& look = form.look;
     auto* layout = new QGridLayout(this);
 
-    auto* titleBox = groupBox("グラフタイトル", this);
+    auto* titleBox = groupBox("グラフタイトル");
     auto* title = new QGridLayout(titleBox);
     title->addWidget(label("タイトル"), 0, 0);
     title->addWidget(text("TITLE", look.TITLE), 0, 1, 1, 3);
@@ -135,7 +131,7 @@ CPpage40::CPpage40(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     for (int axis = 0; axis < 3; ++axis) {
         const auto a = static_cast<size_t>(axis);
         const std::string n = std::to_string(axis + 1);
-        auto* labelBox = groupBox(groups[axis], this);
+        auto* labelBox = groupBox(groups[axis]);
         auto* grid = new QGridLayout(labelBox);
         grid->addWidget(label("タイトル"), 0, 0);
         grid->addWidget(text(("LABEL" + n).c_str(), look.LABEL[a]), 0, 1, 1, 6);

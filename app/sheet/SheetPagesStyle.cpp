@@ -13,14 +13,6 @@
 namespace vellum {
 namespace {
 
-QString q(const char* text) { return QString::fromUtf8(text); }
-
-QGroupBox* groupBox(const char* title, QWidget* parent) { return new QGroupBox(q(title), parent); }
-
-void enableAll(const QList<QWidget*>& widgets, bool enabled) {
-    for (QWidget* widget : widgets) widget->setEnabled(enabled);
-}
-
 QList<QWidget*> buttonsOf(const QButtonGroup* group) {
     QList<QWidget*> widgets;
     for (QAbstractButton* button : group->buttons()) widgets << button;
@@ -54,7 +46,7 @@ CPpage05::CPpage05(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     projection_ = {projectionKind, projectionHide};
     layout->addLayout(kinds, 0, 0, 1, 2);
 
-    auto* axis3Box = groupBox("３軸の値", this);
+    auto* axis3Box = groupBox("３軸の値");
     auto* axis3 = new QVBoxLayout(axis3Box);
     axis3_ = radios("DIM",
                     {q("すべて同じ値で描画（２次元平面グラフになります）"), q("節点ファイルの値を用いる（デフォルト）"),
@@ -66,7 +58,7 @@ CPpage05::CPpage05(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     axis3->addWidget(label("「初期値」ボタンで初期値に戻してください．"));
     layout->addWidget(axis3Box, 1, 0, 1, 2);
 
-    auto* perpendicularBox = groupBox("垂線処理", this);
+    auto* perpendicularBox = groupBox("垂線処理");
     auto* perpendicular = new QVBoxLayout(perpendicularBox);
     perpendiculars_ = check("SUISEN1", q("節点から垂線をおろす"), look.SUISEN1, [this] { applyRules(); });
     fillBetween_ = check("SUISEN2", q("垂線間を塗りつぶす"), look.SUISEN2);
@@ -76,7 +68,7 @@ CPpage05::CPpage05(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     perpendicular->addWidget(label("選択時のみ有効です．"));
     layout->addWidget(perpendicularBox, 2, 0);
 
-    auto* lineBox = groupBox("垂線の設定", this);
+    auto* lineBox = groupBox("垂線の設定");
     auto* line = new QGridLayout(lineBox);
     NumberEdit* width = number("SUISENWIDTH", kLineWidth, look.SUISENWIDTH);
     QComboBox* style = lineStyles("SUISENSTYLE", look.SUISENSTYLE);
@@ -107,7 +99,7 @@ CPpage10::CPpage10(SheetForm& form, GraphOptionSet& o, bool projection, Ui& ui, 
     const auto rulesAfterClick = [this](int) { applyRules(); };
     const QString graphColours = q("現在のグラフ色に合わせる"), oneColour = q("単色で描画");
 
-    auto* wireBox = groupBox("ワイヤーフレーム", this);
+    auto* wireBox = groupBox("ワイヤーフレーム");
     auto* wire = new QGridLayout(wireBox);
     wire_ = radios("WIREMODE", {q("描画しない"), graphColours, oneColour}, o.WIREMODE, rulesAfterClick);
     for (int i = 0; i < 3; ++i) wire->addWidget(wire_->button(i), i, 0, 1, 2);
@@ -119,7 +111,7 @@ CPpage10::CPpage10(SheetForm& form, GraphOptionSet& o, bool projection, Ui& ui, 
     wire->addWidget(lineStyles("WIRESTYLE", o.WIRESTYLE), 5, 1);
     layout->addWidget(wireBox, 0, 0);
 
-    auto* contourBox = groupBox("等高線", this);
+    auto* contourBox = groupBox("等高線");
     auto* contour = new QGridLayout(contourBox);
     contour_ = radios("CONTMODE", {graphColours, oneColour}, o.CONTMODE, rulesAfterClick);
     contourColour_ = colour("CONTCOLOR", q("色の設定"), o.CONTCOLOR);
@@ -140,7 +132,7 @@ CPpage10::CPpage10(SheetForm& form, GraphOptionSet& o, bool projection, Ui& ui, 
     contourGroup_ = buttonsOf(contour_) + QList<QWidget*>{fill, count, contourWidth, contourStyle};
     layout->addWidget(contourBox, 0, 1);
 
-    auto* pointBox = groupBox("ポイント", this);
+    auto* pointBox = groupBox("ポイント");
     auto* point = new QGridLayout(pointBox);
     point_ = radios("POINTMODE", {graphColours, oneColour}, o.POINTMODE, rulesAfterClick);
     pointColour_ = colour("POINTCOLOR", q("色の設定"), o.POINTCOLOR);
@@ -157,7 +149,7 @@ CPpage10::CPpage10(SheetForm& form, GraphOptionSet& o, bool projection, Ui& ui, 
     pointGroup_ = buttonsOf(point_) + QList<QWidget*>{ball, sizeByData, size};
     layout->addWidget(pointBox, 1, 0);
 
-    auto* vectorBox = groupBox("ベクトル", this);
+    auto* vectorBox = groupBox("ベクトル");
     auto* vector = new QGridLayout(vectorBox);
     vector_ = radios("VECMODE", {graphColours, oneColour}, o.VECMODE, rulesAfterClick);
     vectorColour_ = colour("VECCOLOR", q("色の設定"), o.VECCOLOR);
@@ -207,11 +199,11 @@ CPpage15::CPpage15(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     const char* axisNames[3] = {"：１軸", "：２軸", "：３軸"};
     const char* directions[3] = {"：１軸方向", "：２軸方向", "：３軸方向"};
 
-    auto* angleBox = groupBox("回転角：0～359（整数単位）", this);
+    auto* angleBox = groupBox("回転角：0～359（整数単位）");
     auto* angles = new QGridLayout(angleBox);
-    auto* positionBox = groupBox("平行位置（小数単位）", this);
+    auto* positionBox = groupBox("平行位置（小数単位）");
     auto* positions = new QGridLayout(positionBox);
-    auto* scaleBox = groupBox("拡大率（小数単位）", this);
+    auto* scaleBox = groupBox("拡大率（小数単位）");
     auto* scales = new QGridLayout(scaleBox);
     scales->addWidget(label("：グラフ全体"), 0, 0);
     scales->addWidget(number("SCALE123", kGraphScale, look.SCALE123), 0, 1);

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -61,7 +62,9 @@ void ColourButton::choose() {
 
 SheetPage::SheetPage(Ui& ui, QWidget* parent) : QWidget(parent), ui_(ui) { customColours_.fill(Qt::white); }
 
-QLabel* SheetPage::label(const char* text) { return new QLabel(QString::fromUtf8(text), this); }
+QLabel* SheetPage::label(const char* text) { return new QLabel(q(text), this); }
+
+QGroupBox* SheetPage::groupBox(const char* title) { return new QGroupBox(q(title), this); }
 
 NumberEdit* SheetPage::exchange() {
     std::vector<std::optional<double>> values;

@@ -19,12 +19,19 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 
 namespace vellum {
 
 class Ui;
+
+inline QString q(const char* text) { return QString::fromUtf8(text); }
+
+inline void enableAll(const QList<QWidget*>& widgets, bool enabled) {
+    for (QWidget* widget : widgets) widget->setEnabled(enabled);
+}
 
 template <size_t N>
 QStringList captionsOf(const std::array<const char*, N>& texts) {
@@ -96,8 +103,9 @@ protected:
     // A list whose position is stored as it is; a position beyond the list selects nothing
     // and is kept.
     QComboBox* list(const char* name, const QStringList& captions, int& field, std::function<void()> changed = {});
-    // A static text of the page.
+    // A static text of the page, and a titled group of controls.
     QLabel* label(const char* text);
+    QGroupBox* groupBox(const char* title);
     // Stores made by the page itself, after the bound controls.
     void onStore(std::function<void()> store) { stores_.push_back(std::move(store)); }
 

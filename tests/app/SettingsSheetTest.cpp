@@ -207,6 +207,8 @@ TEST_F(SettingsSheet, OkKeepsThePageShownAsTheStartPageAndCancelChangesNothing) 
     }
     EXPECT_TRUE(view.document().look == before);
     SheetDriver ctrlF([](CPsheet& sheet) { EXPECT_EQ(sheet.activePage(), sheetpage::kGrid); }, false);
+    frame->activateWindow(); // shortcuts reach the active window only
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     QTest::keyClick(frame.get(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_TRUE(ctrlF.ran());
 }
