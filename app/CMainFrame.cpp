@@ -151,8 +151,10 @@ void CMainFrame::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->showMessage(QString::fromUtf8(kKeyGuide));
     const char* samples[4] = {"00.00/00.00/00.00", "000.00[00.00/00.00/00.00]", "000/000/000", "0/00/00"};
+    const char* names[4] = {"pane161", "pane1", "pane159", "pane160"};
     for (int i = 0; i < 4; ++i) {
         panes_[i] = new QLabel(bar);
+        panes_[i]->setObjectName(QString::fromUtf8(names[i]));
         panes_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panes_[i]->setAlignment(Qt::AlignCenter);
         panes_[i]->setMinimumWidth(panes_[i]->fontMetrics().horizontalAdvance(QString::fromUtf8(samples[i])) + 8);

@@ -17,6 +17,17 @@ QString toQString(std::string_view text) { return QString::fromUtf8(text.data(),
 void QtUi::attach(QWidget* window, QStatusBar* statusBar) {
     window_ = window;
     statusBar_ = statusBar;
+    if (!statusBar_) return;
+    // Made once and only hidden between steps: taking widgets out of a status bar that shows
+    // a message hides the pane next to them.
+    caption_ = new QLabel(statusBar_);
+    bar_ = new QProgressBar(statusBar_);
+    bar_->setRange(0, 100);
+    bar_->setMaximumWidth(200);
+    statusBar_->insertPermanentWidget(0, caption_);
+    statusBar_->insertPermanentWidget(1, bar_);
+    caption_->hide();
+    bar_->hide();
 }
 
 void QtUi::showMessage(std::string_view text) {
@@ -38,15 +49,7 @@ bool QtUi::askYesNo(std::string_view text) {
 
 void QtUi::beginProgress(std::string_view caption) {
     ++progressDepth_;
-    if (!statusBar_) return;
-    if (!bar_) {
-        caption_ = new QLabel(statusBar_);
-        bar_ = new QProgressBar(statusBar_);
-        bar_->setRange(0, 100);
-        bar_->setMaximumWidth(200);
-        statusBar_->addWidget(caption_);
-        statusBar_->addWidget(bar_);
-    }
+    if (!bar_) return;
     caption_->setText(toQString(caption));
     bar_->setValue(0);
     caption_->show();
@@ -69,12 +72,8 @@ void QtUi::endProgress(bool holdFullBar) {
         bar_->repaint();
         QThread::msleep(100);
     }
-    statusBar_->removeWidget(bar_);
-    statusBar_->removeWidget(caption_);
-    delete bar_;
-    delete caption_;
-    bar_ = nullptr;
-    caption_ = nullptr;
+    bar_->hide();
+    caption_->hide();
 }
 
 void QtUi::beginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

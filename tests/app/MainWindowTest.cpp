@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QImage>
+#include <QLabel>
 
 namespace vellum {
 namespace {
@@ -20,6 +21,9 @@ TEST_F(MainWindow, AJobShowsItsCaptionPanesAndTheHeadlessProgramsPicture) {
     ASSERT_EQ(view.document().loaded, 1);
     EXPECT_EQ(frame->windowTitle().toStdString(), "vellumPLOT - ver.2.41 [" + examples + "plate/nodes.txt]");
     EXPECT_EQ(frame->paneTexts(), (QStringList{"0.00/0.00/0.00", "0.90[1.00/1.00/0.50]", "300/  0/330", "1/-/-"}));
+    // The progress bars of the load came and went; every pane is still there to be read.
+    for (const char* pane : {"pane161", "pane1", "pane159", "pane160"})
+        EXPECT_TRUE(frame->findChild<QLabel*>(QString::fromUtf8(pane))->isVisible()) << pane;
 
     // The view draws what the headless program draws for the same look and size.
     expectHeadlessPicture(view, "MainWindow");
