@@ -114,12 +114,12 @@ void GraphBody::overContours(const SceneContext& scene, const GraphPass& pass, b
 }
 
 void GraphBody::release() {
-    for (Array* a : {&nodePositions_, &nodeColours_, &triangles_, &outline_, &thinOutline_, &visibleNodes_}) {
+    for (Array* a : {&nodePositions_, &nodeColours_, &triangles_, &outline_, &visibleNodes_}) {
         a->buffer.release();
         a->built = false;
         a->count = 0;
     }
-    for (Vertices* v : {&elementFaces_, &elementOutline_, &thinElementOutline_, &elementDrops_, &walls_, &nodeDrops_,
+    for (Vertices* v : {&elementFaces_, &elementOutline_, &elementDrops_, &walls_, &nodeDrops_,
                         &shafts_}) {
         v->positions.release();
         v->colours.release();
@@ -131,6 +131,7 @@ void GraphBody::release() {
         *l = List{};
     }
     shapes_.release();
+    dragOutline_.release();
     keyed_ = false;
 }
 
@@ -220,27 +221,30 @@ void GraphBody::wireframe(const SceneContext& scene, const GraphPass& pass, bool
     const bool graphColours = o.WIREMODE == 1;
     const bool perElement = graphColours && dataType == kElementValues;
     const bool perNode = graphColours && (dataType == kNodeValues || dataType == kVectorData);
-    // The light outline shown while dragging is built with the full one, so that a drag
-    // starting or ending builds nothing.
+    // A drag shows the outline of every fifth element only; it is made on the first paint
+    // of a drag and kept with the full one.
+    const bool thin = dragging(scene);
     if (perElement) {
-        if (!elementOutline_.built) {
-            const ColourMap colours = colourMapOf(scene, pass);
-            for (const bool thin : {false, true}) {
-                Vertices& v = thin ? thinElementOutline_ : elementOutline_;
-                const ColouredVertices lines =
-                    elementOutlines(scene.dataSet, scene.state.shape, colours, key_.placement, thin);
-                storeVertices(v.built, builds_, v.positions, &v.colours, v.count, lines.positions, &lines.colours);
-            }
+        Vertices& v = elementOutline_;
+        if (thin && !dragOutline_.built()) {
+            ++builds_;
+            dragOutline_.keepOwnVertices(
+                elementOutlines(scene.dataSet, scene.state.shape, colourMapOf(scene, pass), key_.placement, true));
+        } else if (!thin && !v.built) {
+            const ColouredVertices lines =
+                elementOutlines(scene.dataSet, scene.state.shape, colourMapOf(scene, pass), key_.placement, false);
+            storeVertices(v.built, builds_, v.positions, &v.colours, v.count, lines.positions, &lines.colours);
         }
     } else {
-        if (!outline_.built) {
-            for (const bool thin : {false, true}) {
-                Array& a = thin ? thinOutline_ : outline_;
-                a.built = true;
-                ++builds_;
-                storeArray(a.buffer, a.count, GlBuffer::Kind::indices,
-                           outlineSegments(scene.dataSet, scene.state.shape, thin), 1);
-            }
+        if (thin && !dragOutline_.built()) {
+            ++builds_;
+            dragOutline_.keepNodeOutline(nodePositions(scene.dataSet, key_.placement),
+                                         outlineSegments(scene.dataSet, scene.state.shape, true));
+        } else if (!thin && !outline_.built) {
+            outline_.built = true;
+            ++builds_;
+            storeArray(outline_.buffer, outline_.count, GlBuffer::Kind::indices,
+                       outlineSegments(scene.dataSet, scene.state.shape, false), 1);
         }
         ensurePositions(scene);
         if (perNode) ensureColours(scene, pass);
@@ -248,15 +252,17 @@ void GraphBody::wireframe(const SceneContext& scene, const GraphPass& pass, bool
     if (!draw) return;
 
     setLineStyle(o.WIREWID, o.wirePattern(), scene.pixelRatio);
-    const bool thin = dragging(scene);
-    if (perElement) {
-        const Vertices& v = thin ? thinElementOutline_ : elementOutline_;
-        drawVertices(GL_LINES, v.positions, &v.colours, v.count);
+    if (graphColours && !perNode && !perElement) setColour(Colour{1.0f, 0.0f, 0.0f}); // no data: nothing to colour by
+    else if (!graphColours) setColour(colourOf(o.WIRECOLOR));
+    if (thin) {
+        dragOutline_.draw(&nodePositions_.buffer, perNode ? &nodeColours_.buffer : nullptr, o.wirePattern());
         return;
     }
-    if (graphColours && !perNode) setColour(Colour{1.0f, 0.0f, 0.0f}); // no data: nothing to colour by
-    else if (!perNode) setColour(colourOf(o.WIRECOLOR));
-    drawIndexed(GL_LINES, thin ? thinOutline_ : outline_, perNode);
+    if (perElement) {
+        drawVertices(GL_LINES, elementOutline_.positions, &elementOutline_.colours, elementOutline_.count);
+        return;
+    }
+    drawIndexed(GL_LINES, outline_, perNode);
 }
 
 void GraphBody::elementDropLinesAndWalls(const SceneContext& scene, const GraphPass& pass, bool draw) {

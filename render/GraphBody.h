@@ -5,6 +5,7 @@
 // setting it was made from changes; a camera move or a drag builds nothing.
 #include "common/RGBColor.h"
 #include "render/BodyArrays.h"
+#include "render/DragOutline.h"
 #include "render/GlBuffer.h"
 #include "render/PrimitiveLists.h"
 #include "settings/UserColours.h"
@@ -96,8 +97,9 @@ private:
     int builds_ = 0; // pieces built under this renderer's life, to tell prepare() what happened
 
     Array nodePositions_, nodeColours_; // indexed pieces draw from these
-    Array triangles_, outline_, thinOutline_, visibleNodes_;
-    Vertices elementFaces_, elementOutline_, thinElementOutline_, elementDrops_, walls_, nodeDrops_, shafts_;
+    Array triangles_, outline_, visibleNodes_;
+    Vertices elementFaces_, elementOutline_, elementDrops_, walls_, nodeDrops_, shafts_;
+    DragOutline dragOutline_;
     List pointShapes_, vectorHeads_;
     PrimitiveLists shapes_;
 };
