@@ -73,12 +73,11 @@ void CvellumPLOTView::mouseReleaseEvent(QMouseEvent* event) {
 void CvellumPLOTView::keyPressEvent(QKeyEvent* event) {
     const std::optional<ViewKey> key = viewKeyOf(event->key());
     const Qt::KeyboardModifiers others = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
-    if (!key || others != Qt::NoModifier || document_.loaded != 1) {
+    const int column = document_.look.selectedColumn;
+    if (!key || others != Qt::NoModifier || !applyKey(document_, *key, ui_)) {
         QOpenGLWidget::keyPressEvent(event);
         return;
     }
-    const int column = document_.look.selectedColumn;
-    if (!applyKey(document_, *key, ui_)) return;
     document_.look.dragging = 1;
     // A held key repeats faster than a software renderer draws: update() merges the
     // requests into one paint per frame the screen shows.

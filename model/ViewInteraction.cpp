@@ -3,6 +3,7 @@
 #include "common/Codes.h"
 #include "model/Document.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace vellum {
@@ -69,6 +70,9 @@ bool zoomToSelection(ViewSettings& look, int width, int height, int ax, int ay, 
     const int dx = x - ax;
     const int dy = y - ay;
     if (dx == 0 || dy == 0 || width <= 0 || height <= 0) return false;
+    // At a zero overall scale a pixel stands for no distance: the move would be infinite
+    // and would be written to every look file after it.
+    if (look.SCALE123 == 0.0 || !std::isfinite(look.SCALE123)) return false;
     // Whole-number divisions truncate towards zero, as the centre of the area is counted.
     const int cx = (ax + x) / 2 - width / 2;
     const int cy = (ay + y) / 2 - height / 2;
@@ -83,6 +87,7 @@ bool zoomToSelection(ViewSettings& look, int width, int height, int ax, int ay, 
 }
 
 bool applyKey(Document& document, ViewKey key, Ui& ui) {
+    if (document.loaded != 1) return false; // nothing to turn on an empty view
     ViewSettings& look = document.look;
     switch (key) {
     case ViewKey::W: turn(look.DIGREE[0], 1); return true;
