@@ -97,6 +97,9 @@ public:
     int ApplySpecificElements(Ui& ui, const MaterialChoice& choice);
     // The section box, then the hidden materials, decide what is drawn.
     void ApplyVisibility(Ui& ui);
+    // The cross-section dialog's OK: the box (minimum and maximum along axes 1, 2, 3 in
+    // data units) becomes the data set's, then the visibility is applied.
+    void ApplySectionBox(Ui& ui, const std::array<double, 6>& box);
 
     // ---- Files written and read on command
     // Reads a view settings file: its path and name become the document's view file, and

@@ -1,5 +1,5 @@
-// What the data-column and specific-element dialogs change: the drawn column or vector
-// components, and which materials are drawn.
+// What the data-column, specific-element and cross-section dialogs change: the drawn
+// column or vector components, which materials are drawn, and the section box.
 #include "common/Ui.h"
 #include "data/LoadMessages.h"
 #include "data/Visibility.h"
@@ -54,6 +54,11 @@ int Document::ApplySpecificElements(Ui& ui, const MaterialChoice& choice) {
     hiddenMaterials = choice.hidden;
     ApplyVisibility(ui);
     return 0;
+}
+
+void Document::ApplySectionBox(Ui& ui, const std::array<double, 6>& box) {
+    dataSet.sectionBox = box;
+    ApplyVisibility(ui);
 }
 
 void Document::ApplyVisibility(Ui& ui) {

@@ -1,0 +1,52 @@
+#include "model/SectionForm.h"
+
+#include "common/Numbers.h"
+#include "data/DataSet.h"
+
+namespace vellum {
+namespace {
+
+constexpr const char* kAxisNames[3] = {"１軸", "２軸", "３軸"};
+
+} // namespace
+
+SectionForm::SectionForm(const DataSet& dataSet) {
+    for (size_t axis = 0; axis < 3; ++axis) {
+        extents_[axis * 2] = dataSet.minimum[axis];
+        extents_[axis * 2 + 1] = dataSet.maximum[axis];
+    }
+    for (size_t i = 0; i < 6; ++i) {
+        initialTexts_[i] = formatC("%G", extents_[i]);
+        // The shortest text that reads back exactly: OK without a change keeps the box.
+        texts_[i] = formatShortest(dataSet.sectionBox[i]);
+    }
+}
+
+void SectionForm::resetAxis(size_t axis) {
+    texts_.at(axis * 2) = initialTexts_.at(axis * 2);
+    texts_.at(axis * 2 + 1) = initialTexts_.at(axis * 2 + 1);
+}
+
+std::string SectionForm::confirm() {
+    std::array<double, 6> box{};
+    for (size_t i = 0; i < 6; ++i) {
+        // "%G" keeps six digits: read back, the coordinate range would cut off the nodes
+        // at its ends. The initial text stands for the exact extent.
+        if (texts_[i] == initialTexts_[i]) {
+            box[i] = extents_[i];
+            continue;
+        }
+        const std::optional<double> value = parseWholeReal(texts_[i]);
+        if (!value) return "Please enter a number.";
+        box[i] = *value;
+    }
+    // Such a box would hide every node and every element, with nothing left to say why.
+    for (size_t axis = 0; axis < 3; ++axis)
+        if (box[axis * 2] > box[axis * 2 + 1])
+            return std::string(kAxisNames[axis]) + "の最小値が最大値より大きくなっています．\n"
+                                                   "このままでは何も描画されません．";
+    box_ = box;
+    return {};
+}
+
+} // namespace vellum
