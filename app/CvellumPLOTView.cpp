@@ -140,6 +140,10 @@ void CvellumPLOTView::runCommand(int id) {
     case command::kChangeColumn: changeDataColumns(); return;
     case command::kSpecificElements: showSpecificElements(); return;
     case command::kRedraw: update(); return;
+    case command::kCrossSection: crossSectionCommand(); return;
+    case command::kWindow: windowCommand(); return;
+    case command::kEditPaths: editPathsCommand(); return;
+    case command::kSavedItems: savedItemsCommand(); return;
     case command::kWeb: openWebPage(); return;
     case command::kAbout: showAbout(); return;
     case command::kSettings: openSettingsSheet(document_.look.sheetStartPage); return;

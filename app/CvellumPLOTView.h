@@ -86,6 +86,12 @@ private:
     void changeDataColumns();
     void showSpecificElements();
 
+    // The dialogs of the view (CvellumPLOTViewDialogs.cpp).
+    void crossSectionCommand();
+    void windowCommand();
+    void editPathsCommand();
+    void savedItemsCommand();
+
     // Runs a command-line file and, after a success, writes its image and ends the program
     // when the file asks for it.
     void runJob(const std::string& path);

@@ -58,4 +58,8 @@ QString DialogFileChooser::saveFile(QWidget* parent, FileKind kind) {
     return runDialog(dialog, kind, {}, folders_[static_cast<int>(kind)]);
 }
 
+QString DialogFileChooser::chooseFolder(QWidget* parent) {
+    return QFileDialog::getExistingDirectory(parent);
+}
+
 } // namespace vellum

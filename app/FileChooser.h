@@ -23,6 +23,8 @@ public:
     // path to start from (may be empty).
     virtual QString openFile(QWidget* parent, FileKind kind, const QString& current) = 0;
     virtual QString saveFile(QWidget* parent, FileKind kind) = 0;
+    // A folder's full path from the platform's folder browser, or empty when cancelled.
+    virtual QString chooseFolder(QWidget* parent) = 0;
 };
 
 // The platform's dialogs, asking before a file is replaced and remembering the last
@@ -31,6 +33,7 @@ class DialogFileChooser : public FileChooser {
 public:
     QString openFile(QWidget* parent, FileKind kind, const QString& current) override;
     QString saveFile(QWidget* parent, FileKind kind) override;
+    QString chooseFolder(QWidget* parent) override;
 
 private:
     QString folders_[6];

@@ -11,7 +11,7 @@ namespace vellum::testing {
 class FakeChooser : public FileChooser {
 public:
     std::deque<QString> answers; // taken in order; an empty one is a cancel
-    QStringList asked;           // "open <kind>" or "save <kind>"
+    QStringList asked;           // "open <kind>", "save <kind>" or "folder"
 
     QString openFile(QWidget*, FileKind kind, const QString&) override {
         asked << QStringLiteral("open %1").arg(static_cast<int>(kind));
@@ -19,6 +19,10 @@ public:
     }
     QString saveFile(QWidget*, FileKind kind) override {
         asked << QStringLiteral("save %1").arg(static_cast<int>(kind));
+        return next();
+    }
+    QString chooseFolder(QWidget*) override {
+        asked << QStringLiteral("folder");
         return next();
     }
 

@@ -1,0 +1,61 @@
+#include "app/CDanmen.h"
+
+#include "common/Ui.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vellum {
+
+CDanmen::CDanmen(SectionForm form, Ui& ui, QWidget* parent) : QDialog(parent), form_(std::move(form)), ui_(ui) {
+    setWindowTitle(QStringLiteral("断面の設定"));
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(QStringLiteral("最小値"), this), 0, 1, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QStringLiteral("最大値"), this), 0, 3, Qt::AlignCenter);
+    const QString axisNames[3] = {QStringLiteral("１軸："), QStringLiteral("２軸："), QStringLiteral("３軸：")};
+    for (size_t axis = 0; axis < 3; ++axis) {
+        const int row = static_cast<int>(axis) + 1;
+        grid->addWidget(new QLabel(axisNames[axis], this), row, 0);
+        for (size_t end = 0; end < 2; ++end) {
+            auto* edit = new QLineEdit(this);
+            edits_[axis * 2 + end] = edit;
+            grid->addWidget(edit, row, end == 0 ? 1 : 3);
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, axis, end](const QString& text) { form_.setText(axis, end, text.toStdString()); });
+        }
+        grid->addWidget(new QLabel(QStringLiteral("<->"), this), row, 2);
+        resets_[axis] = new QPushButton(QStringLiteral("初期値"), this);
+        grid->addWidget(resets_[axis], row, 4);
+        connect(resets_[axis], &QPushButton::clicked, this, [this, axis] {
+            form_.resetAxis(axis);
+            showTexts();
+        });
+    }
+    grid->addWidget(new QLabel(QStringLiteral("※　範囲内の要素が描画されます．"), this), 4, 0, 1, 5);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    grid->addWidget(buttons, 5, 0, 1, 5);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDanmen::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CDanmen::reject);
+    showTexts();
+}
+
+void CDanmen::showTexts() {
+    for (size_t i = 0; i < 6; ++i) edits_[i]->setText(QString::fromStdString(form_.text(i / 2, i % 2)));
+}
+
+void CDanmen::accept() {
+    for (size_t i = 0; i < 6; ++i) form_.setText(i / 2, i % 2, edits_[i]->text().toStdString());
+    const std::string message = form_.confirm();
+    if (!message.empty()) {
+        ui_.showMessage(message);
+        return;
+    }
+    QDialog::accept();
+}
+
+} // namespace vellum

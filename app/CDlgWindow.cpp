@@ -1,0 +1,80 @@
+#include "app/CDlgWindow.h"
+
+#include "common/Ui.h"
+
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vellum {
+
+CDlgWindow::CDlgWindow(WindowForm form, Ui& ui, QWidget* parent) : QDialog(parent), form_(std::move(form)), ui_(ui) {
+    setWindowTitle(QStringLiteral("Window設定"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* size = new QGroupBox(QStringLiteral("Windowサイズ（整数値）"), this);
+    auto* sizeGrid = new QGridLayout(size);
+    width_ = new QLineEdit(QString::fromStdString(form_.widthText()), size);
+    height_ = new QLineEdit(QString::fromStdString(form_.heightText()), size);
+    sizeGrid->addWidget(width_, 0, 0);
+    sizeGrid->addWidget(new QLabel(QStringLiteral("：横"), size), 0, 1);
+    sizeGrid->addWidget(height_, 1, 0);
+    sizeGrid->addWidget(new QLabel(QStringLiteral("：縦"), size), 1, 1);
+    layout->addWidget(size);
+
+    auto* colour = new QGroupBox(QStringLiteral("背景色"), this);
+    auto* colourRow = new QHBoxLayout(colour);
+    swatch_ = new QFrame(colour);
+    swatch_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    swatch_->setMinimumSize(48, 20);
+    swatch_->setAutoFillBackground(true);
+    choose_ = new QPushButton(QStringLiteral("設定"), colour);
+    colourRow->addWidget(swatch_);
+    colourRow->addWidget(choose_);
+    layout->addWidget(colour);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    connect(choose_, &QPushButton::clicked, this, &CDlgWindow::chooseColour);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgWindow::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgWindow::reject);
+    paintSwatch();
+}
+
+void CDlgWindow::chooseColour() {
+    const RGBColor current = form_.colour();
+    QColorDialog dialog(QColor(current.red, current.green, current.blue), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const QColor chosen = dialog.selectedColor();
+    form_.setColour(RGBColor{chosen.red(), chosen.green(), chosen.blue()});
+    paintSwatch();
+}
+
+void CDlgWindow::paintSwatch() {
+    const RGBColor c = form_.colour();
+    QPalette palette = swatch_->palette();
+    palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
+    swatch_->setPalette(palette);
+    swatch_->update();
+}
+
+void CDlgWindow::accept() {
+    form_.setWidthText(width_->text().toStdString());
+    form_.setHeightText(height_->text().toStdString());
+    const std::string message = form_.confirm();
+    if (!message.empty()) {
+        ui_.showMessage(message);
+        return;
+    }
+    QDialog::accept();
+}
+
+} // namespace vellum

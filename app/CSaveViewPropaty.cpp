@@ -1,0 +1,69 @@
+#include "app/CSaveViewPropaty.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace vellum {
+namespace {
+
+constexpr int kGroupColumns = 3;
+constexpr int kItemIndent = 20;
+
+} // namespace
+
+CSaveViewPropaty::CSaveViewPropaty(SaveItemForm form, QWidget* parent) : QDialog(parent), form_(std::move(form)) {
+    setWindowTitle(QStringLiteral("視覚設定保存ファイルの設定"));
+    auto* layout = new QVBoxLayout(this);
+    auto* groups = new QGridLayout;
+    layout->addLayout(groups);
+    QVBoxLayout* column = nullptr;
+    int groupCount = 0;
+    for (size_t i = 0; i < kSaveItemCount; ++i) {
+        const SaveItemInfo& info = saveItemTable()[i];
+        if (info.isGroup) {
+            // Each group in a frame of its own: the group box on top, its items indented.
+            auto* frame = new QFrame(this);
+            frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+            column = new QVBoxLayout(frame);
+            groups->addWidget(frame, groupCount / kGroupColumns, groupCount % kGroupColumns, Qt::AlignTop);
+            ++groupCount;
+        }
+        auto* box = new QCheckBox(QString::fromUtf8(info.caption.data(), static_cast<qsizetype>(info.caption.size())));
+        boxes_[i] = box;
+        if (info.isGroup) {
+            column->addWidget(box);
+        } else {
+            auto* row = new QHBoxLayout;
+            row->addSpacing(kItemIndent);
+            row->addWidget(box);
+            column->addLayout(row);
+        }
+        const auto item = static_cast<SaveItem>(i);
+        connect(box, &QCheckBox::clicked, this, [this, item](bool on) {
+            form_.setChecked(item, on);
+            showState();
+        });
+    }
+    layout->addWidget(new QLabel(QStringLiteral("※　ﾁｪｯｸした項目が視覚設定として保存されます"), this));
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CSaveViewPropaty::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CSaveViewPropaty::reject);
+    showState();
+}
+
+void CSaveViewPropaty::showState() {
+    for (size_t i = 0; i < kSaveItemCount; ++i) {
+        const auto item = static_cast<SaveItem>(i);
+        boxes_[i]->setChecked(form_.checked(item));
+        boxes_[i]->setEnabled(form_.enabled(item));
+    }
+}
+
+} // namespace vellum
