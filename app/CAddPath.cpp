@@ -1,5 +1,6 @@
 #include "app/CAddPath.h"
 
+#include "app/DialogButtons.h"
 #include "app/FileChooser.h"
 
 #include <QCheckBox>
@@ -33,9 +34,7 @@ CAddPath::CAddPath(PathListForm form, FileChooser& chooser, QWidget* parent)
     for (QPushButton* button : {add_, desktop_, remove_, up_, down_}) grid->addWidget(button, row++, 1);
     grid->addWidget(new QLabel(QStringLiteral("※　ﾊﾟｽを登録するとｺﾏﾝﾄﾞﾗｲﾝ処理用ファイルで相対ﾊﾟｽ指定できます"), this),
                     8, 0, 1, 2);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    QDialogButtonBox* buttons = okCancelButtons(this);
     grid->addWidget(buttons, 9, 0, 1, 2);
 
     connect(fullPath_, &QCheckBox::toggled, this, [this](bool on) { form_.setFullPath(on); });
@@ -62,8 +61,6 @@ CAddPath::CAddPath(PathListForm form, FileChooser& chooser, QWidget* parent)
     connect(remove_, &QPushButton::clicked, this, act(&PathListForm::removeSelected));
     connect(up_, &QPushButton::clicked, this, act(&PathListForm::moveUp));
     connect(down_, &QPushButton::clicked, this, act(&PathListForm::moveDown));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CAddPath::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CAddPath::reject);
     showList();
 }
 

@@ -1,5 +1,6 @@
 #include "app/CDanmen.h"
 
+#include "app/DialogButtons.h"
 #include "common/Ui.h"
 
 #include <QDialogButtonBox>
@@ -35,12 +36,8 @@ CDanmen::CDanmen(SectionForm form, Ui& ui, QWidget* parent) : QDialog(parent), f
         });
     }
     grid->addWidget(new QLabel(QStringLiteral("※　範囲内の要素が描画されます．"), this), 4, 0, 1, 5);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    QDialogButtonBox* buttons = okCancelButtons(this);
     grid->addWidget(buttons, 5, 0, 1, 5);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDanmen::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDanmen::reject);
     showTexts();
 }
 

@@ -1,5 +1,6 @@
 #include "app/CDlgWindow.h"
 
+#include "app/DialogButtons.h"
 #include "common/Ui.h"
 
 #include <QColorDialog>
@@ -39,13 +40,9 @@ CDlgWindow::CDlgWindow(WindowForm form, Ui& ui, QWidget* parent) : QDialog(paren
     colourRow->addWidget(choose_);
     layout->addWidget(colour);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    QDialogButtonBox* buttons = okCancelButtons(this);
     layout->addWidget(buttons);
     connect(choose_, &QPushButton::clicked, this, &CDlgWindow::chooseColour);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgWindow::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgWindow::reject);
     paintSwatch();
 }
 

@@ -1,5 +1,7 @@
 #include "app/CSaveViewPropaty.h"
 
+#include "app/DialogButtons.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -49,12 +51,8 @@ CSaveViewPropaty::CSaveViewPropaty(SaveItemForm form, QWidget* parent) : QDialog
         });
     }
     layout->addWidget(new QLabel(QStringLiteral("※　ﾁｪｯｸした項目が視覚設定として保存されます"), this));
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    QDialogButtonBox* buttons = okCancelButtons(this);
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CSaveViewPropaty::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CSaveViewPropaty::reject);
     showState();
 }
 
