@@ -22,35 +22,7 @@ locale_t cLocale() {
     return loc;
 }
 
-std::string_view withoutBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    // A plus sign is a number's own; from_chars takes only the minus.
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-' && text[1] != '+') text.remove_prefix(1);
-    return text;
-}
-
 } // namespace
-
-std::optional<double> parseWholeReal(std::string_view text) {
-    text = withoutBlanks(text);
-    // Decimal notation only: from_chars would also take "inf" and "nan".
-    for (const char c : text)
-        if (!isDigit(c) && c != '.' && c != 'e' && c != 'E' && c != '+' && c != '-') return std::nullopt;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-std::optional<int32_t> parseWholeInt(std::string_view text) {
-    text = withoutBlanks(text);
-    int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
 
 int32_t parseIntPrefix(std::string_view text) {
     size_t i = 0;

@@ -2,7 +2,6 @@
 // Number conversions that never depend on the process locale: a German desktop must
 // not write "1,5" into a file or read "0.5" as 0.
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,11 +22,6 @@ struct RealParse {
 // not fit. A text without a leading number gives 0.0. Only decimal numbers are taken
 // ("inf", "nan" and hexadecimal read as 0.0), so the value is finite unless `overflow`.
 RealParse parseRealPrefix(std::string_view text);
-
-// The whole text of a number field: one decimal number with blanks around it and nothing
-// else. Empty for any other text, and for a number beyond what the type holds.
-std::optional<double> parseWholeReal(std::string_view text);
-std::optional<int32_t> parseWholeInt(std::string_view text);
 
 // printf-style formatting under the "C" locale.
 std::string formatC(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -2,6 +2,7 @@
 
 #include "common/Numbers.h"
 #include "data/DataSet.h"
+#include "settings/SheetFields.h"
 
 namespace vellum {
 namespace {
@@ -36,9 +37,9 @@ std::string SectionForm::confirm() {
             box[i] = extents_[i];
             continue;
         }
-        const std::optional<double> value = parseWholeReal(texts_[i]);
-        if (!value) return "Please enter a number.";
-        box[i] = *value;
+        const FieldRead read = readNumberField(kAnyNumber, texts_[i]);
+        if (!read.value) return read.message;
+        box[i] = *read.value;
     }
     // Such a box would hide every node and every element, with nothing left to say why.
     for (size_t axis = 0; axis < 3; ++axis)

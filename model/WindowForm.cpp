@@ -1,6 +1,6 @@
 #include "model/WindowForm.h"
 
-#include "common/Numbers.h"
+#include "settings/SheetFields.h"
 
 #include <algorithm>
 
@@ -10,6 +10,7 @@ namespace {
 // A window system refuses windows larger than this, and the drawing buffer of one would
 // not fit in memory.
 constexpr int kLargestSide = 16384;
+constexpr NumberRule kAnyInteger{true, false, 0.0, 0.0};
 
 } // namespace
 
@@ -18,12 +19,12 @@ WindowForm::WindowForm(int width, int height, RGBColor background)
       width_(width), height_(height) {}
 
 std::string WindowForm::confirm() {
-    const std::optional<int32_t> width = parseWholeInt(widthText_);
-    if (!width) return "Please enter an integer.";
-    const std::optional<int32_t> height = parseWholeInt(heightText_);
-    if (!height) return "Please enter an integer.";
-    width_ = *width;
-    height_ = *height;
+    const FieldRead width = readNumberField(kAnyInteger, widthText_);
+    if (!width.value) return width.message;
+    const FieldRead height = readNumberField(kAnyInteger, heightText_);
+    if (!height.value) return height.message;
+    width_ = static_cast<int>(*width.value);
+    height_ = static_cast<int>(*height.value);
     return {};
 }
 

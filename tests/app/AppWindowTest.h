@@ -20,7 +20,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -49,6 +51,44 @@ public:
     QStringList texts;
 
 private:
+    QTimer timer_;
+};
+
+// Plays the person at the modal windows a command opens, in order: each step waits for a
+// window of its kind to be the active modal one, and may open the next window itself.
+class ModalScript {
+public:
+    ModalScript() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* shown = QApplication::activeModalWidget();
+            if (pending_ || steps_.empty() || !shown || !steps_.front().matches(shown)) return;
+            const Step step = steps_.front();
+            steps_.pop_front();
+            // Acted on after this handler returns: a timer does not fire again while its
+            // own handler runs, and an action may wait in the next window it opens.
+            pending_ = true;
+            QTimer::singleShot(0, shown, [this, step, shown] {
+                pending_ = false;
+                step.act(shown);
+            });
+        });
+        timer_.start(20);
+    }
+    template <class Window>
+    ModalScript& then(std::function<void(Window*)> act) {
+        steps_.push_back({[](QWidget* w) { return qobject_cast<Window*>(w) != nullptr; },
+                          [act](QWidget* w) { act(qobject_cast<Window*>(w)); }});
+        return *this;
+    }
+    bool finished() const { return steps_.empty(); }
+
+private:
+    struct Step {
+        std::function<bool(QWidget*)> matches;
+        std::function<void(QWidget*)> act;
+    };
+    std::deque<Step> steps_;
+    bool pending_ = false;
     QTimer timer_;
 };
 
