@@ -2,7 +2,8 @@
 // The graph body of one pass (the graph or its flattened projection): surface, hidden-line
 // fill, wireframe, drop lines and walls, points or balls, vectors. Each piece is built the
 // first time a paint needs it and kept on the OpenGL side until the data set or a look
-// setting it was made from changes; a camera move or a drag builds nothing.
+// setting it was made from changes; a camera move builds nothing, and a drag only the light
+// wireframe of its first paint.
 #include "common/RGBColor.h"
 #include "render/BodyArrays.h"
 #include "render/DragOutline.h"

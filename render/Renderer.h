@@ -4,8 +4,9 @@
 // and the Qt view drive it alike.
 //
 // Geometry is kept on the OpenGL side between paints and rebuilt only when the data set
-// (its revision) or a look setting it was made from changes; moving the camera or dragging
-// rebuilds nothing, and a paint with nothing changed at all puts the last picture back.
+// (its revision) or a look setting it was made from changes; moving the camera rebuilds
+// nothing, the first paint of a drag makes the light wireframe once and the paint after a
+// drag nothing, and a paint with nothing changed at all puts the last picture back.
 // Every paint hands the OpenGL state back as it found it.
 //
 // The kept objects belong to the context that was current when they were built. Call
