@@ -1,7 +1,6 @@
 #include "app/CDanmen.h"
 
 #include "app/DialogButtons.h"
-#include "common/Ui.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -47,11 +46,7 @@ void CDanmen::showTexts() {
 
 void CDanmen::accept() {
     for (size_t i = 0; i < 6; ++i) form_.setText(i / 2, i % 2, edits_[i]->text().toStdString());
-    const std::string message = form_.confirm();
-    if (!message.empty()) {
-        ui_.showMessage(message);
-        return;
-    }
+    if (refused(ui_, form_.confirm())) return;
     QDialog::accept();
 }
 

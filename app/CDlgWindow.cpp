@@ -1,7 +1,6 @@
 #include "app/CDlgWindow.h"
 
 #include "app/DialogButtons.h"
-#include "common/Ui.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -66,11 +65,7 @@ void CDlgWindow::paintSwatch() {
 void CDlgWindow::accept() {
     form_.setWidthText(width_->text().toStdString());
     form_.setHeightText(height_->text().toStdString());
-    const std::string message = form_.confirm();
-    if (!message.empty()) {
-        ui_.showMessage(message);
-        return;
-    }
+    if (refused(ui_, form_.confirm())) return;
     QDialog::accept();
 }
 

@@ -1,5 +1,7 @@
 #include "app/DialogButtons.h"
 
+#include "common/Ui.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 
@@ -12,6 +14,12 @@ QDialogButtonBox* okCancelButtons(QDialog* dialog) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
+}
+
+bool refused(Ui& ui, const std::string& refusal) {
+    if (refusal.empty()) return false;
+    ui.showMessage(refusal);
+    return true;
 }
 
 } // namespace vellum
