@@ -90,7 +90,10 @@ win=$(wait_window "ver.2.41 - vellumPLOT") || fail "an empty window appears"
 check "an empty window says so in its caption" test "$(xdotool getwindowname "$win")" = "ver.2.41 - vellumPLOT"
 xdotool windowfocus --sync "$win" 2>/dev/null
 xdotool key --clearmodifiers ctrl+b
-sleep 1
+# The question comes in a box titled after the program; answer it once it is there.
+question=$(wait_window "^vellumPLOT$")
+check "the backup import asks first" test -n "$question"
+sleep 0.3
 xdotool key Return
 loaded=$(wait_window "vellumPLOT - ver.2.41 \\[")
 check "the backup import brings the graph back" test -n "$loaded"
