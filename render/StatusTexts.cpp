@@ -6,8 +6,6 @@
 
 namespace vellum {
 
-std::string windowTitle(const FileSet& files) { return "vellumPLOT - ver.2.41 [" + files.pointFilePath + "]"; }
-
 StatusPanes statusPanesFor(const ViewSettings& settings, const DataSet& dataSet, int dataType) {
     StatusPanes panes;
     const auto& p = settings.POSITION;

@@ -1,15 +1,11 @@
 #pragma once
-// The frame window's title and the four status-bar panes, as texts.
+// The four status-bar panes, as texts.
 #include <string>
 
 namespace vellum {
 
 class DataSet;
 class ViewSettings;
-struct FileSet;
-
-// "vellumPLOT - ver.2.41 [" + the node file's full path + "]".
-std::string windowTitle(const FileSet& files);
 
 struct StatusPanes {
     std::string translation; // pane 161

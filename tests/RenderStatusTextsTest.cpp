@@ -28,15 +28,12 @@ TEST(StatusTexts, PanesShowTheCameraAndTheColumn) {
     EXPECT_EQ(statusPanesFor(settings, dataSet, 3).column, "-/-/-");
 }
 
-TEST(StatusTexts, CaptionsAndTitle) {
+TEST(StatusTexts, Captions) {
     const StatusPanes captions = statusPaneCaptions();
     EXPECT_EQ(captions.translation, "平行位置");
     EXPECT_EQ(captions.scale, "拡大率");
     EXPECT_EQ(captions.rotation, "回転角");
     EXPECT_EQ(captions.column, "ﾃﾞｰﾀ列");
-    FileSet files;
-    files.pointFilePath = "/data/model/nodes.txt";
-    EXPECT_EQ(windowTitle(files), "vellumPLOT - ver.2.41 [/data/model/nodes.txt]");
 }
 
 } // namespace
