@@ -1,5 +1,7 @@
 #include "render/ContourArrays.h"
 
+#include "render/PixelCentres.h"
+
 namespace vellum {
 
 ContourColours contourColoursOf(const ContourLevels& levels, int colourCode, int lineMode, const RGBColor& lineColour,
@@ -16,35 +18,47 @@ ContourColours contourColoursOf(const ContourLevels& levels, int colourCode, int
 ContourBatcher::ContourBatcher(ContourColours colours, size_t batchVertices, Emit emit)
     : colours_(std::move(colours)), batchFloats_(batchVertices * kFloatsPerVertex), emit_(std::move(emit)) {}
 
-void ContourBatcher::add(std::vector<float>& batch, const Point3& p, const Colour& c) {
-    batch.insert(batch.end(), {static_cast<float>(p[0]), static_cast<float>(p[1]), static_cast<float>(p[2]), c.red,
-                               c.green, c.blue});
+namespace {
+struct FloatPoint {
+    float xyz[3];
+    explicit FloatPoint(const Point3& p)
+        : xyz{static_cast<float>(p[0]), static_cast<float>(p[1]), static_cast<float>(p[2])} {}
+};
+} // namespace
+
+void ContourBatcher::add(std::vector<float>& batch, const float* p, const Colour& c) {
+    batch.insert(batch.end(), {p[0], p[1], p[2], c.red, c.green, c.blue});
 }
 
 void ContourBatcher::fill(const Point3* corners, int count, int band) {
     static constexpr Colour kWhite{1.0f, 1.0f, 1.0f};
     const Colour& colour = band == kWhiteBand ? kWhite : colours_.bands[static_cast<size_t>(band)];
     // A convex polygon as a fan of triangles.
+    const FloatPoint first(corners[0]);
     for (int i = 1; i + 1 < count; ++i) {
-        add(fills_, corners[0], colour);
-        add(fills_, corners[i], colour);
-        add(fills_, corners[i + 1], colour);
+        const FloatPoint second(corners[i]), third(corners[i + 1]);
+        fillFloatsOffered_ += 3 * kFloatsPerVertex;
+        if (centres_ && !centres_->mayLightPixel(first.xyz, second.xyz, third.xyz)) continue;
+        add(fills_, first.xyz, colour);
+        add(fills_, second.xyz, colour);
+        add(fills_, third.xyz, colour);
     }
     flushIfFull();
 }
 
 void ContourBatcher::line(const Point3& from, const Point3& to, int level) {
     const Colour& colour = colours_.levels[static_cast<size_t>(level)];
-    add(lines_, from, colour);
-    add(lines_, to, colour);
+    add(lines_, FloatPoint(from).xyz, colour);
+    add(lines_, FloatPoint(to).xyz, colour);
     flushIfFull();
 }
 
 void ContourBatcher::flushIfFull() {
-    if (fills_.size() >= batchFloats_ || lines_.size() >= batchFloats_) finish();
+    if (fillFloatsOffered_ >= batchFloats_ || lines_.size() >= batchFloats_) finish();
 }
 
 void ContourBatcher::finish() {
+    fillFloatsOffered_ = 0;
     if (fills_.empty() && lines_.empty()) return;
     emit_(fills_, lines_);
     fills_.clear();

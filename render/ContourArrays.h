@@ -10,6 +10,7 @@
 namespace vellum {
 
 struct RGBColor;
+class PixelCentres;
 
 struct ContourColours {
     std::vector<Colour> bands;  // 0 to n + 1
@@ -28,19 +29,25 @@ public:
     using Emit = std::function<void(const std::vector<float>& fills, const std::vector<float>& lines)>;
 
     ContourBatcher(ContourColours colours, size_t batchVertices, Emit emit);
+    // Leaves out fill triangles that light no pixel of a picture drawn once. The batches
+    // still end where they would with every triangle, so fills and lines reach OpenGL in
+    // the same order either way.
+    void skipFillsBetweenPixels(const PixelCentres* centres) { centres_ = centres; }
     void fill(const Point3* corners, int count, int band) override;
     void line(const Point3& from, const Point3& to, int level) override;
     // Hands on what is left.
     void finish();
 
 private:
-    void add(std::vector<float>& batch, const Point3& p, const Colour& c);
+    static void add(std::vector<float>& batch, const float* p, const Colour& c);
     void flushIfFull();
 
     ContourColours colours_;
     size_t batchFloats_;
     Emit emit_;
     std::vector<float> fills_, lines_;
+    size_t fillFloatsOffered_ = 0; // kept or not
+    const PixelCentres* centres_ = nullptr;
 };
 
 } // namespace vellum

@@ -3,7 +3,9 @@
 #include "data/DataSet.h"
 #include "render/ContourArrays.h"
 #include "render/ContourMesh.h"
+#include "render/GlBuffer.h"
 #include "render/GlState.h"
+#include "render/PixelCentres.h"
 #include "render/SceneContext.h"
 #include "render/SilentUi.h"
 #include "settings/ViewSettings.h"
@@ -17,12 +19,50 @@ namespace {
 // million-node contour graph never holds all its vertices in memory twice.
 constexpr size_t kBatchVertices = size_t{1} << 20;
 
-void drawInterleaved(GLenum mode, const GlBuffer& buffer, size_t vertices) {
+// Positions and colours interleaved, from a buffer or from memory.
+void drawInterleaved(GLenum mode, const void* positions, const void* colours, size_t vertices) {
     if (vertices == 0) return;
     constexpr GLsizei stride = ContourBatcher::kFloatsPerVertex * sizeof(float);
-    glVertexPointer(3, GL_FLOAT, stride, buffer.bind());
-    glColorPointer(3, GL_FLOAT, stride, buffer.bind(3 * sizeof(float)));
+    glVertexPointer(3, GL_FLOAT, stride, positions);
+    glColorPointer(3, GL_FLOAT, stride, colours);
     glDrawArrays(mode, 0, static_cast<GLsizei>(vertices));
+}
+
+void drawInterleaved(GLenum mode, const GlBuffer& buffer, size_t vertices) {
+    if (vertices == 0) return;
+    const void* positions = buffer.bind();
+    drawInterleaved(mode, positions, buffer.bind(3 * sizeof(float)), vertices);
+}
+
+ContourRun contourRunOf(const ContourKey& key) {
+    ContourRun run;
+    run.divisions = key.divisions;
+    run.fill = key.fill;
+    run.column = key.column;
+    run.legendMin = key.legendMin;
+    run.legendMax = key.legendMax;
+    run.flat = key.flat;
+    run.flatZ = key.flatZ;
+    return run;
+}
+
+ContourColours contourColoursOf(const ContourLevels& levels, const ContourKey& key) {
+    return contourColoursOf(levels, key.colourCode, key.lineMode, key.lineColour, key.colours);
+}
+
+// The transform OpenGL will apply to the contours, as it holds it now.
+PixelCentres currentPixelCentres() {
+    std::array<double, 16> modelView{}, projection{};
+    std::array<int, 4> viewport{};
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
+    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    return PixelCentres(modelView, projection, viewport);
+}
+
+void drawFromMemory(GLenum mode, const std::vector<float>& vertices) {
+    if (vertices.empty()) return;
+    drawInterleaved(mode, vertices.data(), vertices.data() + 3, vertices.size() / ContourBatcher::kFloatsPerVertex);
 }
 
 } // namespace
@@ -53,17 +93,10 @@ bool ContourLayer::prepare(const SceneContext& scene, const GraphPass& pass, Ui&
     key_ = key;
     keyed_ = true;
 
-    ContourRun run;
-    run.divisions = key.divisions;
-    run.fill = key.fill;
-    run.column = key.column;
-    run.legendMin = key.legendMin;
-    run.legendMax = key.legendMax;
-    run.flat = key.flat;
-    run.flatZ = key.flatZ;
+    const ContourRun run = contourRunOf(key);
     const ContourLevels levels(run.divisions);
     if (levels.empty()) return true;
-    ContourBatcher batcher(contourColoursOf(levels, key.colourCode, key.lineMode, key.lineColour, key.colours),
+    ContourBatcher batcher(contourColoursOf(levels, key),
                            kBatchVertices, [this](const std::vector<float>& fills, const std::vector<float>& lines) {
                                Batch& batch = batches_.emplace_back();
                                batch.fills.store(GlBuffer::Kind::vertices, fills);
@@ -90,6 +123,32 @@ void ContourLayer::draw(const SceneContext& scene, const GraphPass& pass) {
             drawInterleaved(GL_TRIANGLES, batch.fills, batch.fillVertices);
             drawInterleaved(GL_LINES, batch.lines, batch.lineVertices);
         }
+    }
+    glPopAttrib();
+}
+
+void ContourLayer::drawOnce(const SceneContext& scene, const GraphPass& pass, Ui& ui) {
+    release();
+    const ContourKey key = contourKeyOf(scene, pass);
+    const ContourRun run = contourRunOf(key);
+    const ContourLevels levels(run.divisions);
+    if (levels.empty()) return;
+    const GraphOptionSet& o = *pass.options;
+    glPushAttrib(GL_LINE_BIT | GL_CURRENT_BIT);
+    setLineStyle(o.CONTWID, o.contPattern(), scene.pixelRatio);
+    {
+        ClientArrays arrays(true);
+        unbindGlBuffers();
+        const PixelCentres centres = currentPixelCentres();
+        // Same batches as the kept contours, drawn in the same order: the picture is the same.
+        ContourBatcher batcher(contourColoursOf(levels, key), kBatchVertices,
+                               [](const std::vector<float>& fills, const std::vector<float>& lines) {
+                                   drawFromMemory(GL_TRIANGLES, fills);
+                                   drawFromMemory(GL_LINES, lines);
+                               });
+        batcher.skipFillsBetweenPixels(&centres);
+        traceContours(scene.dataSet, ui, run, batcher);
+        batcher.finish();
     }
     glPopAttrib();
 }

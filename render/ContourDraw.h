@@ -45,6 +45,10 @@ public:
     // upper level, or white under the lines when only hiding; the projection lies flat on
     // the drop plane. Builds silently what is missing.
     void draw(const SceneContext& scene, const GraphPass& pass);
+    // Draws the contours of a picture that is painted once and never again: each batch
+    // goes to OpenGL as it is made and is gone after it, fill triangles that light no
+    // pixel are left out, and nothing is kept. Shows "等高線描画中" through `ui`.
+    void drawOnce(const SceneContext& scene, const GraphPass& pass, Ui& ui);
     // Deletes the buffers; the context they were made in must be current.
     void release();
 

@@ -2,6 +2,7 @@
 
 #include "render/HeadlessGlContext.h"
 #include "render/Renderer.h"
+#include "render/SilentUi.h"
 #include "render/TextRenderer.h"
 #include "settings/ViewSettings.h"
 
@@ -15,8 +16,8 @@ RgbImage PaintOffscreen(const ViewSettings& settings, const OffscreenRequest& re
     }
     Renderer renderer(request.withText ? TextRenderer::withJapaneseGothic() : nullptr);
     renderer.resize(request.width, request.height);
-    if (request.progress) renderer.prepare(request.dataSet, settings, request.state, *request.progress);
-    renderer.paint(request.dataSet, settings, request.state);
+    SilentUi silent;
+    renderer.paintOnce(request.dataSet, settings, request.state, request.progress ? *request.progress : silent);
     RgbImage image = context.readPixels();
     renderer.releaseGlResources();
     return image;

@@ -106,16 +106,29 @@ void Renderer::paint(const DataSet* dataSet, const ViewSettings& settings, Scene
     layers_->lastFrame.keep(frame);
 }
 
-void Renderer::build(const Scene& scene, Ui& ui) {
+void Renderer::paintOnce(const DataSet* dataSet, const ViewSettings& settings, SceneState state, Ui& ui) {
+    GlStateScope saved;
+    setFrameState(settings);
+    if (!dataSet || width_ <= 0 || height_ <= 0) return;
+    if (text_) text_->setPixelRatio(pixelRatio_);
+    const Scene scene(*dataSet, settings, state, pixelRatio_);
+    build(scene, ui, true);
+    drawScene(scene, &ui);
+    // Whatever a kept frame held belongs to an older picture now.
+    layers_->lastFrame.forget();
+}
+
+void Renderer::build(const Scene& scene, Ui& ui, bool contoursOnce) {
     const SceneContext& c = scene.context;
     Layers& l = *layers_;
     if (scene.withProjection) {
         if (l.projectionBody.prepare(c, scene.projection)) ++stats_.projectionBuilds;
-        if (contoursShown(c, scene.projection) && l.projectionContours.prepare(c, scene.projection, ui))
+        if (!contoursOnce && contoursShown(c, scene.projection) && l.projectionContours.prepare(c, scene.projection, ui))
             ++stats_.projectionContourBuilds;
     }
     if (l.graphBody.prepare(c, scene.graph)) ++stats_.graphBuilds;
-    if (contoursShown(c, scene.graph) && l.graphContours.prepare(c, scene.graph, ui)) ++stats_.graphContourBuilds;
+    if (!contoursOnce && contoursShown(c, scene.graph) && l.graphContours.prepare(c, scene.graph, ui))
+        ++stats_.graphContourBuilds;
     if (l.grid.prepare(c)) ++stats_.gridBuilds;
 }
 
@@ -155,7 +168,7 @@ void Renderer::setFrameState(const ViewSettings& settings) const {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 }
 
-void Renderer::drawScene(const Scene& scene) {
+void Renderer::drawScene(const Scene& scene, Ui* contoursOnce) {
     const SceneContext& c = scene.context;
     const ViewSettings& s = c.settings;
     Layers& l = *layers_;
@@ -170,7 +183,10 @@ void Renderer::drawScene(const Scene& scene) {
         MatrixScope graph(graphMatrix(s.DIGREE, s.POSITION, s.SCALE123));
         auto drawPass = [&](GraphBody& body, ContourLayer& contours, const GraphPass& pass) {
             body.drawUnderContours(c, pass);
-            if (contoursShown(c, pass)) contours.draw(c, pass);
+            if (contoursShown(c, pass)) {
+                if (contoursOnce) contours.drawOnce(c, pass, *contoursOnce);
+                else contours.draw(c, pass);
+            }
             body.drawOverContours(c, pass);
         };
         if (scene.withProjection) drawPass(l.projectionBody, l.projectionContours, scene.projection);

@@ -44,6 +44,11 @@ public:
     // Clears colour, depth and stencil to BACKCOLOR and, when `dataSet` is given (something
     // is loaded), draws the scene. Builds silently what prepare() has not. Context current.
     void paint(const DataSet* dataSet, const ViewSettings& settings, SceneState state);
+    // Paints a picture that is read back once and never painted again, as the headless
+    // program does: contours go to OpenGL as they are made, showing "等高線描画中"
+    // through `ui`, and none of them is kept, so a million-element graph never holds its
+    // contour geometry in memory. The picture is the one paint() draws. Context current.
+    void paintOnce(const DataSet* dataSet, const ViewSettings& settings, SceneState state, Ui& ui);
 
     // Deletes every OpenGL object the renderer, its text renderer and its sphere and cone
     // lists own; the context they were made in must be current. The next paint builds
@@ -66,9 +71,10 @@ private:
     struct Layers;
     struct Scene;
 
-    void build(const Scene& scene, Ui& ui);
+    // `contoursOnce` (paintOnce) builds no contours here; drawScene draws them as it goes.
+    void build(const Scene& scene, Ui& ui, bool contoursOnce = false);
     void setFrameState(const ViewSettings& settings) const;
-    void drawScene(const Scene& scene);
+    void drawScene(const Scene& scene, Ui* contoursOnce = nullptr);
 
     std::unique_ptr<TextRenderer> text_;
     std::unique_ptr<Layers> layers_;

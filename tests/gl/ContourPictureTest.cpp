@@ -71,5 +71,36 @@ TEST_F(ContourPicture, AnEmptyRangeOrAnUnreadableCountDrawsNoContours) {
     EXPECT_TRUE(ui_.captions.empty());
 }
 
+// The headless program paints once, drawing contours as they are made and leaving out
+// fills that light no pixel: its picture must be the kept paint's, pixel for pixel.
+TEST_F(ContourPicture, APictureDrawnOnceIsTheKeptPaintsInEveryViewAndFill) {
+    dataSet_ = quadSheet(240, 240, 0.0, [](double x, double y) { return 0.5 + 0.4 * std::sin(9 * x) * std::cos(7 * y); });
+    for (NodeRecord& node : dataSet_.nodes) node.position[2] = 0.3 * node.t;
+    settings_.graph.CONTNUM = 16;
+    settings_.colorMode = 16;
+    struct View {
+        std::array<int, 3> degrees;
+        double zoom;
+        int fill, hide, projection;
+    };
+    for (const View& view : {View{{1800, 1800, 1800}, 1.0, 1, 0, 5}, View{{1830, 1815, 1845}, 1.7, 1, 0, 5},
+                             View{{1860, 1800, 1830}, 0.6, 0, 1, 1}}) {
+        settings_.DIGREE = view.degrees;
+        settings_.SCALE123 = view.zoom;
+        settings_.graph.CONT = view.fill;
+        settings_.HIDE = view.hide;
+        settings_.MODE2 = view.projection;
+        const RgbImage kept = paint(0);
+        renderer_.paintOnce(&dataSet_, settings_, SceneState{0, 0}, ui_);
+        const RgbImage once = context_.readPixels();
+        ASSERT_EQ(once.pixels.size(), kept.pixels.size());
+        EXPECT_TRUE(once.pixels == kept.pixels) << "view turned " << view.degrees[0] << " " << view.degrees[1];
+    }
+    // The progress bar shows while the once-drawn contours are made, and is gone after.
+    EXPECT_FALSE(ui_.captions.empty());
+    EXPECT_EQ(ui_.captions.back(), "等高線描画中");
+    EXPECT_EQ(ui_.openProgressBars, 0);
+}
+
 } // namespace
 } // namespace vellum::testing
