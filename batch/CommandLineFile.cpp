@@ -7,12 +7,20 @@
 #include "data/DataSet.h"
 #include "settings/ViewSettings.h"
 
+#include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace vellum {
 namespace {
 
 bool isSeparator(char c) { return c == '=' || c == '>'; }
+
+// "Dimension" is the shape choice + 2; the difference is taken wide so that the most
+// negative value a file can hold does not wrap round.
+int shapeOfDimension(int dimension) {
+    return static_cast<int>(std::max<long long>(dimension - 2LL, std::numeric_limits<int>::min()));
+}
 
 // Cuts a line at every "=" and ">"; runs count as one separator. Nothing is trimmed, so
 // "Dimension = 3" has the key "Dimension " and matches nothing.
@@ -40,7 +48,7 @@ void applyLine(const std::vector<std::string_view>& tokens, RunOptions& options,
     };
 
     if (key == "Dimension") {
-        eachInt([&](int v) { options.shape = v - 2; });
+        eachInt([&](int v) { options.shape = shapeOfDimension(v); });
     } else if (key == "PolarCoordinates") {
         eachInt([&](int v) { dataSet.polarFlag = options.polarDefault = v; });
     } else if (key == "RadianData") {
@@ -110,7 +118,7 @@ std::string formatCommandLineFile(const RunOptions& options, const DataSet& data
     const FileSet& f = dataSet.files;
     const bool full = fullPath != 0;
     std::string text;
-    text += formatC("Dimension=%d\n", options.shape + 2);
+    text += formatC("Dimension=%lld\n", options.shape + 2LL);
     text += formatC("PolarCoordinates=%d\n", options.polarDefault);
     text += formatC("RadianData=%d\n", options.radiansDefault);
     text += formatC("DataType=%d\n", options.dataType);

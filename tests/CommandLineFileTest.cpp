@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 namespace vellum {
@@ -67,6 +68,26 @@ TEST(CommandLineKeys, UnknownSpacedCommentAndEmptyValueLinesChangeNothing) {
     p.apply("PointFile=\n");
     EXPECT_TRUE(p.parse.pointFileKeySeen);
     EXPECT_EQ(p.dataSet.files.pointFileName, "");
+}
+
+TEST(CommandLineKeys, DimensionsAtTheIntegerLimitsNeitherWrapNorOverflow) {
+    Parsed p;
+    p.apply("Dimension=-2147483648\n");
+    EXPECT_EQ(p.options.shape, std::numeric_limits<int>::min());
+    p.apply("Dimension=99999999999\n");
+    EXPECT_EQ(p.options.shape, std::numeric_limits<int>::max() - 2);
+
+    // The writer's shape + 2 is taken wide, so the text reads back to the same limit.
+    DataSet d;
+    d.files.pointFileName = "n.txt";
+    RunOptions options;
+    options.shape = std::numeric_limits<int>::max();
+    EXPECT_EQ(formatCommandLineFile(options, d, 0, 0).substr(0, 21), "Dimension=2147483649\n");
+    options.shape = std::numeric_limits<int>::min();
+    const std::string text = formatCommandLineFile(options, d, 0, 0);
+    EXPECT_EQ(text.substr(0, 22), "Dimension=-2147483646\n");
+    p.apply(text);
+    EXPECT_EQ(p.options.shape, std::numeric_limits<int>::min());
 }
 
 TEST(CommandLineKeys, DataNumberFollowsTheDataTypeInForceWhenRead) {
