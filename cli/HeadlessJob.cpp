@@ -3,10 +3,12 @@
 #include "batch/DrawingArea.h"
 #include "batch/FileNameResolution.h"
 #include "batch/RegisteredPaths.h"
+#include "cli/EmptyMeshWarning.h"
 #include "cli/RunSummary.h"
 #include "common/StreamUi.h"
 #include "common/UserPaths.h"
 #include "model/Document.h"
+#include "model/FaultNotes.h"
 #include "render/ImageFile.h"
 #include "render/OffscreenPicture.h"
 #include "settings/Profile.h"
@@ -47,7 +49,10 @@ int drawAndWrite(Ui& ui, const Document& doc, int width, int height, const std::
     }
     int result = 0;
     for (const std::string& path : paths)
-        if (ExportImage(ui, path, image) != 0) result = 1;
+        if (ExportImage(ui, path, image) != 0) {
+            noteUnwritableFile(ui, path);
+            result = 1;
+        }
     return result;
 }
 
@@ -63,7 +68,8 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
     const std::string outImage = absoluteFromStart(options.outImage);
     FileSet& files = doc.dataSet.files;
     files.argumentExtension = extensionOf(input);
-    const int result = isStlExtension(files.argumentExtension)
+    const bool stlImport = isStlExtension(files.argumentExtension);
+    const int result = stlImport
                            ? doc.ImportStl(ui, input)
                            // Read afresh: a path registered a moment ago counts for this run.
                            : doc.RunCommandLineFile(ui, input, searchListFromProfile(Profile::openUserProfile()));
@@ -71,6 +77,8 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
     int status = result;
     std::string imageWritten;
     if (result == 0) {
+        const std::string warning = emptyMeshWarning(doc, stlImport);
+        if (!warning.empty()) ui.showMessage(warning);
         std::vector<std::string> paths;
         if (!files.imageFilePath.empty()) paths.push_back(files.imageFilePath);
         if (!outImage.empty() && outImage != files.imageFilePath) paths.push_back(outImage);

@@ -56,6 +56,38 @@ int makeTemporaryBeside(const std::string& path, std::string& tempPath) {
 
 } // namespace
 
+std::string unreadableReason(const std::string& path) {
+    if (path.empty()) return "ファイル名が空です";
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        FdHandle file(fd);
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) return "フォルダです";
+        return {};
+    }
+    switch (errno) {
+    case ENOENT: return "ファイルがありません";
+    case ELOOP: return "シンボリックリンクが循環しています";
+    case EACCES: return "読み取りが許可されていません";
+    case ENOTDIR: return "途中の名前がフォルダではありません";
+    case ENAMETOOLONG: return "パスが長すぎます";
+    default: return "開けません (errno " + std::to_string(errno) + ")";
+    }
+}
+
+std::string unwritableReason(const std::string& path) {
+    if (path.empty()) return "ファイル名が空です";
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return "フォルダです";
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    if (::stat(folder.c_str(), &st) != 0) return errno == ELOOP ? "シンボリックリンクが循環しています" : "フォルダがありません";
+    if (!S_ISDIR(st.st_mode)) return "途中の名前がフォルダではありません";
+    // A new file goes in beside the target and is renamed over it: the folder must take it.
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return "フォルダに書き込めません";
+    return {};
+}
+
 bool readWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     FdHandle fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));

@@ -13,6 +13,15 @@ bool readWholeFile(const std::string& path, std::string& bytes);
 // until the new one is complete. False (and nothing changed at `path`) on any failure.
 bool writeFileAtomically(const std::string& path, std::string_view bytes);
 
+// Why `path` cannot be opened for reading, as a short Japanese phrase ("フォルダです",
+// "ファイルがありません", ...); empty when it can be.
+std::string unreadableReason(const std::string& path);
+
+// Why a file cannot be written at `path` as far as the folders tell ("フォルダがありません",
+// "フォルダに書き込めません", ...); empty when nothing in the way is seen (a full disk shows
+// only when writing).
+std::string unwritableReason(const std::string& path);
+
 // A temporary file beside a target, renamed over it on commit() and removed otherwise.
 // For writers that stream (images) rather than build the bytes in memory.
 class AtomicFile {

@@ -7,6 +7,8 @@ void StreamUi::showMessage(std::string_view text) {
     out_.flush();
 }
 
+void StreamUi::showDetail(std::string_view text) { showMessage(text); }
+
 bool StreamUi::askYesNo(std::string_view text) {
     out_ << text << (answerYes_ ? " -> yes" : " -> no") << '\n';
     out_.flush();

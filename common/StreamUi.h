@@ -11,6 +11,7 @@ class StreamUi : public Ui {
 public:
     explicit StreamUi(std::ostream& out, bool answerYes = false) : out_(out), answerYes_(answerYes) {}
     void showMessage(std::string_view text) override;
+    void showDetail(std::string_view text) override;
     bool askYesNo(std::string_view text) override;
     void beginProgress(std::string_view) override {}
     void setProgress(int) override {}

@@ -13,6 +13,10 @@ public:
 
     // A modal message with an OK button.
     virtual void showMessage(std::string_view text) = 0;
+    // A line of detail after the messages of a failed step: the file at fault, the first
+    // number without a row. Programs that print their messages show it; message boxes keep
+    // their fixed texts and leave it out.
+    virtual void showDetail(std::string_view) {}
     // A modal question; true for Yes.
     virtual bool askYesNo(std::string_view text) = 0;
 

@@ -122,6 +122,8 @@ public:
     }
     int32_t polarFlag = 0;
     int32_t radiansFlag = 0;
+    // The node number an element named that no node has, when ReadElements failed on it.
+    int32_t missingNodeNumber = 0;
 
     // Lookups: index of the node or data row with this number, or kNoIndex.
     uint32_t findNode(int32_t number) const { return nodeMap.find(number); }

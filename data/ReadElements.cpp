@@ -32,6 +32,7 @@ int DataSet::ReadElements(Ui& ui) {
             const uint32_t index = nodeMap.find(nodeNumbers[i]);
             if (index == kNoIndex) {
                 elementCount = static_cast<uint32_t>(elements.size());
+                missingNodeNumber = nodeNumbers[i];
                 ui.showMessage(kNodeReferenceMessage);
                 return 1;
             }

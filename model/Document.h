@@ -26,6 +26,7 @@ namespace vellum {
 class Profile;
 class Ui;
 class LoadSource;
+enum class LoadFile;
 struct SequenceMessages;
 
 class Document {
@@ -120,8 +121,10 @@ public:
 
 private:
     int readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages& messages);
+    int failReading(Ui& ui, LoadSource& source, LoadFile file, const char* message);
     int tieData(Ui& ui, LoadSource& source, const SequenceMessages& messages);
     int finishOpenLoad(Ui& ui, int shape);
+    int failedStl(Ui& ui, const char* message);
 
     int modelShape_ = kSheetShape;
 };

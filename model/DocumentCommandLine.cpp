@@ -5,6 +5,7 @@
 #include "common/FileIo.h"
 #include "common/Ui.h"
 #include "model/Document.h"
+#include "model/FaultNotes.h"
 #include "model/LoadSource.h"
 #include "settings/ViewSettingsFile.h"
 
@@ -55,6 +56,8 @@ public:
         }
         if (resolveFileName(name, path, folder_, searchList_) != Resolution::NotFound) return Found::Read;
         ui.showMessage(notFoundMessage(file));
+        // Named as it would lie beside the job; the registered folders did not have it either.
+        noteFileAtFault(ui, name, path);
         failed(file);
         return Found::Fail;
     }
@@ -66,14 +69,7 @@ public:
     bool fallBackVectorColumns() const override { return true; }
 
 private:
-    std::pair<std::string&, std::string&> fields(LoadFile file) {
-        switch (file) {
-        case LoadFile::Nodes: return {files_.pointFileName, files_.pointFilePath};
-        case LoadFile::Elements: return {files_.elementFileName, files_.elementFilePath};
-        case LoadFile::Data: break;
-        }
-        return {files_.dataFileName, files_.dataFilePath};
-    }
+    std::pair<std::string&, std::string&> fields(LoadFile file) { return fieldsOf(files_, file); }
     static const char* notFoundMessage(LoadFile file) {
         switch (file) {
         case LoadFile::Nodes: return "節点ファイルが開けません\n節点ファイルの有無，パスを確認してください";
@@ -147,11 +143,13 @@ int Document::RunCommandLineFile(Ui& ui, const std::string& path, const std::vec
     std::string bytes;
     if (f.commandFilePath.empty() || !readWholeFile(f.commandFilePath, bytes)) {
         ui.showMessage("引数で指定したファイルが開けません\nファイルの有無，パスを確認してください");
+        noteFileAtFault(ui, f.commandFilePath, f.commandFilePath);
         f.commandFilePath.clear();
         return 1;
     }
     if (!isCommandLineExtension(extensionOf(f.commandFilePath))) {
         ui.showMessage("コマンドラインファイルの拡張子が違います");
+        noteFileAtFault(ui, f.commandFilePath, f.commandFilePath);
         return 1;
     }
     const std::string folder = absoluteFolderOf(f.commandFilePath);
@@ -160,6 +158,7 @@ int Document::RunCommandLineFile(Ui& ui, const std::string& path, const std::vec
     const CommandLineParse parse = applyCommandLineText(bytes, options, dataSet, look, ui, f.commandFilePath);
     if (!parse.pointFileKeySeen) {
         ui.showMessage("節点ファイルが指定されていません");
+        noteFileAtFault(ui, f.commandFilePath, f.commandFilePath);
         return 1;
     }
     look.resetBeforeLoad();
@@ -172,12 +171,14 @@ int Document::RunCommandLineFile(Ui& ui, const std::string& path, const std::vec
     if (!f.viewFileName.empty()) {
         if (resolveFileName(f.viewFileName, f.viewFilePath, folder, searchList) == Resolution::NotFound) {
             ui.showMessage("視点設定ファイルが開けません\n視点設定ファイルの有無，パスを確認してください");
+            noteFileAtFault(ui, f.viewFileName, f.viewFilePath);
             f.viewFileName.clear();
             f.viewFilePath.clear();
             return 1;
         }
         // The reader reports its own failure, which does not fail the run.
-        readViewSettingsFile(f.viewFilePath, look, dataSet, ui);
+        if (readViewSettingsFile(f.viewFilePath, look, dataSet, ui) != 0)
+            noteFileAtFault(ui, f.viewFileName, f.viewFilePath);
     }
 
     // A solid takes axis 3 from the node file and draws no perpendiculars.

@@ -5,6 +5,7 @@
 #include "common/FileIo.h"
 #include "common/UserPaths.h"
 #include "model/Document.h"
+#include "model/FaultNotes.h"
 #include "settings/ViewSettingsFile.h"
 
 namespace vellum {
@@ -39,14 +40,18 @@ int Document::WriteBackups(Ui& ui, const std::string& folder) {
     // Every item, whatever the stored selection says (which stays as it is).
     f.viewFilePath = folder + kBackupViewFile;
     int result = writeViewSettingsFile(f.viewFilePath, look, SaveItemSelection::allItems(), ui);
+    if (result != 0) noteUnwritableFile(ui, f.viewFilePath);
 
     // The backup names every file by its full path, whatever the absolute-path option says.
     f.pointFileName = f.pointFilePath;
     f.elementFileName = f.elementFilePath;
     f.dataFileName = f.dataFilePath;
     f.viewFileName = f.viewFilePath;
-    if (writeCommandLineFile(folder + kBackupCommandFile, options, dataSet, look.selectedColumn, 1, ui) != 0)
+    if (writeCommandLineFile(folder + kBackupCommandFile, options, dataSet, look.selectedColumn, 1, ui) != 0) {
+        // Without a node file (an STL import) there is nothing to write and nothing to say.
+        if (!f.pointFileName.empty()) noteUnwritableFile(ui, folder + kBackupCommandFile);
         result = 1;
+    }
     return result;
 }
 

@@ -1,8 +1,10 @@
 // The steps every load shares, and the open command's load built from them.
+#include "common/FileIo.h"
 #include "common/Ui.h"
 #include "data/LoadMessages.h"
 #include "data/Normalise.h"
 #include "model/Document.h"
+#include "model/FaultNotes.h"
 #include "model/LoadSource.h"
 
 namespace vellum {
@@ -34,6 +36,16 @@ const SequenceMessages kOpenMessages{
 
 } // namespace
 
+// A step reading `file` failed and has shown its messages: the source forgets the file,
+// the caller adds its own message, and the file at fault is named after both.
+int Document::failReading(Ui& ui, LoadSource& source, LoadFile file, const char* message) {
+    const auto [name, path] = std::pair<std::string, std::string>(fieldsOf(dataSet.files, file));
+    source.failed(file);
+    fail(ui, message);
+    noteFileAtFault(ui, name, path);
+    return 1;
+}
+
 int Document::readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages& messages) {
     WaitCursorScope waitCursor(ui);
     // Elements index the nodes they were read for; once new nodes may arrive, old
@@ -42,26 +54,28 @@ int Document::readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages&
     dataSet.elementCount = 0;
 
     if (source.locate(LoadFile::Nodes, ui) == LoadSource::Found::Fail) return 1;
-    if (dataSet.ReadNodes(ui) != 0) {
-        source.failed(LoadFile::Nodes);
-        return fail(ui, messages.nodeFile);
-    }
+    if (dataSet.ReadNodes(ui) != 0) return failReading(ui, source, LoadFile::Nodes, messages.nodeFile);
     // Extents, the mesh and the normalisation all start from a first node.
     if (dataSet.nodes.empty()) {
         ui.showMessage("節点ファイルに節点データがありません");
-        source.failed(LoadFile::Nodes);
-        return fail(ui, messages.nodeFile);
+        return failReading(ui, source, LoadFile::Nodes, messages.nodeFile);
     }
 
     switch (source.locate(LoadFile::Elements, ui)) {
     case LoadSource::Found::Fail: return 1;
     case LoadSource::Found::Skip:
-        if (dataSet.BuildMesh(ui) != 0) return fail(ui, messages.mesh);
+        if (dataSet.BuildMesh(ui) != 0) return failReading(ui, source, LoadFile::Nodes, messages.mesh);
         break;
     case LoadSource::Found::Read:
         if (dataSet.ReadElements(ui) != 0) {
-            source.failed(LoadFile::Elements);
-            return fail(ui, messages.elementFile);
+            // A readable file failed on a node number the node file lacks, so the node
+            // file may be the one at fault: both are named.
+            const bool nodeMissing = unreadableReason(dataSet.files.elementFilePath).empty();
+            failReading(ui, source, LoadFile::Elements, messages.elementFile);
+            if (nodeMissing)
+                ui.showDetail("節点ファイルにない節点番号: " + std::to_string(dataSet.missingNodeNumber) + "（" +
+                              dataSet.files.pointFilePath + "）");
+            return 1;
         }
         dataSet.SortElementsByNumber(ui);
         break;
@@ -76,15 +90,12 @@ int Document::readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages&
     case LoadSource::Found::Skip: options.dataType = kNoDataFile; return 0;
     case LoadSource::Found::Read: break;
     }
-    if (dataSet.ReadDataRows(ui, options.dataType) != 0) {
-        source.failed(LoadFile::Data);
-        return fail(ui, messages.dataFile);
-    }
+    if (dataSet.ReadDataRows(ui, options.dataType) != 0)
+        return failReading(ui, source, LoadFile::Data, messages.dataFile);
     // The statistics start from a first row.
     if (dataSet.rows.empty()) {
         ui.showMessage("データファイルにデータ値がありません");
-        source.failed(LoadFile::Data);
-        return fail(ui, messages.dataFile);
+        return failReading(ui, source, LoadFile::Data, messages.dataFile);
     }
     return 0;
 }
@@ -104,8 +115,7 @@ int Document::tieData(Ui& ui, LoadSource& source, const SequenceMessages& messag
         tied = dataSet.AddMagnitudeColumn(ui) == 0;
     }
     if (tied) return 0;
-    source.failed(LoadFile::Data);
-    return fail(ui, messages.dataMatch);
+    return failReading(ui, source, LoadFile::Data, messages.dataMatch);
 }
 
 int Document::RebuildDrawingData(Ui& ui) {
@@ -123,7 +133,12 @@ int Document::RebuildDrawingData(Ui& ui) {
     inputs.VEC_COM_LEN = look.graph.VEC_COM_LEN;
     inputs.SCALE = look.SCALE;
     inputs.RECTSCALE = look.RECTSCALE;
-    if (Normalise(dataSet, ui, inputs) != 0) return 1;
+    if (Normalise(dataSet, ui, inputs) != 0) {
+        if (dataType != kNoDataFile && !dataSet.files.dataFileName.empty())
+            noteFileAtFault(ui, dataSet.files.dataFileName, dataSet.files.dataFilePath);
+        noteFirstNumberWithoutRow(ui, dataSet, dataType);
+        return 1;
+    }
     return dataSet.BuildFaces(dataType, modelShape_) != 0 ? 1 : 0;
 }
 

@@ -3,8 +3,15 @@
 #include "common/Ui.h"
 #include "data/LoadMessages.h"
 #include "model/Document.h"
+#include "model/FaultNotes.h"
 
 namespace vellum {
+
+int Document::failedStl(Ui& ui, const char* message) {
+    if (message) ui.showMessage(message);
+    noteFileAtFault(ui, dataSet.files.stlFileName, dataSet.files.stlFilePath);
+    return 1;
+}
 
 int Document::ImportStl(Ui& ui, const std::string& path) {
     WaitCursorScope waitCursor(ui);
@@ -17,15 +24,12 @@ int Document::ImportStl(Ui& ui, const std::string& path) {
     look.resetBeforeLoad();
     look.selectedColumn = 0; // the x coordinate
     loaded = 0;
-    if (dataSet.ReadStl(ui) != 0) return 1;
+    if (dataSet.ReadStl(ui) != 0) return failedStl(ui, nullptr);
     dataSet.ComputeExtents(ui);
-    if (dataSet.ComputeColumnStatistics(ui, kNodeValues) != 0) {
-        ui.showMessage(kCheckDataMatchMessage);
-        return 1;
-    }
+    if (dataSet.ComputeColumnStatistics(ui, kNodeValues) != 0) return failedStl(ui, kCheckDataMatchMessage);
     // A surface model's triangles are faces of a sheet whatever the shape choice says; the
     // choice itself is the open dialog's and stays as it is.
-    if (finishOpenLoad(ui, kSheetShape) != 0) return 1;
+    if (finishOpenLoad(ui, kSheetShape) != 0) return failedStl(ui, nullptr);
     loaded = 1;
     return 0;
 }

@@ -2,13 +2,26 @@
 // How a load finds its files and what it says when a step fails. The open command, the
 // command-line run and the STL import share the steps of the load; each keeps its own
 // messages and its own way of naming files.
+#include "data/FileSet.h"
+
 #include <string>
+#include <utility>
 
 namespace vellum {
 
 class Ui;
 
 enum class LoadFile { Nodes, Elements, Data };
+
+// The name and path fields of `file`.
+inline std::pair<std::string&, std::string&> fieldsOf(FileSet& files, LoadFile file) {
+    switch (file) {
+    case LoadFile::Nodes: return {files.pointFileName, files.pointFilePath};
+    case LoadFile::Elements: return {files.elementFileName, files.elementFilePath};
+    case LoadFile::Data: break;
+    }
+    return {files.dataFileName, files.dataFilePath};
+}
 
 // The second message a caller shows after a step has shown its own; null for none.
 struct SequenceMessages {

@@ -193,7 +193,8 @@ TEST_F(BatchExamples, AFailedRunExitsOneWithItsMessageAndLeavesNoImageOrBackup) 
     folder.write("bad/job.dat", "PointFile=none.txt\nImageFile=out.png\nAutoExit=1\n");
     const Outcome o = run("--summary --out " + quoted(folder.path() + "x.png") + " " + quoted(folder.path() + "bad/job.dat"));
     EXPECT_EQ(o.exitCode, 1);
-    EXPECT_EQ(o.err, "節点ファイルのオープンに失敗しました\nファイルの有無を確認してください\n節点ファイルを確認してください\n");
+    EXPECT_EQ(o.err, "節点ファイルのオープンに失敗しました\nファイルの有無を確認してください\n節点ファイルを確認してください\n"
+                     "対象ファイル: " + folder.path() + "bad/none.txt（ファイルがありません）\n");
     EXPECT_NE(o.out.find("\"loaded\": false"), std::string::npos);
     EXPECT_FALSE(folder.exists("x.png"));
     EXPECT_FALSE(folder.exists("bad/out.png"));
@@ -201,7 +202,7 @@ TEST_F(BatchExamples, AFailedRunExitsOneWithItsMessageAndLeavesNoImageOrBackup) 
 
     const Outcome unknown = run("--out " + quoted(folder.path() + "x.gif") + " " + quoted(examples + "polar/disc.dat"));
     EXPECT_EQ(unknown.exitCode, 1);
-    EXPECT_EQ(unknown.err, "ファイルの拡張子が不明です\n");
+    EXPECT_EQ(unknown.err, "ファイルの拡張子が不明です\n対象ファイル: " + folder.path() + "x.gif\n");
 
     EXPECT_EQ(run("--size 0x10 a.dat").exitCode, 1);
     EXPECT_EQ(run("").exitCode, 1);
@@ -219,7 +220,8 @@ TEST_F(BatchExamples, AnEmptyNodeFileExitsOneAndKeepsTheLastBackups) {
     folder.write("empty/job.dat", "PointFile=nodes.txt\nElementFile=\nImageFile=out.png\nAutoExit=1\n");
     const Outcome o = run(quoted(folder.path() + "empty/job.dat"));
     EXPECT_EQ(o.exitCode, 1);
-    EXPECT_EQ(o.err, "節点ファイルに節点データがありません\n節点ファイルを確認してください\n");
+    EXPECT_EQ(o.err, "節点ファイルに節点データがありません\n節点ファイルを確認してください\n対象ファイル: " + folder.path() +
+                         "empty/nodes.txt\n");
     EXPECT_FALSE(folder.exists("empty/out.png"));
     EXPECT_EQ(backup("bkView.ini"), view);
     EXPECT_EQ(backup("bkCmdLine.dat"), commands);

@@ -4,6 +4,8 @@ namespace vellum {
 
 void RecordingUi::showMessage(std::string_view text) { messages.emplace_back(text); }
 
+void RecordingUi::showDetail(std::string_view text) { details.emplace_back(text); }
+
 bool RecordingUi::askYesNo(std::string_view text) {
     questions.emplace_back(text);
     if (answers.empty()) return defaultAnswer;

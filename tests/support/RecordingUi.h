@@ -12,6 +12,7 @@ namespace vellum {
 class RecordingUi : public Ui {
 public:
     void showMessage(std::string_view text) override;
+    void showDetail(std::string_view text) override;
     bool askYesNo(std::string_view text) override;
     void beginProgress(std::string_view caption) override;
     void setProgress(int position) override;
@@ -24,6 +25,7 @@ public:
     bool defaultAnswer = true;
 
     std::vector<std::string> messages;     // showMessage texts, in order
+    std::vector<std::string> details;      // showDetail texts, in order
     std::vector<std::string> questions;    // askYesNo texts, in order
     std::vector<std::string> captions;     // progress captions, in order
     std::vector<int> positions;            // every progress position, in order
