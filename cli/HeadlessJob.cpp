@@ -61,7 +61,14 @@ int drawAndWrite(Ui& ui, const Document& doc, int width, int height, const std::
 int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ostream& summary) {
     StreamUi ui(messages);
     Document doc;
-    doc.readProfile(Profile::openUserProfile());
+    {
+        const Profile profile = Profile::openUserProfile();
+        if (profile.unreadable()) {
+            ui.showMessage("警告: プロファイルが読めません\n登録パスと既定値は使いません");
+            noteFileAtFault(ui, profile.path(), profile.path());
+        }
+        doc.readProfile(profile);
+    }
     doc.look.WINDOW = kInitialFrameEdges;
 
     const std::string input = absoluteFromStart(withoutQuotes(options.inputFile));

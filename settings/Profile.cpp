@@ -11,6 +11,8 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
+#include <sys/stat.h>
+
 namespace vellum {
 
 // CSimpleIniA compares section and key names without regard to ASCII case.
@@ -20,7 +22,13 @@ struct Profile::Store {
 
 Profile::Profile(std::string path) : path_(std::move(path)), store_(std::make_unique<Store>()) {
     std::string bytes;
-    if (readWholeFile(path_, bytes)) store_->ini.LoadData(bytes);
+    if (readWholeFile(path_, bytes)) {
+        store_->ini.LoadData(bytes);
+        return;
+    }
+    // A missing profile is a fresh start; anything else at its path is the person's.
+    struct stat st {};
+    unreadable_ = ::lstat(path_.c_str(), &st) == 0;
 }
 
 Profile::~Profile() = default;
@@ -47,6 +55,7 @@ void Profile::setString(std::string_view section, std::string_view name, std::st
 }
 
 bool Profile::save() const {
+    if (unreadable_) return false;
     std::string bytes;
     if (store_->ini.Save(bytes) < 0) return false;
     const size_t slash = path_.rfind('/');

@@ -24,6 +24,10 @@ public:
     static Profile openUserProfile();
 
     const std::string& path() const { return path_; }
+    // The file is there but could not be read (a folder, a symbolic link loop, no read
+    // permission): it reads as empty, and save() leaves it alone rather than replace the
+    // person's settings with the few values of this run.
+    bool unreadable() const { return unreadable_; }
 
     // The value's leading decimal integer (0 when it has none), or `defaultValue` when the
     // profile holds no such value.
@@ -35,13 +39,14 @@ public:
     void setString(std::string_view section, std::string_view name, std::string_view value);
 
     // Writes the profile, creating its folder as needed; the old file is replaced only
-    // once the new one is complete. False when it cannot be written.
+    // once the new one is complete. False when it cannot be written or is unreadable.
     bool save() const;
 
 private:
     struct Store;
     std::string path_;
     std::unique_ptr<Store> store_;
+    bool unreadable_ = false;
 };
 
 } // namespace vellum
