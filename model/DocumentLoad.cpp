@@ -64,7 +64,12 @@ int Document::readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages&
     switch (source.locate(LoadFile::Elements, ui)) {
     case LoadSource::Found::Fail: return 1;
     case LoadSource::Found::Skip:
-        if (dataSet.BuildMesh(ui) != 0) return failReading(ui, source, LoadFile::Nodes, messages.mesh);
+        if (dataSet.BuildMesh(ui) != 0) {
+            // The node file was read; the mesh made from it failed, so it keeps its name.
+            fail(ui, messages.mesh);
+            noteFileAtFault(ui, dataSet.files.pointFileName, dataSet.files.pointFilePath);
+            return 1;
+        }
         break;
     case LoadSource::Found::Read:
         if (dataSet.ReadElements(ui) != 0) {

@@ -50,6 +50,7 @@ inline Expected readExpected(const fs::path& folder) {
         else if (line.rfind("summary: ", 0) == 0) e.summary.push_back(line.substr(9));
     }
     e.messages = replaceAll(e.messages, "{case}", folder.string());
+    for (std::string& text : e.summary) text = replaceAll(text, "{case}", folder.string());
     return e;
 }
 
