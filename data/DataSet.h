@@ -18,13 +18,18 @@ inline constexpr size_t kMaxElementFaces = 6;
 inline constexpr size_t kMaxFileColumns = 9;
 inline constexpr size_t kMaxRowValues = kMaxFileColumns + 1; // plus the magnitude of vector data
 
+// 64 bytes: a million nodes fit in 64 MB.
 struct NodeRecord {
     int32_t number = 0;
-    double visible = 1.0;
+    float visible = 1.0f; // 1 or 0
     std::array<double, 3> coordinates{};
     std::array<double, 3> position{}; // drawing position x', y', z'
     double t = 0.0;                   // normalised value of the selected column
-    std::array<double, 3> tip{};      // vector data: arrow end in drawing coordinates
+};
+
+// What vector data adds to a node, kept apart so that other data carry none of it.
+struct NodeArrow {
+    std::array<double, 3> tip{}; // arrow end in drawing coordinates
     std::array<double, 3> halfVector{};
     double magnitude = 0.0;
 };
@@ -98,6 +103,8 @@ public:
     DataSet();
 
     std::vector<NodeRecord> nodes;
+    // One per node with vector data (made by the normalisation), empty otherwise.
+    std::vector<NodeArrow> arrows;
     NumberMap nodeMap;
     std::vector<ElementRecord> elements;
     std::vector<DataRecord> rows;

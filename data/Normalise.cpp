@@ -76,7 +76,14 @@ int Normalise(DataSet& dataSet, Ui& ui, const NormaliseInputs& in) {
     int dim = in.DIM == 0 || in.DIM == 2 ? in.DIM : 1;
     if (dim == 2 && !nodeData) dim = 1;
 
-    for (NodeRecord& node : dataSet.nodes) {
+    if (vectorData) {
+        dataSet.arrows.assign(dataSet.nodes.size(), NodeArrow{});
+    } else {
+        dataSet.arrows.clear();
+        dataSet.arrows.shrink_to_fit();
+    }
+    for (size_t i = 0; i < dataSet.nodes.size(); ++i) {
+        NodeRecord& node = dataSet.nodes[i];
         const DataRecord* row = nullptr;
         if (nodeData) {
             const uint32_t found = dataSet.findDataRow(node.number);
@@ -104,16 +111,17 @@ int Normalise(DataSet& dataSet, Ui& ui, const NormaliseInputs& in) {
         const std::array<double, 3> component{row->values[size_t(dataSet.vectorColumns[0])],
                                               row->values[size_t(dataSet.vectorColumns[1])],
                                               row->values[size_t(dataSet.vectorColumns[2])]};
-        node.magnitude = magnitude;
+        NodeArrow& arrow = dataSet.arrows[i];
+        arrow.magnitude = magnitude;
         const double length = in.VECLEN * 0.1;
         for (size_t axis = 0; axis < 3; ++axis) {
             if (in.VEC_COM_LEN == 1)
-                node.tip[axis] = magnitude == 0.0 ? node.position[axis]
-                                                  : node.position[axis] + length * component[axis] / magnitude;
+                arrow.tip[axis] = magnitude == 0.0 ? node.position[axis]
+                                                   : node.position[axis] + length * component[axis] / magnitude;
             else
-                node.tip[axis] = node.position[axis] + length * component[axis] / scale.range;
+                arrow.tip[axis] = node.position[axis] + length * component[axis] / scale.range;
         }
-        node.halfVector = {component[0] / 2, component[1] / 2, (magnitude + component[2]) / 2};
+        arrow.halfVector = {component[0] / 2, component[1] / 2, (magnitude + component[2]) / 2};
     }
 
     if (in.dataType == 1) {

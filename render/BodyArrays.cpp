@@ -191,11 +191,12 @@ std::vector<float> nodeDropLines(const DataSet& d, double dropZ) {
 ColouredVertices vectorShafts(const DataSet& d, const ColourMap* colours, const Colour& single,
                               const BodyPlacement& placement) {
     ColouredVertices out;
-    for (const NodeRecord& n : d.nodes) {
+    for (size_t i = 0; i < d.nodes.size() && i < d.arrows.size(); ++i) {
+        const NodeRecord& n = d.nodes[i];
         if (n.visible == 0.0) continue;
         const Colour colour = colours ? (*colours)(n.t) : single;
         out.add(placed(toPoint(n.position), placement), colour);
-        out.add(placed(toPoint(n.tip), placement), colour);
+        out.add(placed(toPoint(d.arrows[i].tip), placement), colour);
     }
     return out;
 }

@@ -36,8 +36,8 @@ Outline elementOutline(const ElementRecord& element, int shape) {
     return outline;
 }
 
-Point3 coneTurnAxis(const NodeRecord& node, bool projection) {
-    const auto& h = node.halfVector;
+Point3 coneTurnAxis(const NodeArrow& arrow, bool projection) {
+    const auto& h = arrow.halfVector;
     Point3 axis = projection ? Point3{h[0], h[1], std::sqrt(h[0] * h[0] + h[1] * h[1])} : Point3{h[0], h[1], h[2]};
     if (axis[0] == 0.0 && axis[1] == 0.0 && axis[2] == 0.0) return Point3{1.0, 0.0, 0.0};
     return axis;

@@ -26,7 +26,7 @@ Outline elementOutline(const ElementRecord& element, int shape);
 // The axis about which a cone pointing along axis 3 is turned by 180 degrees so that it
 // points along the node's vector; in the projection the cone lies flat along the
 // vector's shadow. A vector straight down (no axis) turns about axis 1.
-Point3 coneTurnAxis(const NodeRecord& node, bool projection);
+Point3 coneTurnAxis(const NodeArrow& arrow, bool projection);
 
 struct ConeSize {
     double baseRadius;

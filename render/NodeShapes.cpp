@@ -11,6 +11,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 namespace vellum {
 namespace {
 
@@ -67,26 +69,29 @@ unsigned compileVectorHeads(const SceneContext& scene, const GraphPass& pass, co
                             const ColourMap& colours, PrimitiveLists& shapes) {
     const GraphOptionSet& o = *pass.options;
     const auto& nodes = scene.dataSet.nodes;
-    auto shown = [&](const NodeRecord& n) { return n.visible != 0.0 && (n.magnitude != 0.0 || o.VEC0 == 1); };
+    const auto& arrows = scene.dataSet.arrows;
+    const size_t count = std::min(nodes.size(), arrows.size());
+    auto shown = [&](size_t i) { return nodes[i].visible != 0.0 && (arrows[i].magnitude != 0.0 || o.VEC0 == 1); };
     const ConeSize head = vectorHeadSize(o.VECSIZE);
     unsigned cone = 0, ball = 0;
-    for (const NodeRecord& n : nodes) {
-        if (!shown(n)) continue;
-        if (n.magnitude != 0.0 && cone == 0) cone = shapes.cone(head.baseRadius, head.height);
-        if (n.magnitude == 0.0 && ball == 0) ball = shapes.sphere(zeroVectorBallRadius(o.VECSIZE));
+    for (size_t i = 0; i < count; ++i) {
+        if (!shown(i)) continue;
+        if (arrows[i].magnitude != 0.0 && cone == 0) cone = shapes.cone(head.baseRadius, head.height);
+        if (arrows[i].magnitude == 0.0 && ball == 0) ball = shapes.sphere(zeroVectorBallRadius(o.VECSIZE));
     }
 
     const bool graphColours = o.VECMODE == 0;
     const Colour single = colourOf(o.VECCOLOR);
     return compileList([&] {
-        for (const NodeRecord& n : nodes) {
-            if (!shown(n)) continue;
-            setColour(graphColours ? colours(n.t) : single);
-            const Point3 tip = placed(n.tip, placement);
+        for (size_t i = 0; i < count; ++i) {
+            if (!shown(i)) continue;
+            const NodeArrow& arrow = arrows[i];
+            setColour(graphColours ? colours(nodes[i].t) : single);
+            const Point3 tip = placed(arrow.tip, placement);
             glPushMatrix();
             glTranslated(tip[0], tip[1], tip[2]);
-            if (n.magnitude != 0.0) {
-                const Point3 axis = coneTurnAxis(n, placement.projection);
+            if (arrow.magnitude != 0.0) {
+                const Point3 axis = coneTurnAxis(arrow, placement.projection);
                 glRotated(180.0, axis[0], axis[1], axis[2]);
                 if (cone != 0) glCallList(cone);
             } else if (ball != 0) {

@@ -16,9 +16,10 @@ void expectSameData(const DataSet& a, const DataSet& b) {
         ASSERT_EQ(p.coordinates, q.coordinates) << i;
         ASSERT_EQ(p.position, q.position) << i;
         ASSERT_EQ(p.t, q.t) << i;
-        ASSERT_EQ(p.tip, q.tip) << i;
         ASSERT_EQ(p.visible, q.visible) << i;
     }
+    ASSERT_EQ(a.arrows.size(), b.arrows.size());
+    for (size_t i = 0; i < a.arrows.size(); ++i) ASSERT_EQ(a.arrows[i].tip, b.arrows[i].tip) << i;
     ASSERT_EQ(a.elements.size(), b.elements.size());
     for (size_t i = 0; i < a.elements.size(); ++i) {
         const ElementRecord& p = a.elements[i];

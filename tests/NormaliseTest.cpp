@@ -205,18 +205,25 @@ TEST(Normalise, VectorArrowsOfCommonLength) {
     RecordingUi ui;
     ASSERT_EQ(Normalise(dataSet, ui, in), 0);
     const NodeRecord& first = dataSet.nodes[0];
-    const Triple arrow{first.tip[0] - first.position[0], first.tip[1] - first.position[1],
-                       first.tip[2] - first.position[2]};
+    ASSERT_EQ(dataSet.arrows.size(), dataSet.nodes.size());
+    const NodeArrow& firstArrow = dataSet.arrows[0];
+    const Triple arrow{firstArrow.tip[0] - first.position[0], firstArrow.tip[1] - first.position[1],
+                       firstArrow.tip[2] - first.position[2]};
     EXPECT_NEAR(std::hypot(arrow[0], arrow[1], arrow[2]), 0.1, 1e-15);
     EXPECT_NEAR(arrow[0], 0.06, 1e-15);
-    EXPECT_EQ(first.magnitude, 5.0);
-    EXPECT_EQ(first.halfVector, (Triple{1.5, 2.0, 2.5}));
+    EXPECT_EQ(firstArrow.magnitude, 5.0);
+    EXPECT_EQ(firstArrow.halfVector, (Triple{1.5, 2.0, 2.5}));
     EXPECT_EQ(first.t, 1.0);
     // A zero vector has its tip on its base, not at NaN.
-    EXPECT_EQ(dataSet.nodes[1].tip, dataSet.nodes[1].position);
-    EXPECT_EQ(dataSet.nodes[1].halfVector, (Triple{0, 0, 0}));
+    EXPECT_EQ(dataSet.arrows[1].tip, dataSet.nodes[1].position);
+    EXPECT_EQ(dataSet.arrows[1].halfVector, (Triple{0, 0, 0}));
     // Along axis 3: the arrow head is turned about (0, 0, magnitude).
-    EXPECT_EQ(dataSet.nodes[2].halfVector, (Triple{0, 0, 2}));
+    EXPECT_EQ(dataSet.arrows[2].halfVector, (Triple{0, 0, 2}));
+    // Node values carry no arrows.
+    in.dataType = 0;
+    in.column = 0;
+    ASSERT_EQ(Normalise(dataSet, ui, in), 0);
+    EXPECT_TRUE(dataSet.arrows.empty());
 }
 
 TEST(Normalise, VectorArrowsScaledByTheMagnitudeRange) {
@@ -228,9 +235,9 @@ TEST(Normalise, VectorArrowsScaledByTheMagnitudeRange) {
     RecordingUi ui;
     ASSERT_EQ(Normalise(dataSet, ui, in), 0);
     const NodeRecord& first = dataSet.nodes[0];
-    EXPECT_NEAR(first.tip[0] - first.position[0], 0.2 * 3 / 5, 1e-15);
-    EXPECT_NEAR(first.tip[1] - first.position[1], 0.2 * 4 / 5, 1e-15);
-    EXPECT_EQ(dataSet.nodes[2].tip[2] - dataSet.nodes[2].position[2], 0.2 * 2 / 5);
+    EXPECT_NEAR(dataSet.arrows[0].tip[0] - first.position[0], 0.2 * 3 / 5, 1e-15);
+    EXPECT_NEAR(dataSet.arrows[0].tip[1] - first.position[1], 0.2 * 4 / 5, 1e-15);
+    EXPECT_EQ(dataSet.arrows[2].tip[2] - dataSet.nodes[2].position[2], 0.2 * 2 / 5);
 }
 
 TEST(Normalise, RefusesVectorColumnsOutsideTheRows) {

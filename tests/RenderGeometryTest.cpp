@@ -164,12 +164,12 @@ TEST(WireframeOutline, OtherElementsOutlineEveryFace) {
     EXPECT_EQ(elementOutline(elementWith(5, {}), kSheetShape).count, 0u);
 }
 
-Point3 turnedUpAxis(const NodeRecord& node, bool projection) {
+Point3 turnedUpAxis(const NodeArrow& node, bool projection) {
     return transformPoint(rotationMatrix(180.0, coneTurnAxis(node, projection)), {0, 0, 1});
 }
 
 TEST(VectorHead, TurnsTheConeAlongTheVector) {
-    NodeRecord node;
+    NodeArrow node;
     node.magnitude = 3.0;
     node.halfVector = {0.5, 1.0, (3.0 + 2.0) / 2}; // vector (1, 2, 2)
     const Point3 up = turnedUpAxis(node, false);

@@ -185,13 +185,15 @@ TEST_F(GraphPicture, PointsAndBallsSitWhereTheCameraPutsThem) {
 }
 
 TEST_F(GraphPicture, ArrowRunsFromTheNodeToItsTipWithAHead) {
-    NodeRecord n = nodeAt(-0.2, 0.0, 0.0, 0.5);
-    n.tip = {0.0, 0.0, 0.0};
-    n.magnitude = 1.0;
-    n.halfVector = {0.5, 0.0, 0.5}; // the vector (1, 0, 0)
+    NodeArrow arrow;
+    arrow.tip = {0.0, 0.0, 0.0};
+    arrow.magnitude = 1.0;
+    arrow.halfVector = {0.5, 0.0, 0.5}; // the vector (1, 0, 0)
     NodeRecord zero = nodeAt(0.0, 0.3, 0.0, 0.5);
-    zero.tip = zero.position;
-    dataSet_.nodes = {n, zero};
+    NodeArrow zeroArrow;
+    zeroArrow.tip = zero.position;
+    dataSet_.nodes = {nodeAt(-0.2, 0.0, 0.0, 0.5), zero};
+    dataSet_.arrows = {arrow, zeroArrow};
     setUnitColumn(dataSet_);
     settings_.MODE = 3;
     settings_.graph.VECWID = 3;
@@ -208,11 +210,12 @@ TEST_F(GraphPicture, ArrowRunsFromTheNodeToItsTipWithAHead) {
 }
 
 TEST_F(GraphPicture, ArrowHeadsPointDownAlongAnAxis3Vector) {
-    NodeRecord n = nodeAt(0.0, 0.0, 0.0, 0.5);
-    n.tip = {0.0, 0.0, -0.1};
-    n.magnitude = 1.0;
-    n.halfVector = {0.0, 0.0, 0.0}; // the vector (0, 0, -1)
-    dataSet_.nodes = {n};
+    NodeArrow arrow;
+    arrow.tip = {0.0, 0.0, -0.1};
+    arrow.magnitude = 1.0;
+    arrow.halfVector = {0.0, 0.0, 0.0}; // the vector (0, 0, -1)
+    dataSet_.nodes = {nodeAt(0.0, 0.0, 0.0, 0.5)};
+    dataSet_.arrows = {arrow};
     setUnitColumn(dataSet_);
     settings_.MODE = 3;
     settings_.graph.VECSIZE = 4;
