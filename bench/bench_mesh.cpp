@@ -64,19 +64,15 @@ DataSet loadedGrid(int dataType) {
     dataSet.BuildMesh(ui);
     dataSet.ComputeExtents(ui);
     const size_t columns = dataType == 2 ? 4 : 3;
-    dataSet.rows.resize(dataSet.nodes.size());
     dataSet.columnMinimum.assign(columns, 0.0);
     dataSet.columnMaximum.assign(columns, 0.0);
-    for (size_t i = 0; i < dataSet.rows.size(); ++i) {
-        DataRecord& row = dataSet.rows[i];
-        row.number = int32_t(i + 1);
+    for (size_t i = 0; i < dataSet.nodes.size(); ++i) {
         const double x = double(i % kSide), y = double(i / kSide);
-        row.values = {x, y, x * y};
-        if (dataType == 2) row.values[3] = std::sqrt(x * x + y * y + x * y * x * y);
-        row.valueCount = uint8_t(columns);
+        const double values[4] = {x, y, x * y, std::sqrt(x * x + y * y + x * y * x * y)};
+        dataSet.rows.append(int32_t(i + 1), values, columns);
         for (size_t c = 0; c < columns; ++c) {
-            dataSet.columnMinimum[c] = std::min(dataSet.columnMinimum[c], row.values[c]);
-            dataSet.columnMaximum[c] = std::max(dataSet.columnMaximum[c], row.values[c]);
+            dataSet.columnMinimum[c] = std::min(dataSet.columnMinimum[c], values[c]);
+            dataSet.columnMaximum[c] = std::max(dataSet.columnMaximum[c], values[c]);
         }
     }
     for (size_t c = 0; c < columns; ++c) {
@@ -84,7 +80,7 @@ DataSet loadedGrid(int dataType) {
         dataSet.columnMiddle.push_back((dataSet.columnMaximum[c] + dataSet.columnMinimum[c]) * 0.5);
     }
     dataSet.columnCount = 3;
-    dataSet.dataMap.build(dataSet.rows, [](const DataRecord& row) { return row.number; });
+    dataSet.dataMap.build(dataSet.rows.numbers(), [](int32_t number) { return number; });
     return dataSet;
 }
 

@@ -24,12 +24,11 @@ int DataSet::AddMagnitudeColumn(Ui& ui) {
     const size_t a = static_cast<size_t>(vectorColumns[0]);
     const size_t b = static_cast<size_t>(vectorColumns[1]);
     const size_t c = static_cast<size_t>(vectorColumns[2]);
-    for (DataRecord& row : rows) {
-        // Back to the column count first, so a magnitude from an earlier run is replaced.
-        std::fill(row.values.begin() + columnCount, row.values.end(), 0.0);
-        auto& v = row.values;
+    // Back to the column count first, so a magnitude from an earlier run is replaced.
+    rows.setValueCount(columnCount + 1);
+    for (size_t row = 0; row < rows.size(); ++row) {
+        double* v = rows.values(row);
         v[columnCount] = std::sqrt((v[b] * v[b] + v[a] * v[a]) + v[c] * v[c]);
-        row.valueCount = static_cast<uint8_t>(columnCount + 1);
     }
     progress.set(30);
 

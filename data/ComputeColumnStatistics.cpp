@@ -8,10 +8,11 @@ namespace vellum {
 
 void ComputeColumnRange(DataSet& dataSet, size_t column) {
     if (dataSet.rows.empty()) return;
-    double maximum = dataSet.rows.front().values[column];
+    const DataRows& rows = dataSet.rows;
+    double maximum = rows.values(0)[column];
     double minimum = maximum;
-    for (const DataRecord& row : dataSet.rows) {
-        const double value = row.values[column];
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const double value = rows.values(row)[column];
         if (value > maximum) {
             maximum = value;
         } else if (value < minimum) {
@@ -25,22 +26,19 @@ void ComputeColumnRange(DataSet& dataSet, size_t column) {
 }
 
 void RebuildDataMap(DataSet& dataSet) {
-    dataSet.dataMap.build(dataSet.rows, [](const DataRecord& row) { return row.number; });
+    dataSet.dataMap.build(dataSet.rows.numbers(), [](int32_t number) { return number; });
 }
 
 int DataSet::ComputeColumnStatistics(Ui& ui, int) {
     markChanged();
     ProgressScope progress(ui, "データ値解析中");
     // The column count is the shortest row's length; longer rows lose their extra values.
-    uint32_t count = rows.empty() ? 0 : rows.front().valueCount;
-    for (const DataRecord& row : rows) count = std::min<uint32_t>(count, row.valueCount);
-    columnCount = count;
+    size_t count = rows.empty() ? 0 : rows.valueCount(0);
+    for (size_t row = 0; row < rows.size(); ++row) count = std::min(count, rows.valueCount(row));
+    columnCount = static_cast<uint32_t>(count);
     progress.set(30);
 
-    for (DataRecord& row : rows) {
-        std::fill(row.values.begin() + count, row.values.end(), 0.0);
-        row.valueCount = static_cast<uint8_t>(count);
-    }
+    rows.setValueCount(count);
     progress.set(50);
 
     columnMaximum.assign(count, 0.0);

@@ -2,6 +2,7 @@
 // The model the document holds: nodes, elements, data rows and what drawing derives
 // from them. Records are fixed-size and held in contiguous arrays; elements refer to
 // nodes by index, and numbers are resolved once, when an element is read.
+#include "data/DataRows.h"
 #include "data/FileSet.h"
 
 #include <array>
@@ -15,8 +16,6 @@ class Ui;
 inline constexpr uint32_t kNoIndex = 0xFFFFFFFFu;
 inline constexpr size_t kMaxElementNodes = 8;
 inline constexpr size_t kMaxElementFaces = 6;
-inline constexpr size_t kMaxFileColumns = 9;
-inline constexpr size_t kMaxRowValues = kMaxFileColumns + 1; // plus the magnitude of vector data
 
 // 64 bytes: a million nodes fit in 64 MB.
 struct NodeRecord {
@@ -43,12 +42,6 @@ struct ElementRecord {
     uint8_t nodeCount = 0;
     std::array<int8_t, kMaxElementFaces> faces{};   // face pattern codes
     uint8_t faceCount = 0;
-};
-
-struct DataRecord {
-    int32_t number = 0;
-    std::array<double, kMaxRowValues> values{};
-    uint8_t valueCount = 0;
 };
 
 // One face pattern: 3 or 4 positions in an element's node list.
@@ -107,7 +100,7 @@ public:
     std::vector<NodeArrow> arrows;
     NumberMap nodeMap;
     std::vector<ElementRecord> elements;
-    std::vector<DataRecord> rows;
+    DataRows rows;
     NumberMap dataMap;
     uint32_t nodeCount = 0, elementCount = 0, rowCount = 0;
 

@@ -84,15 +84,15 @@ int Normalise(DataSet& dataSet, Ui& ui, const NormaliseInputs& in) {
     }
     for (size_t i = 0; i < dataSet.nodes.size(); ++i) {
         NodeRecord& node = dataSet.nodes[i];
-        const DataRecord* row = nullptr;
+        const double* row = nullptr; // the values of the node's row
         if (nodeData) {
             const uint32_t found = dataSet.findDataRow(node.number);
             if (found == kNoIndex || found >= dataSet.rows.size()) {
                 ui.showMessage(kNodeWithoutRowMessage);
                 return 1;
             }
-            row = &dataSet.rows[found];
-            if (highestColumn >= row->valueCount) {
+            row = dataSet.rows.values(found);
+            if (highestColumn >= dataSet.rows.valueCount(found)) {
                 ui.showMessage(kColumnOverflowMessage);
                 return 1;
             }
@@ -101,16 +101,16 @@ int Normalise(DataSet& dataSet, Ui& ui, const NormaliseInputs& in) {
             node.position[axis] = in.SCALE[axis] * (node.coordinates[axis] - dataSet.centre[axis]) / d.axis[axis];
         if (dim == 0) node.position[2] = 0.0;
         else if (dim == 1) node.position[2] = in.SCALE[2] * (node.coordinates[2] - dataSet.centre[2]) / d.axis[2];
-        else node.position[2] = in.SCALE[2] * (row->values[c] - scale.middle) / scale.range;
+        else node.position[2] = in.SCALE[2] * (row[c] - scale.middle) / scale.range;
         if (!row) continue;
 
-        const double value = row->values[c];
+        const double value = row[c];
         node.t = (value - scale.minimum) / scale.range;
         if (!vectorData) continue;
         const double magnitude = value;
-        const std::array<double, 3> component{row->values[size_t(dataSet.vectorColumns[0])],
-                                              row->values[size_t(dataSet.vectorColumns[1])],
-                                              row->values[size_t(dataSet.vectorColumns[2])]};
+        const std::array<double, 3> component{row[size_t(dataSet.vectorColumns[0])],
+                                              row[size_t(dataSet.vectorColumns[1])],
+                                              row[size_t(dataSet.vectorColumns[2])]};
         NodeArrow& arrow = dataSet.arrows[i];
         arrow.magnitude = magnitude;
         const double length = in.VECLEN * 0.1;
@@ -131,7 +131,7 @@ int Normalise(DataSet& dataSet, Ui& ui, const NormaliseInputs& in) {
                 ui.showMessage(kElementWithoutRowMessage);
                 return 1;
             }
-            const DataRecord& row = dataSet.rows[found];
+            const DataRecord row = dataSet.rows[found];
             if (c >= row.valueCount) {
                 ui.showMessage(kColumnOverflowMessage);
                 return 1;

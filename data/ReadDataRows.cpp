@@ -22,7 +22,7 @@ int DataSet::ReadDataRows(Ui& ui, int) {
     rowCount = 0;
     progress.set(30);
 
-    rows.reserve(std::min<size_t>(reader.lineCountBound(), 4 * kMaxNodes));
+    const size_t rowBound = std::min<size_t>(reader.lineCountBound(), 4 * kMaxNodes);
     int32_t number = 0;
     double values[kMaxFileColumns];
     size_t count = 0;
@@ -35,10 +35,9 @@ int DataSet::ReadDataRows(Ui& ui, int) {
             return 1;
         }
         if (count == 0) continue;
-        DataRecord& row = rows.emplace_back();
-        row.number = number;
-        std::copy(values, values + count, row.values.begin());
-        row.valueCount = static_cast<uint8_t>(count);
+        // Files give every row the same number of values as a rule: the first sets the room.
+        if (rows.empty()) rows.reserve(rowBound, count);
+        rows.append(number, values, count);
     }
     rowCount = static_cast<uint32_t>(rows.size());
     progress.finish();

@@ -12,7 +12,7 @@ namespace {
 // False after showing the message when a coordinate is beyond a double.
 bool readVertices(TextRecordReader& reader, DataSet& dataSet, Ui& ui) {
     dataSet.nodes.reserve(std::min(reader.lineCountBound(), kMaxNodes + 1));
-    dataSet.rows.reserve(std::min(reader.lineCountBound(), kMaxNodes + 1));
+    dataSet.rows.reserve(std::min(reader.lineCountBound(), kMaxNodes + 1), 3);
     int32_t vertexCount = 0;
     std::string_view token;
     while (reader.nextLine()) {
@@ -35,10 +35,8 @@ bool readVertices(TextRecordReader& reader, DataSet& dataSet, Ui& ui) {
             ++vertexCount;
             NodeRecord& node = dataSet.nodes.emplace_back();
             node.number = vertexCount;
-            DataRecord& row = dataSet.rows.emplace_back();
-            row.number = vertexCount;
-            row.valueCount = 3;
-            for (size_t axis = 0; axis < 3; ++axis) node.coordinates[axis] = row.values[axis] = xyz[axis];
+            dataSet.rows.append(vertexCount, xyz, 3);
+            for (size_t axis = 0; axis < 3; ++axis) node.coordinates[axis] = xyz[axis];
             // One vertex past the limit decides the outcome; reading on would only use memory.
             if (dataSet.nodes.size() > kMaxNodes) return true;
         }

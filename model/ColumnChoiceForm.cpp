@@ -39,7 +39,7 @@ std::string ColumnChoiceForm::header(size_t column) const {
 
 std::string ColumnChoiceForm::cell(size_t row, size_t column) const {
     if (row >= listedRowCount() || column >= tableColumnCount()) return {};
-    const DataRecord& record = dataSet_.rows[row];
+    const DataRecord record = dataSet_.rows[row];
     if (column == 0) return formatC("%d", record.number);
     // A row shorter than the column count shows nothing rather than stale storage.
     if (column > record.valueCount) return {};

@@ -26,8 +26,8 @@ struct DataFile {
         return dataSet.ReadDataRows(ui, 0);
     }
     std::vector<double> values(size_t row) const {
-        const DataRecord& r = dataSet.rows[row];
-        return {r.values.begin(), r.values.begin() + r.valueCount};
+        const DataRecord r = dataSet.rows[row];
+        return {r.values.begin(), r.values.begin() + static_cast<std::ptrdiff_t>(r.valueCount)};
     }
 };
 
@@ -123,6 +123,45 @@ TEST(AddMagnitudeColumn, RefusesComponentsBeyondTheColumns) {
     EXPECT_EQ(file.values(0), (std::vector<double>{3, 4}));
     file.dataSet.vectorColumns = {0, -1, 1};
     EXPECT_EQ(file.dataSet.AddMagnitudeColumn(file.ui), 1);
+}
+
+// Rows are stored flat at the width of the widest row so far: a wider row arriving late,
+// cutting and padding must keep every row's own values where they were.
+TEST(DataRows, AWiderRowLateAndCutsAndPaddingKeepEachRowsValues) {
+    DataRows rows;
+    const double a[2] = {1, 2}, b[9] = {3, 4, 5, 6, 7, 8, 9, 10, 11}, c[3] = {12, 13, 14};
+    rows.reserve(4, 2);
+    rows.append(7, a, 2);
+    rows.append(-3, b, 9);
+    rows.append(7, c, 3);
+    auto valuesOf = [&](size_t row, size_t count) {
+        return std::vector<double>(rows.values(row), rows.values(row) + count);
+    };
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows.numbers(), (std::vector<int32_t>{7, -3, 7}));
+    EXPECT_EQ(rows.valueCount(0), 2u);
+    EXPECT_EQ(rows.valueCount(1), 9u);
+    EXPECT_EQ(valuesOf(0, 9), (std::vector<double>{1, 2, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(valuesOf(1, 9), (std::vector<double>(b, b + 9)));
+    EXPECT_EQ(rows[2].number, 7);
+    EXPECT_EQ(rows[2].values[2], 14.0);
+
+    rows.setValueCount(3); // the longer row loses its rest for good, the shorter is padded
+    EXPECT_EQ(valuesOf(0, 3), (std::vector<double>{1, 2, 0}));
+    EXPECT_EQ(valuesOf(1, 3), (std::vector<double>{3, 4, 5}));
+    EXPECT_EQ(valuesOf(2, 3), (std::vector<double>{12, 13, 14}));
+    rows.setValueCount(4); // room for a magnitude: 0.0, never the values cut before
+    for (size_t row = 0; row < 3; ++row) {
+        EXPECT_EQ(rows.valueCount(row), 4u);
+        EXPECT_EQ(rows.values(row)[3], 0.0) << row;
+    }
+    EXPECT_EQ(valuesOf(1, 4), (std::vector<double>{3, 4, 5, 0}));
+    const double eleven[11] = {};
+    rows.append(1, eleven, 11); // more than a row holds: the rest is dropped
+    EXPECT_EQ(rows.valueCount(3), kMaxRowValues);
+    EXPECT_EQ(valuesOf(2, 4), (std::vector<double>{12, 13, 14, 0}));
+    rows.clear();
+    EXPECT_TRUE(rows.empty());
 }
 
 } // namespace

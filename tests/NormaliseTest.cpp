@@ -31,14 +31,9 @@ struct Column {
 void setRows(DataSet& dataSet, const std::vector<std::pair<int32_t, std::vector<double>>>& rows,
              const std::vector<Column>& columns) {
     dataSet.rows.clear();
-    for (const auto& [number, values] : rows) {
-        DataRecord row;
-        row.number = number;
-        for (double value : values) row.values[row.valueCount++] = value;
-        dataSet.rows.push_back(row);
-    }
+    for (const auto& [number, values] : rows) dataSet.rows.append(number, values.data(), values.size());
     dataSet.rowCount = uint32_t(dataSet.rows.size());
-    dataSet.dataMap.build(dataSet.rows, [](const DataRecord& row) { return row.number; });
+    dataSet.dataMap.build(dataSet.rows.numbers(), [](int32_t number) { return number; });
     dataSet.columnCount = uint32_t(rows.front().second.size());
     dataSet.columnMaximum.clear();
     dataSet.columnMinimum.clear();

@@ -19,9 +19,10 @@ namespace {
 void BM_OpenColumnDialog(benchmark::State& state) {
     DataSet d;
     d.columnCount = 3;
-    d.rows.resize(1'000'000);
-    for (size_t i = 0; i < d.rows.size(); ++i)
-        d.rows[i] = DataRecord{int32_t(i + 1), {i * 0.5, -double(i), 1.0 / double(i + 1)}, 3};
+    for (size_t i = 0; i < 1'000'000; ++i) {
+        const double values[3] = {i * 0.5, -double(i), 1.0 / double(i + 1)};
+        d.rows.append(int32_t(i + 1), values, 3);
+    }
     StreamUi ui(std::cerr);
     for (auto _ : state) {
         CChangeData dialog(ColumnChoiceForm(d, kNodeValues, {1, -1, -1}), ui);

@@ -45,8 +45,8 @@ private:
 TEST(ChangeDataDialog, ListsOfferTheColumnsAndAVectorChoiceNeedsAllThree) {
     DataSet d;
     d.columnCount = 3;
-    d.rows.resize(12'000);
-    for (size_t i = 0; i < d.rows.size(); ++i) d.rows[i] = DataRecord{int32_t(i + 1), {0.5, -1.25, 2.0}, 3};
+    const double values[3] = {0.5, -1.25, 2.0};
+    for (int32_t number = 1; number <= 12'000; ++number) d.rows.append(number, values, 3);
     RecordingUi ui;
 
     CChangeData nodeValues(ColumnChoiceForm(d, kNodeValues, {2, 0, 0}), ui);
