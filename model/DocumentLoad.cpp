@@ -39,6 +39,7 @@ const SequenceMessages kOpenMessages{
 // A step reading `file` failed and has shown its messages: the source forgets the file,
 // the caller adds its own message, and the file at fault is named after both.
 int Document::failReading(Ui& ui, LoadSource& source, LoadFile file, const char* message) {
+    // Copies: the source clears the fields.
     const auto [name, path] = std::pair<std::string, std::string>(fieldsOf(dataSet.files, file));
     source.failed(file);
     fail(ui, message);
