@@ -85,6 +85,7 @@ std::string unwritableReason(const std::string& path) {
     if (!S_ISDIR(st.st_mode)) return "途中の名前がフォルダではありません";
     // A new file goes in beside the target and is renamed over it: the folder must take it.
     if (::access(folder.c_str(), W_OK | X_OK) != 0) return "フォルダに書き込めません";
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return "書き込みが許可されていません";
     return {};
 }
 
@@ -109,6 +110,9 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
 }
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes) {
+    // A file the person made read-only stays as it is, as it would if it were opened for
+    // writing: renaming over it needs only the folder's permission.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return false;
     std::string tempPath;
     FdHandle fd(makeTemporaryBeside(path, tempPath));
     if (fd.get() < 0) return false;

@@ -10,7 +10,8 @@ bool readWholeFile(const std::string& path, std::string& bytes);
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and renames it over
 // `path`, so that a failure never leaves a half-written file and the old file survives
-// until the new one is complete. False (and nothing changed at `path`) on any failure.
+// until the new one is complete. False (and nothing changed at `path`) on any failure,
+// and when `path` is a file this process may not write.
 bool writeFileAtomically(const std::string& path, std::string_view bytes);
 
 // Why `path` cannot be opened for reading, as a short Japanese phrase ("フォルダです",

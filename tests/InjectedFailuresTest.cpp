@@ -10,12 +10,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <tuple>
 #include <sys/mount.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace vellum {
@@ -164,6 +168,53 @@ TEST_F(InjectedFailures, AFullDiskFailsEveryWriterAndLeavesTheOldFilesWhole) {
     EXPECT_EQ(document.WriteBackups(ui, target), 0);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_NE(contentsOf(target)[kBackupCommandFile], before[kBackupCommandFile]);
+}
+
+// Runs `check` as a user without special rights: in this process, or for the superuser,
+// whom permission bits do not bind, in a child that has become the user "nobody". The
+// check returns what went wrong, empty when nothing did. Null when neither is possible.
+std::optional<std::string> runWithoutRights(const std::function<std::string()>& check) {
+    if (::geteuid() != 0) return check();
+    const pid_t child = ::fork();
+    if (child < 0) return std::nullopt;
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+        const std::string failure = check();
+        if (!failure.empty()) std::fputs(failure.c_str(), stderr);
+        ::_exit(failure.empty() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) == 2) return std::nullopt;
+    return WEXITSTATUS(status) == 0 ? std::string() : std::string("the check failed (see its output)");
+}
+
+TEST_F(InjectedFailures, FilesMadeReadOnlyAreNeitherReplacedNorLost) {
+    const std::string target = folder.path() + "read-only/";
+    fs::create_directories(target);
+    writeOldFiles(target);
+    const auto before = contentsOf(target);
+    // The folder takes new files; only the old files themselves refuse writes.
+    fs::permissions(folder.path(), fs::perms::all, fs::perm_options::replace);
+    fs::permissions(target, fs::perms::all, fs::perm_options::replace);
+    for (const auto& [name, bytes] : before)
+        fs::permissions(target + name, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read,
+                        fs::perm_options::replace);
+
+    const std::optional<std::string> failure = runWithoutRights([&] {
+        const auto [messages, details] = writeEverything(target);
+        std::string wrong;
+        if (messages != kWriterMessages) wrong += "messages: " + ::testing::PrintToString(messages) + "\n";
+        const std::vector<std::string> expectedDetails{
+            "対象ファイル: " + target + "bkView.ini（書き込みが許可されていません）",
+            "対象ファイル: " + target + "bkCmdLine.dat（書き込みが許可されていません）"};
+        if (details != expectedDetails) wrong += "details: " + ::testing::PrintToString(details) + "\n";
+        if (contentsOf(target) != before) wrong += "a read-only file changed\n";
+        return wrong;
+    });
+    if (!failure) GTEST_SKIP() << "cannot run without rights here";
+    EXPECT_EQ(*failure, "");
+    EXPECT_EQ(contentsOf(target), before);
 }
 
 // Removes a file when a reader starts on it: the file was found, then it went away.
