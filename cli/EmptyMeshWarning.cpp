@@ -29,7 +29,7 @@ std::string emptyMeshWarning(const Document& document, bool stlImport) {
     if (document.loaded != 1 || !d.elements.empty()) return {};
     const FileSet& f = d.files;
     if (stlImport)
-        return formatC("警告: STLファイルにそろった三角形がありません（頂点 %zu 個）\n%s\n対象ファイル: %s",
+        return formatC("警告: STLファイルに完全な三角形がありません（頂点 %zu 個）\n%s\n対象ファイル: %s",
                        d.nodes.size(), kNodesOnly, f.stlFilePath.c_str());
     if (f.elementFileName.empty())
         return "警告: オートメッシュで要素ができませんでした（" + meshCause(d) + "）\n" + kNodesOnly +
