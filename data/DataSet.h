@@ -7,11 +7,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace vellum {
 
 class Ui;
+struct ParsedElements;
+struct ParsedDataRows;
 
 inline constexpr uint32_t kNoIndex = 0xFFFFFFFFu;
 inline constexpr size_t kMaxElementNodes = 8;
@@ -138,11 +141,15 @@ public:
     // The loading steps: 0 success, 1 failure (the step has shown its message).
     int ReadNodes(Ui& ui);
     int ReadElements(Ui& ui);
+    // The same steps taking their file's parse from `parse`, called where the step would
+    // open the file (a parse made ahead on another thread, for instance).
+    int ReadElements(Ui& ui, const std::function<ParsedElements()>& parse);
     int SortElementsByNumber(Ui& ui);
     int BuildMesh(Ui& ui);
     int ConvertPolar(Ui& ui);
     int ComputeExtents(Ui& ui);
     int ReadDataRows(Ui& ui, int dataType);
+    int ReadDataRows(Ui& ui, int dataType, const std::function<ParsedDataRows()>& parse);
     int ComputeColumnStatistics(Ui& ui, int dataType);
     int AddMagnitudeColumn(Ui& ui);
     int BuildFaces(int dataType, int shape);

@@ -1,27 +1,18 @@
 #include "common/Ui.h"
 #include "data/DataSet.h"
 #include "data/LoadMessages.h"
+#include "data/ParsedFiles.h"
 #include "data/TextRecordReader.h"
 
 #include <algorithm>
 
 namespace vellum {
 
-// The data type tells node values from element values; reading is the same for both.
-int DataSet::ReadDataRows(Ui& ui, int) {
-    markChanged();
-    magnitudeColumns = {-1, -1, -1}; // rows about to change
-    ProgressScope progress(ui, "データファイル展開中");
+ParsedDataRows parseDataFile(const std::string& path) {
+    ParsedDataRows parsed;
     TextRecordReader reader;
-    if (!reader.open(files.dataFilePath)) {
-        ui.showMessage("データファイルのオープンに失敗しました\nファイルの有無を確認してください");
-        return 1;
-    }
-    rows.clear();
-    dataMap.clear();
-    rowCount = 0;
-    progress.set(30);
-
+    if (!reader.open(path)) return parsed;
+    parsed.opened = true;
     const size_t rowBound = std::min<size_t>(reader.lineCountBound(), 4 * kMaxNodes);
     int32_t number = 0;
     double values[kMaxFileColumns];
@@ -30,14 +21,41 @@ int DataSet::ReadDataRows(Ui& ui, int) {
         const auto result = reader.readRealRecord(number, values, kMaxFileColumns, count);
         if (result == TextRecordReader::Result::End) break;
         if (result == TextRecordReader::Result::Overflow) {
-            rows.clear();
-            reader.reportOverflow(ui);
-            return 1;
+            parsed.rows.clear();
+            parsed.overflowMessage = reader.overflowMessage();
+            break;
         }
         if (count == 0) continue;
         // Files give every row the same number of values as a rule: the first sets the room.
-        if (rows.empty()) rows.reserve(rowBound, count);
-        rows.append(number, values, count);
+        if (parsed.rows.empty()) parsed.rows.reserve(rowBound, count);
+        parsed.rows.append(number, values, count);
+    }
+    return parsed;
+}
+
+int DataSet::ReadDataRows(Ui& ui, int dataType) {
+    return ReadDataRows(ui, dataType, [this] { return parseDataFile(files.dataFilePath); });
+}
+
+// The data type tells node values from element values; reading is the same for both.
+int DataSet::ReadDataRows(Ui& ui, int, const std::function<ParsedDataRows()>& parse) {
+    markChanged();
+    magnitudeColumns = {-1, -1, -1}; // rows about to change
+    ProgressScope progress(ui, "データファイル展開中");
+    ParsedDataRows parsed = parse();
+    if (!parsed.opened) {
+        ui.showMessage("データファイルのオープンに失敗しました\nファイルの有無を確認してください");
+        return 1;
+    }
+    dataMap.clear();
+    rowCount = 0;
+    progress.set(30);
+
+    rows = std::move(parsed.rows);
+    if (!parsed.overflowMessage.empty()) {
+        rows.clear();
+        ui.showMessage(parsed.overflowMessage);
+        return 1;
     }
     rowCount = static_cast<uint32_t>(rows.size());
     progress.finish();

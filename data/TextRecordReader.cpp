@@ -167,9 +167,10 @@ TextRecordReader::Result TextRecordReader::readIntegerRecord(int32_t& number, in
     return Result::Record;
 }
 
-void TextRecordReader::reportOverflow(Ui& ui) const {
-    ui.showMessage(name_ + " の " + std::to_string(lineNumber_) +
-                   " 行目に扱えない大きさの数値があります\n数値を確認してください");
+std::string TextRecordReader::overflowMessage() const {
+    return name_ + " の " + std::to_string(lineNumber_) + " 行目に扱えない大きさの数値があります\n数値を確認してください";
 }
+
+void TextRecordReader::reportOverflow(Ui& ui) const { ui.showMessage(overflowMessage()); }
 
 } // namespace vellum

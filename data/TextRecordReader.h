@@ -44,7 +44,8 @@ public:
     // Converts one token as a real; false when its magnitude is beyond a double.
     static bool toReal(std::string_view token, double& value);
 
-    // Shows the message for a value too large to hold, naming the file and the line.
+    // The message for a value too large to hold, naming the file and the line; shown.
+    std::string overflowMessage() const;
     void reportOverflow(Ui& ui) const;
 
     // 1-based number of the current line.

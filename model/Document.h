@@ -35,6 +35,9 @@ public:
     ViewSettings look;
     RunOptions options;
     int loaded = 0; // 1 after a successful load, import or run; nothing is drawn while 0
+    // The element and data files are parsed on their own threads while the nodes are
+    // read; off, every file is read in its step. The outcome is the same either way.
+    bool parseAhead = true;
     RegisteredPaths registeredPaths;
     SaveItemSelection saveItems;
     // The specific-element display's materials, in the order its dialog lists them; the

@@ -61,6 +61,13 @@ public:
         failed(file);
         return Found::Fail;
     }
+    std::string plannedPath(LoadFile file) override {
+        auto [name, path] = fields(file);
+        if (file != LoadFile::Nodes && name.empty()) return {};
+        std::string plannedName = name, planned = path;
+        if (resolveFileName(plannedName, planned, folder_, searchList_) == Resolution::NotFound) return {};
+        return planned;
+    }
     void failed(LoadFile file) override {
         auto [name, path] = fields(file);
         name.clear();

@@ -4,6 +4,7 @@
 #include "data/LoadMessages.h"
 #include "data/Normalise.h"
 #include "model/Document.h"
+#include "model/LoadPrefetch.h"
 #include "model/FaultNotes.h"
 #include "model/LoadSource.h"
 
@@ -19,15 +20,21 @@ int fail(Ui& ui, const char* message) {
 // automatic mesh, the data file without a data file.
 class DialogFiles : public LoadSource {
 public:
-    explicit DialogFiles(const RunOptions& options) : options_(options) {}
+    DialogFiles(const RunOptions& options, FileSet& files) : options_(options), files_(files) {}
     Found locate(LoadFile file, Ui&) override {
         if (file == LoadFile::Elements && options_.autoMesh == 1) return Found::Skip;
         if (file == LoadFile::Data && options_.dataType == kNoDataFile) return Found::Skip;
         return Found::Read;
     }
+    std::string plannedPath(LoadFile file) override {
+        if (file == LoadFile::Elements && options_.autoMesh == 1) return {};
+        if (file == LoadFile::Data && options_.dataType == kNoDataFile) return {};
+        return fieldsOf(files_, file).second;
+    }
 
 private:
     const RunOptions& options_;
+    FileSet& files_;
 };
 
 const SequenceMessages kOpenMessages{
@@ -55,6 +62,8 @@ int Document::readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages&
     dataSet.elementCount = 0;
 
     if (source.locate(LoadFile::Nodes, ui) == LoadSource::Found::Fail) return 1;
+    LoadPrefetch prefetch;
+    if (parseAhead) prefetch.start(source.plannedPath(LoadFile::Elements), source.plannedPath(LoadFile::Data));
     if (dataSet.ReadNodes(ui) != 0) return failReading(ui, source, LoadFile::Nodes, messages.nodeFile);
     // Extents, the mesh and the normalisation all start from a first node.
     if (dataSet.nodes.empty()) {
@@ -73,7 +82,7 @@ int Document::readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages&
         }
         break;
     case LoadSource::Found::Read:
-        if (dataSet.ReadElements(ui) != 0) {
+        if (dataSet.ReadElements(ui, [&] { return prefetch.elements(dataSet.files.elementFilePath); }) != 0) {
             // A readable file failed on a node number the node file lacks, so the node
             // file may be the one at fault: both are named.
             const bool nodeMissing = unreadableReason(dataSet.files.elementFilePath).empty();
@@ -96,7 +105,7 @@ int Document::readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages&
     case LoadSource::Found::Skip: options.dataType = kNoDataFile; return 0;
     case LoadSource::Found::Read: break;
     }
-    if (dataSet.ReadDataRows(ui, options.dataType) != 0)
+    if (dataSet.ReadDataRows(ui, options.dataType, [&] { return prefetch.dataRows(dataSet.files.dataFilePath); }) != 0)
         return failReading(ui, source, LoadFile::Data, messages.dataFile);
     // The statistics start from a first row.
     if (dataSet.rows.empty()) {
@@ -168,7 +177,7 @@ int Document::Open(Ui& ui, const OpenChoice& choice) {
 
 int Document::Load(Ui& ui) {
     WaitCursorScope waitCursor(ui);
-    DialogFiles source(options);
+    DialogFiles source(options, dataSet.files);
     if (readModelFiles(ui, source, kOpenMessages) != 0) return 1;
     if (tieData(ui, source, kOpenMessages) != 0) return 1;
     // Node and element values show their first column; vector data its magnitude.

@@ -39,6 +39,9 @@ public:
     // Before `file` is read: Read it, Skip it (elements are built from the nodes; no data
     // file is read), or Fail after the source has shown why.
     virtual Found locate(LoadFile file, Ui& ui) = 0;
+    // The path locate() will give `file` if it finds it, worked out without a word to the
+    // person; empty when unknown or when the file is skipped. Lets a load parse it early.
+    virtual std::string plannedPath(LoadFile) { return {}; }
     // Reading `file`, or tying its data to the mesh, failed (after the messages).
     virtual void failed(LoadFile) {}
     // Component columns the data file lacks fall back to their own positions instead of

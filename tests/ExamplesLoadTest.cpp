@@ -1,44 +1,12 @@
 // Both roads to a graph reach the same one: a command-line run of each example, and the
 // open command on the same files followed by the same column choice and look file.
 #include "BatchGraph.h"
+#include "SameDataSet.h"
 
 #include <gtest/gtest.h>
 
 namespace vellum {
 namespace {
-
-void expectSameData(const DataSet& a, const DataSet& b) {
-    ASSERT_EQ(a.nodes.size(), b.nodes.size());
-    for (size_t i = 0; i < a.nodes.size(); ++i) {
-        const NodeRecord& p = a.nodes[i];
-        const NodeRecord& q = b.nodes[i];
-        ASSERT_EQ(p.number, q.number) << i;
-        ASSERT_EQ(p.coordinates, q.coordinates) << i;
-        ASSERT_EQ(p.position, q.position) << i;
-        ASSERT_EQ(p.t, q.t) << i;
-        ASSERT_EQ(p.visible, q.visible) << i;
-    }
-    ASSERT_EQ(a.arrows.size(), b.arrows.size());
-    for (size_t i = 0; i < a.arrows.size(); ++i) ASSERT_EQ(a.arrows[i].tip, b.arrows[i].tip) << i;
-    ASSERT_EQ(a.elements.size(), b.elements.size());
-    for (size_t i = 0; i < a.elements.size(); ++i) {
-        const ElementRecord& p = a.elements[i];
-        const ElementRecord& q = b.elements[i];
-        ASSERT_EQ(p.number, q.number) << i;
-        ASSERT_EQ(p.nodes, q.nodes) << i;
-        ASSERT_EQ(p.faces, q.faces) << i;
-        ASSERT_EQ(p.faceCount, q.faceCount) << i;
-        ASSERT_EQ(p.t, q.t) << i;
-    }
-    EXPECT_EQ(a.rows.size(), b.rows.size());
-    EXPECT_EQ(a.columnCount, b.columnCount);
-    EXPECT_EQ(a.columnMinimum, b.columnMinimum);
-    EXPECT_EQ(a.columnMaximum, b.columnMaximum);
-    EXPECT_EQ(a.minimum, b.minimum);
-    EXPECT_EQ(a.maximum, b.maximum);
-    EXPECT_EQ(a.sectionBox, b.sectionBox);
-    EXPECT_EQ(a.vectorColumns, b.vectorColumns);
-}
 
 class ExampleRoads : public ::testing::TestWithParam<const char*> {};
 
@@ -69,7 +37,7 @@ TEST_P(ExampleRoads, TheOpenCommandAndTheCommandLineRunReachTheSameGraph) {
     EXPECT_TRUE(open.ui.messages.empty()) << ::testing::PrintToString(open.ui.messages);
     EXPECT_EQ(open.view, run.view);
     EXPECT_EQ(open.document.modelShape(), run.document.modelShape());
-    expectSameData(open.dataSet, run.dataSet);
+    testing::expectSameDataSet(open.dataSet, run.dataSet);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleRoads,
