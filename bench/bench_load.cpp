@@ -3,6 +3,7 @@
 // file and once with the automatic mesh. Peak resident memory is reported as a counter;
 // run one benchmark per process (--benchmark_filter) to read it for that load alone.
 #include "common/StreamUi.h"
+#include "data/ParsedFiles.h"
 #include "model/Document.h"
 
 #include <benchmark/benchmark.h>
@@ -108,11 +109,12 @@ double peakResidentMegabytes() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-void loadGrid(benchmark::State& state, bool autoMesh) {
+void loadGrid(benchmark::State& state, bool autoMesh, bool parseAhead = true) {
     const GridFiles& files = gridFiles();
     StreamUi ui(std::cerr);
     for (auto _ : state) {
         auto document = std::make_unique<Document>();
+        document->parseAhead = parseAhead;
         OpenChoice choice;
         choice.pointFilePath = files.nodes;
         choice.elementFilePath = autoMesh ? std::string() : files.elements;
@@ -135,9 +137,37 @@ void loadGrid(benchmark::State& state, bool autoMesh) {
 
 void BM_LoadWithElementFile(benchmark::State& state) { loadGrid(state, false); }
 void BM_LoadWithAutomaticMesh(benchmark::State& state) { loadGrid(state, true); }
+// Every file read in its own step, one after the other.
+void BM_LoadWithElementFileSerially(benchmark::State& state) { loadGrid(state, false, false); }
+
+// Where the time of a load goes, file by file: reading and parsing each file alone.
+void BM_ReadNodeFile(benchmark::State& state) {
+    StreamUi ui(std::cerr);
+    for (auto _ : state) {
+        DataSet dataSet;
+        dataSet.files.pointFilePath = gridFiles().nodes;
+        if (dataSet.ReadNodes(ui) != 0) state.SkipWithError("the node file failed");
+    }
+}
+void BM_ParseElementFile(benchmark::State& state) {
+    for (auto _ : state) {
+        const ParsedElements parsed = parseElementFile(gridFiles().elements);
+        if (parsed.elements.size() != 998'001u) state.SkipWithError("wrong element count");
+    }
+}
+void BM_ParseDataFile(benchmark::State& state) {
+    for (auto _ : state) {
+        const ParsedDataRows parsed = parseDataFile(gridFiles().data);
+        if (parsed.rows.size() != 1'000'000u) state.SkipWithError("wrong row count");
+    }
+}
 
 BENCHMARK(BM_LoadWithElementFile)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_LoadWithAutomaticMesh)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_LoadWithElementFileSerially)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_ReadNodeFile)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_ParseElementFile)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_ParseDataFile)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 } // namespace
 } // namespace vellum

@@ -109,6 +109,56 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
+BlockFile::~BlockFile() { close(); }
+
+void BlockFile::close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    position_ = size_ = 0;
+    failed_ = false;
+}
+
+bool BlockFile::open(const std::string& path) {
+    FdHandle fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) return false;
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    close();
+    fd_ = fd.release();
+    size_ = st.st_size > 0 ? static_cast<uint64_t>(st.st_size) : 0;
+    position_ = 0;
+    failed_ = false;
+    return true;
+}
+
+bool BlockFile::appendBlock(std::string& out, size_t bytes) {
+    if (fd_ < 0 || failed_ || bytes == 0) return false;
+    const size_t start = out.size();
+    out.resize(start + bytes);
+    for (;;) {
+        const ssize_t n = ::read(fd_, out.data() + start, bytes);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) failed_ = true;
+        const size_t got = n > 0 ? static_cast<size_t>(n) : 0;
+        out.resize(start + got);
+        position_ += got;
+        return got > 0;
+    }
+}
+
+bool BlockFile::appendFrom(uint64_t offset, std::string& out) const {
+    if (fd_ < 0) return false;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::pread(fd_, buffer, sizeof buffer, static_cast<off_t>(offset));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        out.append(buffer, static_cast<size_t>(n));
+        offset += static_cast<uint64_t>(n);
+    }
+}
+
 bool writeFileAtomically(const std::string& path, std::string_view bytes) {
     // A file the person made read-only stays as it is, as it would if it were opened for
     // writing: renaming over it needs only the folder's permission.

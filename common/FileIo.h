@@ -1,5 +1,6 @@
 #pragma once
 // Whole-file reading and safe replacement of files.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,35 @@ namespace vellum {
 
 // Reads the whole file into `bytes`. False when it cannot be opened or read.
 bool readWholeFile(const std::string& path, std::string& bytes);
+
+// A file read front to back in blocks, for readers that never need all of it in memory.
+class BlockFile {
+public:
+    BlockFile() = default;
+    ~BlockFile();
+    BlockFile(const BlockFile&) = delete;
+    BlockFile& operator=(const BlockFile&) = delete;
+
+    // False when it cannot be opened, or is a folder.
+    bool open(const std::string& path);
+    void close();
+    // Appends up to `bytes` more bytes to `out`. False at the end of the file, or when it
+    // cannot be read on (then `failed()`).
+    bool appendBlock(std::string& out, size_t bytes);
+    // Appends everything from the byte `offset` to the end, leaving the place of
+    // appendBlock where it was. False when it cannot be read.
+    bool appendFrom(uint64_t offset, std::string& out) const;
+    bool failed() const { return failed_; }
+    bool isOpen() const { return fd_ >= 0; }
+    // Bytes read so far by appendBlock.
+    uint64_t position() const { return position_; }
+    uint64_t size() const { return size_; }
+
+private:
+    int fd_ = -1;
+    uint64_t position_ = 0, size_ = 0;
+    bool failed_ = false;
+};
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and renames it over
 // `path`, so that a failure never leaves a half-written file and the old file survives

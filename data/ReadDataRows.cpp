@@ -13,7 +13,7 @@ ParsedDataRows parseDataFile(const std::string& path) {
     TextRecordReader reader;
     if (!reader.open(path)) return parsed;
     parsed.opened = true;
-    const size_t rowBound = std::min<size_t>(reader.lineCountBound(), 4 * kMaxNodes);
+    const size_t rowBound = std::min<size_t>(reader.recordCountBound(), 4 * kMaxNodes);
     int32_t number = 0;
     double values[kMaxFileColumns];
     size_t count = 0;
@@ -30,6 +30,8 @@ ParsedDataRows parseDataFile(const std::string& path) {
         if (parsed.rows.empty()) parsed.rows.reserve(rowBound, count);
         parsed.rows.append(number, values, count);
     }
+    // A file that breaks off while it is read counts as one that could not be opened.
+    if (reader.readFailed()) return ParsedDataRows{};
     return parsed;
 }
 

@@ -14,7 +14,7 @@ ParsedElements parseElementFile(const std::string& path) {
     if (!reader.open(path)) return parsed;
     parsed.opened = true;
     std::vector<ElementRecord>& elements = parsed.elements;
-    elements.reserve(std::min<size_t>(reader.lineCountBound(), 4 * kMaxNodes));
+    elements.reserve(std::min<size_t>(reader.recordCountBound(), 4 * kMaxNodes));
     int32_t number = 0;
     int32_t nodeNumbers[kMaxElementNodes];
     size_t count = 0;
@@ -26,6 +26,8 @@ ParsedElements parseElementFile(const std::string& path) {
         for (size_t i = 0; i < count; ++i) element.nodes[i] = static_cast<uint32_t>(nodeNumbers[i]);
         element.nodeCount = static_cast<uint8_t>(count);
     }
+    // A file that breaks off while it is read counts as one that could not be opened.
+    if (reader.readFailed()) return ParsedElements{};
     return parsed;
 }
 

@@ -6,13 +6,16 @@
 #include <algorithm>
 
 namespace vellum {
+namespace {
+constexpr const char* kNodeFileOpenFailedMessage = "節点ファイルのオープンに失敗しました\nファイルの有無を確認してください";
+} // namespace
 
 int DataSet::ReadNodes(Ui& ui) {
     markChanged();
     ProgressScope progress(ui, "節点ファイル展開中");
     TextRecordReader reader;
     if (!reader.open(files.pointFilePath)) {
-        ui.showMessage("節点ファイルのオープンに失敗しました\nファイルの有無を確認してください");
+        ui.showMessage(kNodeFileOpenFailedMessage);
         return 1;
     }
     nodes.clear();
@@ -20,7 +23,7 @@ int DataSet::ReadNodes(Ui& ui) {
     nodeCount = 0;
     progress.set(30);
 
-    nodes.reserve(std::min(reader.lineCountBound(), kMaxNodes + 1));
+    nodes.reserve(std::min(reader.recordCountBound(), kMaxNodes + 1));
     int32_t number = 0;
     double coordinates[3];
     size_t count = 0;
@@ -38,6 +41,12 @@ int DataSet::ReadNodes(Ui& ui) {
         for (size_t axis = 0; axis < count; ++axis) node.coordinates[axis] = coordinates[axis];
         // One node past the limit decides the outcome; reading on would only use memory.
         if (nodes.size() > kMaxNodes) break;
+    }
+    // A file that breaks off while it is read is no node file to load.
+    if (reader.readFailed()) {
+        nodes.clear();
+        ui.showMessage(kNodeFileOpenFailedMessage);
+        return 1;
     }
     nodeCount = static_cast<uint32_t>(nodes.size());
     progress.set(80);

@@ -11,8 +11,8 @@ namespace {
 // Every vertex of the file becomes a node and a data row holding its coordinates.
 // False after showing the message when a coordinate is beyond a double.
 bool readVertices(TextRecordReader& reader, DataSet& dataSet, Ui& ui) {
-    dataSet.nodes.reserve(std::min(reader.lineCountBound(), kMaxNodes + 1));
-    dataSet.rows.reserve(std::min(reader.lineCountBound(), kMaxNodes + 1), 3);
+    dataSet.nodes.reserve(std::min(reader.recordCountBound(), kMaxNodes + 1));
+    dataSet.rows.reserve(std::min(reader.recordCountBound(), kMaxNodes + 1), 3);
     int32_t vertexCount = 0;
     std::string_view token;
     while (reader.nextLine()) {
@@ -87,7 +87,11 @@ int DataSet::ReadStl(Ui& ui) {
     dataMap.clear();
     nodeCount = elementCount = rowCount = 0;
 
-    const bool read = readVertices(reader, *this, ui);
+    bool read = readVertices(reader, *this, ui);
+    if (read && reader.readFailed()) {
+        ui.showMessage("STLファイルのオープンに失敗しました\nファイルの有無を確認してください");
+        read = false;
+    }
     if (!read) {
         nodes.clear();
         rows.clear();

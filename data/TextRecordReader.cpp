@@ -29,44 +29,65 @@ size_t firstHighByte(std::string_view bytes) {
 } // namespace
 
 bool TextRecordReader::open(const std::string& path) {
-    std::string bytes;
-    if (!readWholeFile(path, bytes)) return false;
-    openBytes(std::move(bytes), path);
+    if (!file_.open(path)) return false;
+    name_ = path;
+    bytes_.clear();
+    next_ = lineEnd_ = cursor_ = 0;
+    lineNumber_ = 0;
+    utf8_ = encodingKnown_ = false;
+    fileBytes_ = file_.size();
+    // The first block holds at least the byte-order mark a UTF-8 file may start with.
+    while (bytes_.size() < 3 && file_.appendBlock(bytes_, std::max<size_t>(blockBytes_, 3) - bytes_.size())) {
+    }
+    if (file_.failed()) return false;
+    if (hasUtf8Bom(bytes_)) {
+        utf8_ = encodingKnown_ = true;
+        next_ = 3;
+    }
+    detectEncoding(0);
     return true;
 }
 
 void TextRecordReader::openBytes(std::string bytes, std::string name) {
+    file_.close();
     bytes_ = std::move(bytes);
+    fileBytes_ = bytes_.size();
     name_ = std::move(name);
     next_ = lineEnd_ = cursor_ = 0;
     lineNumber_ = 0;
-    detectEncoding();
-}
-
-void TextRecordReader::detectEncoding() {
-    utf8_ = false;
+    utf8_ = encodingKnown_ = false;
     if (hasUtf8Bom(bytes_)) {
-        utf8_ = true;
+        utf8_ = encodingKnown_ = true;
         next_ = 3;
-        return;
     }
-    // Everything before the first high byte is ASCII and so valid UTF-8 already.
-    const size_t high = firstHighByte(bytes_);
-    if (high < bytes_.size()) utf8_ = isMultibyteUtf8(std::string_view(bytes_).substr(high));
+    detectEncoding(0);
 }
 
-size_t TextRecordReader::lineCountBound() const {
-    size_t count = 1;
-    const char* p = bytes_.data();
-    const char* end = p + bytes_.size();
-    while (p < end) {
-        const void* found = std::memchr(p, '\n', static_cast<size_t>(end - p));
-        if (!found) break;
-        ++count;
-        p = static_cast<const char*>(found) + 1;
-    }
-    return count;
+void TextRecordReader::detectEncoding(size_t from) {
+    if (encodingKnown_) return;
+    const size_t high = from + firstHighByte(std::string_view(bytes_).substr(from));
+    if (high >= bytes_.size()) return;
+    encodingKnown_ = true;
+    // Everything before the first high byte is ASCII and so valid UTF-8 already; the file
+    // is UTF-8 when the rest of it is too. The rest is read once here: only files with
+    // other than ASCII text in them pay for it.
+    std::string rest = bytes_.substr(high);
+    if (file_.isOpen() && !file_.appendFrom(file_.position(), rest)) return;
+    utf8_ = isMultibyteUtf8(rest);
 }
+
+bool TextRecordReader::readNextBlock() {
+    // The bytes before the current line are done with; what tokens of it still point to
+    // is not, so the line's start stays where it is only until the next line is asked for.
+    bytes_.erase(0, next_);
+    next_ = 0;
+    const size_t before = bytes_.size();
+    if (!file_.appendBlock(bytes_, blockBytes_)) return false;
+    detectEncoding(before);
+    return true;
+}
+
+size_t TextRecordReader::recordCountBound() const { return static_cast<size_t>(fileBytes_ / 4 + 1); }
 
 bool TextRecordReader::atSeparator(size_t pos, size_t& width) const {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data());
@@ -88,9 +109,18 @@ bool TextRecordReader::atSeparator(size_t pos, size_t& width) const {
 }
 
 bool TextRecordReader::nextLine() {
-    while (next_ < bytes_.size()) {
+    for (;;) {
+        // A line that runs past the block is completed from the next ones first.
+        const void* found = nullptr;
+        size_t searched = 0; // bytes of the line already known to hold no line end
+        for (;;) {
+            found = std::memchr(bytes_.data() + next_ + searched, '\n', bytes_.size() - next_ - searched);
+            if (found) break;
+            searched = bytes_.size() - next_;
+            if (!readNextBlock()) break;
+        }
+        if (next_ >= bytes_.size()) break;
         const size_t start = next_;
-        const void* found = std::memchr(bytes_.data() + start, '\n', bytes_.size() - start);
         size_t end = found ? static_cast<size_t>(static_cast<const char*>(found) - bytes_.data()) : bytes_.size();
         next_ = found ? end + 1 : end;
         if (end > start && bytes_[end - 1] == '\r') --end;

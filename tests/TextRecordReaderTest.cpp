@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace vellum {
@@ -124,6 +127,67 @@ TEST(TextRecordReader, RefusesValuesBeyondADoubleNamingFileAndLine) {
     EXPECT_TRUE(TextRecordReader::toReal("1e-999", value));
     EXPECT_EQ(value, 0.0);
     EXPECT_FALSE(TextRecordReader::toReal("-1E+400", value));
+}
+
+// Every line with tokens as "line number: token|token", read from a file in blocks of
+// `blockBytes` (0: the bytes given whole), keeping `lineLimit` bytes of each line.
+std::vector<std::string> readInPieces(const std::string& bytes, size_t blockBytes, size_t lineLimit) {
+    TextRecordReader reader;
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("vellum-pieces-" + std::to_string(::getpid()))).string();
+    if (blockBytes == 0) {
+        reader.openBytes(bytes, path);
+    } else {
+        std::ofstream(path, std::ios::binary) << bytes;
+        reader.setBlockBytes(blockBytes);
+        EXPECT_TRUE(reader.open(path));
+    }
+    reader.limitLineBytes(lineLimit);
+    std::vector<std::string> lines;
+    while (reader.nextLine()) {
+        std::string line = std::to_string(reader.lineNumber()) + ":";
+        std::string_view token;
+        while (reader.nextToken(token)) line += std::string(token) + "|";
+        lines.push_back(line);
+    }
+    lines.push_back(reader.isUtf8() ? "utf-8" : "cp932");
+    std::filesystem::remove(path);
+    return lines;
+}
+
+// A file is read in blocks: a line, a CR LF, a two- or three-byte character or separator
+// may be cut at any block boundary, and the encoding may show itself only in a late block.
+// Read in blocks of every small size, each file must give what it gives read whole.
+TEST(TextRecordReader, AFileReadInPiecesReadsAsAWhole) {
+    std::string longLine = "9";
+    for (int i = 0; i < 40; ++i) longLine += " 1.5";
+    const std::string files[] = {
+        "1 2\r\n3 4\r\n\r\n5,6\r\n7 8",                       // CR LF anywhere, a last line without end
+        "10\t0.5 0.25\n" + longLine + "\n11 2\n",            // a line longer than many blocks
+        "\xEF\xBB\xBF" "1\xE3\x80\x80" "2\n3 \xE7\xAF\x80\n", // a byte-order mark, U+3000 cut anywhere
+        "1 2\n3 4\n5 6\n7 8\n9 \x83\x40\x81\x40" "5\n",      // CP932 seen only in the last line
+        "1 2\n3 4\n5 6\n7 8\n9 \xE7\xAF\x80\xE3\x80\x80" "5\n", // UTF-8 seen only in the last line
+        "1 2\n3 4\n\xE7\xAF\x80 1\n5 \x83\x40\n",             // UTF-8 first, then invalid: CP932 after all
+        "",
+        "\n\n \t\n",
+    };
+    for (const std::string& file : files) {
+        for (size_t limit : {size_t(255), size_t(6)}) {
+            const std::vector<std::string> whole = readInPieces(file, 0, limit);
+            for (size_t block : {1, 2, 3, 4, 5, 7, 64}) {
+                EXPECT_EQ(readInPieces(file, block, limit), whole)
+                    << "block " << block << ", limit " << limit << ", file " << ::testing::PrintToString(file);
+            }
+        }
+    }
+    // And what it gives read whole is right: the long line kept whole, U+3000 and the
+    // CP932 ideographic space separating, line numbers counting the blank lines.
+    EXPECT_EQ(readInPieces(files[0], 2, 255), (std::vector<std::string>{"1:1|2|", "2:3|4|", "4:5|6|", "5:7|8|", "cp932"}));
+    EXPECT_EQ(readInPieces(files[1], 3, 1000)[1].size(), 2 + longLine.size() + 1);
+    EXPECT_EQ(readInPieces(files[2], 1, 255), (std::vector<std::string>{"1:1|2|", "2:3|\xE7\xAF\x80|", "utf-8"}));
+    EXPECT_EQ(readInPieces(files[3], 4, 255).at(4), "5:9|\x83\x40|5|");
+    EXPECT_EQ(readInPieces(files[4], 4, 255).at(4), "5:9|\xE7\xAF\x80|5|");
+    EXPECT_EQ(readInPieces(files[5], 3, 255).back(), "cp932");
 }
 
 } // namespace
