@@ -67,8 +67,9 @@ public:
     void clear() {
         entries_.clear();
         dense_.clear();
+        size_ = 0;
     }
-    size_t size() const { return entries_.size(); }
+    size_t size() const { return size_; }
 
 private:
     struct Entry {
@@ -76,8 +77,9 @@ private:
         uint32_t index;
     };
     void sortAndDeduplicate();
-    std::vector<Entry> entries_;
+    std::vector<Entry> entries_;  // sorted; given up once the direct table holds them
     std::vector<uint32_t> dense_; // index by number - denseBase_, when the numbers are dense
+    size_t size_ = 0;
     int32_t denseBase_ = 0;
 };
 

@@ -18,6 +18,7 @@ void NumberMap::sortAndDeduplicate() {
     auto last = std::unique(entries_.begin(), entries_.end(),
                             [](const Entry& a, const Entry& b) { return a.number == b.number; });
     entries_.erase(last, entries_.end());
+    size_ = entries_.size();
     if (entries_.empty()) return;
 
     // Finite-element files number their nodes almost densely; a direct table then makes
@@ -28,6 +29,7 @@ void NumberMap::sortAndDeduplicate() {
     denseBase_ = static_cast<int32_t>(first);
     dense_.assign(static_cast<size_t>(span), kNoIndex);
     for (const Entry& entry : entries_) dense_[static_cast<size_t>(entry.number - first)] = entry.index;
+    entries_ = {};
 }
 
 uint32_t NumberMap::find(int32_t number) const {

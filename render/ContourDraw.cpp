@@ -145,6 +145,9 @@ void ContourLayer::drawOnce(const SceneContext& scene, const GraphPass& pass, Ui
                                [](const std::vector<float>& fills, const std::vector<float>& lines) {
                                    drawFromMemory(GL_TRIANGLES, fills);
                                    drawFromMemory(GL_LINES, lines);
+                                   // Lets a software rasteriser draw what it has gathered
+                                   // and reuse that memory rather than grow it all frame.
+                                   glFlush();
                                });
         batcher.skipFillsBetweenPixels(&centres);
         traceContours(scene.dataSet, ui, run, batcher);

@@ -150,8 +150,14 @@ TEST(NumberMap, FindsInDenseAndSparseNumberings) {
     EXPECT_EQ(map.find(9), kNoIndex);
     EXPECT_EQ(map.find(15), kNoIndex);
     EXPECT_EQ(map.find(-2'147'483'647 - 1), kNoIndex);
+    EXPECT_EQ(map.size(), 4u); // counted though the direct table alone is kept
+    // Sparse again after a dense map: nothing of the table is left to answer.
+    map.build(sparse, [](int32_t n) { return n; });
+    EXPECT_EQ(map.find(12), kNoIndex);
+    EXPECT_EQ(map.find(5), 2u);
     map.clear();
     EXPECT_EQ(map.find(10), kNoIndex);
+    EXPECT_EQ(map.size(), 0u);
 }
 
 } // namespace
