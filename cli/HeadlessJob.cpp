@@ -34,8 +34,10 @@ std::pair<int, int> drawingArea(const BatchOptions& options, const WindowEdges& 
 }
 
 // Draws the loaded graph once and writes it to every path. 0 when all were written.
-int drawAndWrite(Ui& ui, const Document& doc, int width, int height, const std::vector<std::string>& paths) {
+int drawAndWrite(Ui& ui, const Document& doc, int width, int height, const std::vector<std::string>& paths,
+                 OffscreenWarmUp& warmUp) {
     OffscreenRequest request;
+    request.font = &warmUp.font();
     request.width = width;
     request.height = height;
     request.dataSet = doc.drawable();
@@ -60,6 +62,7 @@ int drawAndWrite(Ui& ui, const Document& doc, int width, int height, const std::
 
 int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ostream& summary) {
     StreamUi ui(messages);
+    OffscreenWarmUp warmUp; // while the files load
     Document doc;
     {
         const Profile profile = Profile::openUserProfile();
@@ -91,7 +94,7 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
         if (!outImage.empty() && outImage != files.imageFilePath) paths.push_back(outImage);
         if (!paths.empty()) {
             const auto [width, height] = drawingArea(options, doc.look.WINDOW);
-            if (drawAndWrite(ui, doc, width, height, paths) != 0) status = 1;
+            if (drawAndWrite(ui, doc, width, height, paths, warmUp) != 0) status = 1;
             else imageWritten = paths.front();
         }
     }

@@ -34,6 +34,11 @@ int ReadMaterialFile(DataSet& dataSet, Ui& ui, const std::string& path, std::vec
         // Files usually name a material for a run of elements; one entry per run is enough.
         if (named.empty() || named.back() != material) named.push_back(material);
     }
+    // A file that breaks off while it is read is reported as one that could not be read.
+    if (reader.readFailed()) {
+        ui.showMessage(kMaterialFileMissingMessage);
+        return 1;
+    }
     std::sort(named.begin(), named.end());
     named.erase(std::unique(named.begin(), named.end()), named.end());
     listed = CountMaterials(dataSet, named);

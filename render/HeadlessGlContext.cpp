@@ -45,6 +45,15 @@ int liveContexts = 0;
 
 } // namespace
 
+bool startSurfacelessDisplay() {
+    auto getPlatformDisplay =
+        reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
+    if (!getPlatformDisplay) return false;
+    const EGLDisplay display = getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+    EGLint major = 0, minor = 0;
+    return display != EGL_NO_DISPLAY && eglInitialize(display, &major, &minor);
+}
+
 struct HeadlessGlContext::Egl {
     EGLDisplay display = EGL_NO_DISPLAY;
     EGLContext context = EGL_NO_CONTEXT;

@@ -9,6 +9,10 @@
 
 namespace vellum {
 
+// Starts the surfaceless display (loading the software renderer) so that the first
+// context made later finds it ready; any thread may call it. False when it cannot start.
+bool startSurfacelessDisplay();
+
 class HeadlessGlContext {
 public:
     // Creates the display, a compatibility-profile context and the off-screen buffer, and

@@ -14,13 +14,35 @@ RgbImage PaintOffscreen(const ViewSettings& settings, const OffscreenRequest& re
         error = context.error();
         return {};
     }
-    Renderer renderer(request.withText ? TextRenderer::withJapaneseGothic() : nullptr);
+    std::unique_ptr<TextRenderer> text;
+    if (request.withText)
+        text = request.font ? std::make_unique<TextRenderer>(FontFace::open(*request.font))
+                            : TextRenderer::withJapaneseGothic();
+    Renderer renderer(std::move(text));
     renderer.resize(request.width, request.height);
     SilentUi silent;
     renderer.paintOnce(request.dataSet, settings, request.state, request.progress ? *request.progress : silent);
     RgbImage image = context.readPixels();
     renderer.releaseGlResources();
     return image;
+}
+
+OffscreenWarmUp::OffscreenWarmUp()
+    : finding_(std::async(std::launch::async, [] {
+          startSurfacelessDisplay();
+          return findJapaneseGothicFont();
+      })) {}
+
+OffscreenWarmUp::~OffscreenWarmUp() {
+    if (finding_.valid()) finding_.wait();
+}
+
+const FontLocation& OffscreenWarmUp::font() {
+    if (!found_) {
+        font_ = finding_.get();
+        found_ = true;
+    }
+    return font_;
 }
 
 } // namespace vellum

@@ -1,8 +1,10 @@
 #pragma once
 // One picture drawn with no display: what the headless program writes as its image.
+#include "render/FontFace.h"
 #include "render/RgbImage.h"
 #include "render/SceneState.h"
 
+#include <future>
 #include <string>
 
 namespace vellum {
@@ -19,6 +21,26 @@ struct OffscreenRequest {
     bool withText = true;
     // Shows the contour progress bar while the geometry is built; optional.
     Ui* progress = nullptr;
+    // The text face, found already (OffscreenWarmUp); looked up when null.
+    const FontLocation* font = nullptr;
+};
+
+// What a picture needs that no data decides: the Japanese Gothic face found through
+// fontconfig and the surfaceless display started. Begun on its own thread while a job
+// loads, both are ready when the picture is drawn instead of being waited for then.
+class OffscreenWarmUp {
+public:
+    OffscreenWarmUp();
+    ~OffscreenWarmUp(); // waits for the thread
+    OffscreenWarmUp(const OffscreenWarmUp&) = delete;
+    OffscreenWarmUp& operator=(const OffscreenWarmUp&) = delete;
+    // The face found; waits for it.
+    const FontLocation& font();
+
+private:
+    std::future<FontLocation> finding_;
+    FontLocation font_;
+    bool found_ = false;
 };
 
 // Makes a headless context of the requested size, paints the scene once through the

@@ -86,5 +86,26 @@ TEST(OffscreenPicture, PaintsOnceAtTheRequestedSizeOnTheBackgroundWithProgressWh
     EXPECT_FALSE(error.empty());
 }
 
+// The face and the display readied on another thread while a job loads give the picture
+// a lookup at drawing time gives, text and all.
+TEST(OffscreenPicture, AWarmUpWhileLoadingGivesTheSamePicture) {
+    OffscreenWarmUp warmUp;
+    ViewSettings settings;
+    settings.MAX = 1.0;
+    settings.SCALE123 = 0.5;
+    DataSet dataSet = quadSheet(3, 3, 0.0, [](double x, double) { return x + 0.5; });
+    OffscreenRequest request;
+    request.width = 320;
+    request.height = 240;
+    request.dataSet = &dataSet;
+    request.state = SceneState{0, 0};
+    std::string error;
+    const RgbImage lookedUp = PaintOffscreen(settings, request, error);
+    ASSERT_FALSE(lookedUp.pixels.empty()) << error;
+    EXPECT_EQ(warmUp.font().path, findJapaneseGothicFont().path);
+    request.font = &warmUp.font();
+    EXPECT_TRUE(PaintOffscreen(settings, request, error).pixels == lookedUp.pixels);
+}
+
 } // namespace
 } // namespace vellum::testing
