@@ -133,6 +133,11 @@ bool BlockFile::open(const std::string& path) {
 
 bool BlockFile::appendBlock(std::string& out, size_t bytes) {
     if (fd_ < 0 || failed_ || bytes == 0) return false;
+    // The buffer is zeroed before the read fills it: a small file should not pay for a
+    // megabyte. One byte past the known size still finds a file that grew meanwhile, and
+    // files that report no size (pipes, /proc) are read a page at a time.
+    const uint64_t left = size_ > position_ ? size_ - position_ + 1 : 4096;
+    if (left < bytes) bytes = static_cast<size_t>(left);
     const size_t start = out.size();
     out.resize(start + bytes);
     for (;;) {
