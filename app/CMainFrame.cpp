@@ -206,6 +206,8 @@ void CMainFrame::storePlacement() {
     Profile profile = Profile::openUserProfile();
     storeWindowPlacement(profile, WindowEdges{normal.x() + normal.width(), normal.x(), normal.y(),
                                               normal.y() + normal.height(), isMaximized() ? 3 : 1});
+    // Quietly: closing must not stop at a message box (a job that ends the program would
+    // wait for a person), and the placement is only a convenience.
     profile.save();
 }
 

@@ -43,7 +43,7 @@ void CvellumPLOTView::editPathsCommand() {
     // The next command-line run reads the list from the profile.
     Profile profile = Profile::openUserProfile();
     document_.registeredPaths.store(profile);
-    profile.save();
+    saveProfile(ui_, profile);
 }
 
 void CvellumPLOTView::savedItemsCommand() {
@@ -52,7 +52,7 @@ void CvellumPLOTView::savedItemsCommand() {
     document_.saveItems = dialog.form().selection();
     Profile profile = Profile::openUserProfile();
     document_.saveItems.store(profile);
-    profile.save();
+    saveProfile(ui_, profile);
 }
 
 } // namespace vellum

@@ -49,7 +49,7 @@ void CvellumPLOTView::openCommand() {
     refresh();
     Profile profile = Profile::openUserProfile();
     storeOpenChoice(profile, choice);
-    profile.save();
+    saveProfile(ui_, profile);
 }
 
 void CvellumPLOTView::runJob(const std::string& path) {

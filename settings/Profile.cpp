@@ -2,6 +2,7 @@
 
 #include "common/FileIo.h"
 #include "common/Numbers.h"
+#include "common/Ui.h"
 #include "common/UserPaths.h"
 
 // Plain char strings in and out, UTF-8 as they are; no wide-character conversion needed.
@@ -61,6 +62,12 @@ bool Profile::save() const {
     const size_t slash = path_.rfind('/');
     if (slash != std::string::npos && slash > 0 && !makeFolders(path_.substr(0, slash))) return false;
     return writeFileAtomically(path_, bytes);
+}
+
+int saveProfile(Ui& ui, const Profile& profile) {
+    if (profile.save()) return 0;
+    ui.showMessage("プロファイルに書き込めません\n" + profile.path());
+    return 1;
 }
 
 } // namespace vellum

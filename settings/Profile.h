@@ -12,6 +12,8 @@
 
 namespace vellum {
 
+class Ui;
+
 class Profile {
 public:
     // The profile at `path`; a missing or unreadable file reads as empty.
@@ -48,5 +50,10 @@ private:
     std::unique_ptr<Store> store_;
     bool unreadable_ = false;
 };
+
+// Saves `profile` for a command the person gave; a profile that cannot be saved is said
+// so, naming its file, since the values of the command would otherwise be lost unnoticed.
+// 0 when saved, 1 otherwise.
+int saveProfile(Ui& ui, const Profile& profile);
 
 } // namespace vellum

@@ -5,6 +5,7 @@
 #include "settings/ProfileValues.h"
 #include "settings/SaveItemSelection.h"
 #include "TemporaryFolder.h"
+#include "tests/support/RecordingUi.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,14 @@ TEST_F(ProfileTest, JunkAndUnwritableProfilesAreSurvived) {
     Profile blocked(folder_.file("blocked") + "/vellumPLOT/vellumPLOT.ini");
     blocked.setInt("A", "b", 1);
     EXPECT_FALSE(blocked.save());
+
+    // A command's save says so, naming the file; a profile that saves says nothing.
+    RecordingUi ui;
+    EXPECT_EQ(saveProfile(ui, blocked), 1);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "プロファイルに書き込めません\n" + blocked.path());
+    EXPECT_EQ(saveProfile(ui, profile), 0);
+    EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(ProfileTest, SavedItemsHaveTheirNamesAndDefaults) {
