@@ -13,7 +13,7 @@ packages=(
   fonts-ipafont-gothic libsimpleini-dev
   qt6-base-dev libqt6opengl6-dev libxkbcommon-dev
   xvfb xauth xdotool imagemagick x11-utils
-  locales
+  locales qt6-translations-l10n
 )
 
 missing=()
