@@ -72,6 +72,8 @@ void applyLine(const std::vector<std::string_view>& tokens, RunOptions& options,
         lastText(dataSet.files.dataFileName);
     } else if (key == "ViewFile") {
         lastText(dataSet.files.viewFileName);
+    } else if (key == "StlFile") {
+        lastText(dataSet.files.stlFileName);
     } else if (key == "ImageFile") {
         lastText(dataSet.files.imageFilePath);
     } else if (key == "AutoExit") {
@@ -80,6 +82,22 @@ void applyLine(const std::vector<std::string_view>& tokens, RunOptions& options,
 }
 
 } // namespace
+
+void clearCommandLineTargets(RunOptions& options, DataSet& dataSet, ViewSettings& view) {
+    const int autoMesh = options.autoMesh;
+    options = RunOptions{};
+    options.autoMesh = autoMesh;
+    dataSet.polarFlag = 0;
+    dataSet.radiansFlag = 0;
+    dataSet.vectorColumns = {0, 1, 2};
+    view.selectedColumn = 0;
+    FileSet& f = dataSet.files;
+    for (std::string* field : {&f.pointFilePath, &f.pointFileName, &f.elementFilePath, &f.elementFileName,
+                               &f.dataFilePath, &f.dataFileName, &f.viewFilePath, &f.viewFileName, &f.stlFilePath,
+                               &f.stlFileName, &f.stlExtension, &f.imageFilePath, &f.imageFileName,
+                               &f.imageExtension})
+        field->clear();
+}
 
 CommandLineParse applyCommandLineText(std::string_view bytes, RunOptions& options, DataSet& dataSet,
                                       ViewSettings& view, Ui& ui, const std::string& fileName) {
@@ -128,9 +146,15 @@ std::string formatCommandLineFile(const RunOptions& options, const DataSet& data
     } else {
         text += formatC("DataNumber=%d\n", selectedColumn);
     }
-    text += "PointFile=" + (full ? f.pointFilePath : f.pointFileName) + "\n";
-    text += "ElementFile=" + (full ? f.elementFilePath : f.elementFileName) + "\n";
-    text += "DataFile=" + (full ? f.dataFilePath : f.dataFileName) + "\n";
+    if (isStlModel(f)) {
+        // A reader that does not know the key stops at the missing node file instead of
+        // drawing some other model.
+        text += "StlFile=" + (full ? f.stlFilePath : f.stlFileName) + "\n";
+    } else {
+        text += "PointFile=" + (full ? f.pointFilePath : f.pointFileName) + "\n";
+        text += "ElementFile=" + (full ? f.elementFilePath : f.elementFileName) + "\n";
+        text += "DataFile=" + (full ? f.dataFilePath : f.dataFileName) + "\n";
+    }
     if (!f.viewFileName.empty()) text += "ViewFile=" + (full ? f.viewFilePath : f.viewFileName) + "\n";
     text += "//イメージファイル出力用\n";
     text += "ImageFile=\n";
@@ -141,7 +165,7 @@ std::string formatCommandLineFile(const RunOptions& options, const DataSet& data
 int writeCommandLineFile(const std::string& path, const RunOptions& options, const DataSet& dataSet,
                          int selectedColumn, int fullPath, Ui& ui) {
     // Nothing to describe: no file at all rather than an empty one.
-    if (dataSet.files.pointFileName.empty()) return 1;
+    if (dataSet.files.pointFileName.empty() && !isStlModel(dataSet.files)) return 1;
     const std::string text = formatCommandLineFile(options, dataSet, selectedColumn, fullPath);
     if (!writeFileAtomically(path, utf8ToCp932(text))) {
         ui.showMessage("コマンドライン処理用のファイル作成に失敗しました");

@@ -3,11 +3,11 @@
 #include "batch/DrawingArea.h"
 #include "batch/FileNameResolution.h"
 #include "batch/RegisteredPaths.h"
-#include "cli/EmptyMeshWarning.h"
 #include "cli/RunSummary.h"
 #include "common/StreamUi.h"
 #include "common/UserPaths.h"
 #include "model/Document.h"
+#include "model/EmptyMeshWarning.h"
 #include "model/FaultNotes.h"
 #include "render/ImageFile.h"
 #include "render/OffscreenPicture.h"
@@ -87,7 +87,7 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
     int status = result;
     std::string imageWritten;
     if (result == 0) {
-        const std::string warning = emptyMeshWarning(doc, stlImport);
+        const std::string warning = emptyMeshWarning(doc);
         if (!warning.empty()) ui.showMessage(warning);
         std::vector<std::string> paths;
         if (!files.imageFilePath.empty()) paths.push_back(files.imageFilePath);

@@ -16,4 +16,7 @@ struct FileSet {
     std::string materialFilePath, materialFileName;
 };
 
+// The graph is a surface imported from an STL file: it has no node file.
+inline bool isStlModel(const FileSet& f) { return f.pointFileName.empty() && !f.stlFileName.empty(); }
+
 } // namespace vellum

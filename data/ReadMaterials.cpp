@@ -7,12 +7,17 @@
 
 namespace vellum {
 
-int ReadMaterialFile(DataSet& dataSet, Ui& ui, const std::string& path, std::vector<MaterialCount>& listed) {
+int ReadMaterialFile(DataSet& dataSet, Ui& ui, const std::string& path, std::vector<MaterialCount>& listed,
+                     MaterialFileFit* fit) {
     listed.clear();
+    MaterialFileFit unused;
+    MaterialFileFit& found = fit ? *fit : unused;
+    found = MaterialFileFit{};
     WaitCursorScope waitCursor(ui);
     TextRecordReader reader;
     if (!reader.open(path)) {
         ui.showMessage(kMaterialFileMissingMessage);
+        found.unreadable = true;
         return 1;
     }
     reader.limitLineBytes(255);
@@ -29,7 +34,10 @@ int ReadMaterialFile(DataSet& dataSet, Ui& ui, const std::string& path, std::vec
     while (reader.readIntegerRecord(number, &material, 1, valueCount) == TextRecordReader::Result::Record) {
         if (valueCount == 0) continue; // an element number alone names no material
         const uint32_t index = elementMap.find(number);
-        if (index == kNoIndex) continue;
+        if (index == kNoIndex) {
+            if (found.unknownElements++ == 0) found.firstUnknown = number;
+            continue;
+        }
         dataSet.elements[index].material = material;
         // Files usually name a material for a run of elements; one entry per run is enough.
         if (named.empty() || named.back() != material) named.push_back(material);
@@ -37,6 +45,7 @@ int ReadMaterialFile(DataSet& dataSet, Ui& ui, const std::string& path, std::vec
     // A file that breaks off while it is read is reported as one that could not be read.
     if (reader.readFailed()) {
         ui.showMessage(kMaterialFileMissingMessage);
+        found.unreadable = true;
         return 1;
     }
     std::sort(named.begin(), named.end());

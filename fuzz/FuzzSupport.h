@@ -2,7 +2,7 @@
 // What the fuzz targets share: a scratch folder for the files a reader opens by path, a
 // small graph to load against, and a Ui that keeps quiet.
 #include "model/Document.h"
-#include "render/SilentUi.h"
+#include "common/SilentUi.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -15,6 +15,9 @@ void Document::readProfile(const Profile& profile) {
     options.dataType = defaults.dataType;
 }
 
-std::string Document::caption() const { return "vellumPLOT - ver.2.41 [" + dataSet.files.pointFilePath + "]"; }
+std::string Document::caption() const {
+    const FileSet& f = dataSet.files;
+    return "vellumPLOT - ver.2.41 [" + (isStlModel(f) ? f.stlFilePath : f.pointFilePath) + "]";
+}
 
 } // namespace vellum

@@ -43,6 +43,8 @@ public:
     // The specific-element display's materials, in the order its dialog lists them; the
     // elements of a hidden material are not drawn.
     std::vector<MaterialCount> shownMaterials, hiddenMaterials;
+    // How the material file fits the elements loaded now; a load reads the file again.
+    MaterialFileFit materialFit;
 
     // What the view reads when it is made: the registered paths with the absolute-path
     // option, the saved-item selection and the open dialog's defaults.
@@ -56,7 +58,8 @@ public:
     // for an STL surface. Drawing takes it with the data type.
     int modelShape() const { return modelShape_; }
 
-    // "vellumPLOT - ver.2.41 [<node file>]", the caption of a loaded graph.
+    // "vellumPLOT - ver.2.41 [<node file>]", the caption of a loaded graph; an imported
+    // STL surface is named by its STL file.
     std::string caption() const;
 
     // ---- Loading
@@ -72,6 +75,7 @@ public:
     // (searchListFromProfile). Sets the loaded flag.
     int RunCommandLineFile(Ui& ui, const std::string& path, const std::vector<std::string>& searchList);
     // Imports the ASCII STL file at `path` as node values coloured by x. Sets the loaded flag.
+    // A command-line file names one by an StlFile line instead of a node file.
     int ImportStl(Ui& ui, const std::string& path);
 
     // ---- Changes of the look
@@ -128,6 +132,9 @@ private:
     int tieData(Ui& ui, LoadSource& source, const SequenceMessages& messages);
     int finishOpenLoad(Ui& ui, int shape);
     int failedStl(Ui& ui, const char* message);
+    int readStlModel(Ui& ui, const std::string& path);
+    void refitMaterials(Ui& ui);
+    int readStlJob(Ui& ui, const std::string& folder, const std::vector<std::string>& searchList);
 
     int modelShape_ = kSheetShape;
 };

@@ -162,17 +162,24 @@ int Document::RunCommandLineFile(Ui& ui, const std::string& path, const std::vec
     const std::string folder = absoluteFolderOf(f.commandFilePath);
     f.commandFilePath = folder + finalComponent(f.commandFilePath);
 
+    clearCommandLineTargets(options, dataSet, look);
     const CommandLineParse parse = applyCommandLineText(bytes, options, dataSet, look, ui, f.commandFilePath);
-    if (!parse.pointFileKeySeen) {
+    // A file without a node file may name an STL surface instead.
+    const bool stlJob = !parse.pointFileKeySeen && !f.stlFileName.empty();
+    if (!parse.pointFileKeySeen && !stlJob) {
         ui.showMessage("節点ファイルが指定されていません");
         noteFileAtFault(ui, f.commandFilePath, f.commandFilePath);
         return 1;
     }
-    look.resetBeforeLoad();
-
-    JobFiles source(f, folder, searchList);
-    if (readModelFiles(ui, source, kRunMessages) != 0) return 1;
-    if (tieData(ui, source, kRunMessages) != 0) return 1;
+    if (stlJob) {
+        if (readStlJob(ui, folder, searchList) != 0) return 1;
+    } else {
+        f.stlFileName.clear(); // the node file names the model
+        look.resetBeforeLoad();
+        JobFiles source(f, folder, searchList);
+        if (readModelFiles(ui, source, kRunMessages) != 0) return 1;
+        if (tieData(ui, source, kRunMessages) != 0) return 1;
+    }
     look.adjustAfterLoad(dataSet, options.dataType);
 
     if (!f.viewFileName.empty()) {
@@ -188,22 +195,42 @@ int Document::RunCommandLineFile(Ui& ui, const std::string& path, const std::vec
             noteFileAtFault(ui, f.viewFileName, f.viewFilePath);
     }
 
-    // A solid takes axis 3 from the node file and draws no perpendiculars.
-    if (options.shape == kSolidShape) {
+    // A solid takes axis 3 from the node file and draws no perpendiculars. An STL surface
+    // is a sheet whatever the shape says; the shape is kept to be written back as read.
+    if (stlJob) {
+        modelShape_ = kSheetShape;
+    } else if (options.shape == kSolidShape) {
         look.SUISEN1 = 0;
         look.SUISEN2 = 0;
         look.DIM = kDimNodeCoordinate;
     } else {
         options.shape = kSheetShape;
     }
+    if (!stlJob) modelShape_ = options.shape;
     fitGraphKinds(look, dataSet, options.dataType);
     dataSet.ResetSectionBox();
-    modelShape_ = options.shape;
     // The normalisation shows its own message; the run adds none.
     if (RebuildDrawingData(ui) != 0) return 1;
 
     if (!f.imageFilePath.empty()) placeImageFile(f, folder);
+    refitMaterials(ui);
     loaded = 1;
+    return 0;
+}
+
+int Document::readStlJob(Ui& ui, const std::string& folder, const std::vector<std::string>& searchList) {
+    FileSet& f = dataSet.files;
+    std::string name = f.stlFileName, path;
+    if (resolveFileName(name, path, folder, searchList) == Resolution::NotFound) {
+        ui.showMessage("STLファイルが開けません\nSTLファイルの有無，パスを確認してください");
+        noteFileAtFault(ui, name, path);
+        f.stlFileName.clear();
+        return 1;
+    }
+    const int column = look.selectedColumn; // the import colours by x; the job may say y or z
+    if (readStlModel(ui, path) != 0) return 1;
+    f.stlFileName = name; // as the job gave it, like the other names
+    look.selectedColumn = column;
     return 0;
 }
 

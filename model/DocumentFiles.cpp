@@ -40,16 +40,17 @@ int Document::WriteBackups(Ui& ui, const std::string& folder) {
     // Every item, whatever the stored selection says (which stays as it is).
     f.viewFilePath = folder + kBackupViewFile;
     int result = writeViewSettingsFile(f.viewFilePath, look, SaveItemSelection::allItems(), ui);
-    if (result != 0) noteUnwritableFile(ui, f.viewFilePath);
+    if (result != 0) noteUnwritableBackup(ui, f.viewFilePath);
 
     // The backup names every file by its full path, whatever the absolute-path option says.
     f.pointFileName = f.pointFilePath;
     f.elementFileName = f.elementFilePath;
     f.dataFileName = f.dataFilePath;
+    f.stlFileName = f.stlFilePath;
     f.viewFileName = f.viewFilePath;
     if (writeCommandLineFile(folder + kBackupCommandFile, options, dataSet, look.selectedColumn, 1, ui) != 0) {
-        // Without a node file (an STL import) there is nothing to write and nothing to say.
-        if (!f.pointFileName.empty()) noteUnwritableFile(ui, folder + kBackupCommandFile);
+        // Without a node file or an STL file there is nothing to write and nothing to say.
+        if (!f.pointFileName.empty() || !f.stlFileName.empty()) noteUnwritableBackup(ui, folder + kBackupCommandFile);
         result = 1;
     }
     return result;

@@ -172,6 +172,7 @@ int Document::Open(Ui& ui, const OpenChoice& choice) {
     options.polarDefault = dataSet.polarFlag = choice.polar;
     options.radiansDefault = dataSet.radiansFlag = choice.radians;
     loaded = Load(ui) == 0 ? 1 : 0;
+    if (loaded == 1) refitMaterials(ui);
     return loaded == 1 ? 0 : 1;
 }
 

@@ -1,9 +1,12 @@
 // What the data-column, specific-element and cross-section dialogs change: the drawn
 // column or vector components, which materials are drawn, and the section box.
+#include "common/SilentUi.h"
 #include "common/Ui.h"
 #include "data/LoadMessages.h"
 #include "data/Visibility.h"
 #include "model/Document.h"
+
+#include <algorithm>
 
 namespace vellum {
 namespace {
@@ -44,7 +47,35 @@ int Document::ReadMaterialFile(Ui& ui, const std::string& path, std::vector<Mate
     // A new file starts over: what was hidden belonged to the old file's materials.
     shownMaterials.clear();
     hiddenMaterials.clear();
-    return vellum::ReadMaterialFile(dataSet, ui, path, listed);
+    return vellum::ReadMaterialFile(dataSet, ui, path, listed, &materialFit);
+}
+
+void Document::refitMaterials(Ui& ui) {
+    if (dataSet.files.materialFilePath.empty()) return;
+    // The new elements carry no material yet. The read is the person's earlier choice, not
+    // a step of this load: its trouble shows in the material dialog, not as a message now.
+    SilentUi quiet;
+    std::vector<MaterialCount> named;
+    vellum::ReadMaterialFile(dataSet, quiet, dataSet.files.materialFilePath, named, &materialFit);
+
+    std::vector<int32_t> numbers = materialNumbers(shownMaterials);
+    const std::vector<int32_t> hidden = materialNumbers(hiddenMaterials);
+    numbers.insert(numbers.end(), hidden.begin(), hidden.end());
+    // A material the file names now and neither list has starts shown.
+    for (const MaterialCount& entry : named)
+        if (std::find(numbers.begin(), numbers.end(), entry.material) == numbers.end()) {
+            shownMaterials.push_back(entry);
+            numbers.push_back(entry.material);
+        }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    const std::vector<MaterialCount> counts = CountMaterials(dataSet, numbers);
+    for (std::vector<MaterialCount>* list : {&shownMaterials, &hiddenMaterials})
+        for (MaterialCount& entry : *list)
+            entry.elements = std::lower_bound(counts.begin(), counts.end(), entry.material,
+                                              [](const MaterialCount& c, int32_t m) { return c.material < m; })
+                                 ->elements;
+    if (!hiddenMaterials.empty()) ApplyVisibility(ui);
 }
 
 int Document::ApplySpecificElements(Ui& ui, const MaterialChoice& choice) {

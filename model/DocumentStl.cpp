@@ -4,6 +4,7 @@
 #include "data/LoadMessages.h"
 #include "model/Document.h"
 #include "model/FaultNotes.h"
+#include "model/LoadSource.h"
 
 namespace vellum {
 
@@ -13,8 +14,7 @@ int Document::failedStl(Ui& ui, const char* message) {
     return 1;
 }
 
-int Document::ImportStl(Ui& ui, const std::string& path) {
-    WaitCursorScope waitCursor(ui);
+int Document::readStlModel(Ui& ui, const std::string& path) {
     FileSet& f = dataSet.files;
     f.stlFilePath = path;
     f.stlFileName = finalComponent(path);
@@ -25,11 +25,25 @@ int Document::ImportStl(Ui& ui, const std::string& path) {
     look.selectedColumn = 0; // the x coordinate
     loaded = 0;
     if (dataSet.ReadStl(ui) != 0) return failedStl(ui, nullptr);
+    // The surface replaced the node model: no node, element or data file describes the
+    // graph any more, so the writers and the backups name the STL file instead.
+    for (LoadFile file : {LoadFile::Nodes, LoadFile::Elements, LoadFile::Data}) {
+        auto [name, filePath] = fieldsOf(f, file);
+        name.clear();
+        filePath.clear();
+    }
     dataSet.ComputeExtents(ui);
     if (dataSet.ComputeColumnStatistics(ui, kNodeValues) != 0) return failedStl(ui, kCheckDataMatchMessage);
+    return 0;
+}
+
+int Document::ImportStl(Ui& ui, const std::string& path) {
+    WaitCursorScope waitCursor(ui);
+    if (readStlModel(ui, path) != 0) return 1;
     // A surface model's triangles are faces of a sheet whatever the shape choice says; the
     // choice itself is the open dialog's and stays as it is.
     if (finishOpenLoad(ui, kSheetShape) != 0) return failedStl(ui, nullptr);
+    refitMaterials(ui);
     loaded = 1;
     return 0;
 }

@@ -8,8 +8,8 @@
 namespace vellum {
 namespace {
 
-std::string withReason(const std::string& path, const std::string& reason) {
-    return "対象ファイル: " + path + (reason.empty() ? "" : "（" + reason + "）");
+std::string withReason(const std::string& path, const std::string& reason, const char* label = "対象ファイル") {
+    return label + (": " + path) + (reason.empty() ? "" : "（" + reason + "）");
 }
 
 } // namespace
@@ -19,6 +19,10 @@ void noteFileAtFault(Ui& ui, const std::string& name, const std::string& path) {
 }
 
 void noteUnwritableFile(Ui& ui, const std::string& path) { ui.showDetail(withReason(path, unwritableReason(path))); }
+
+void noteUnwritableBackup(Ui& ui, const std::string& path) {
+    ui.showDetail(withReason(path, unwritableReason(path), "終了時のバックアップ"));
+}
 
 void noteFirstNumberWithoutRow(Ui& ui, const DataSet& dataSet, int dataType) {
     if (dataType == kElementValues) {

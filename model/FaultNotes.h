@@ -16,6 +16,10 @@ void noteFileAtFault(Ui& ui, const std::string& name, const std::string& path);
 // The same for a file that was to be written.
 void noteUnwritableFile(Ui& ui, const std::string& path);
 
+// The same for a closing backup, which the person did not ask for by name: the line says
+// it is the backup and where it goes.
+void noteUnwritableBackup(Ui& ui, const std::string& path);
+
 // After the normalisation failed on node or element values: the first node (element)
 // number that has no data row, in the order the normalisation looks at them.
 void noteFirstNumberWithoutRow(Ui& ui, const DataSet& dataSet, int dataType);

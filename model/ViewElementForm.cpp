@@ -1,15 +1,28 @@
 #include "model/ViewElementForm.h"
 
 #include "batch/FileNameResolution.h"
+#include "common/Numbers.h"
 #include "model/Document.h"
 
 namespace vellum {
+namespace {
+
+std::string noteOf(const MaterialFileFit& fit) {
+    if (fit.unreadable) return "マテリアルファイルが読めません（表示中のモデルには読み込まれていません）";
+    if (fit.unknownElements == 0) return {};
+    return formatC("このモデルにない要素番号がマテリアルファイルに %zu 行あります（最初は要素 %d）\n"
+                   "別のモデルのファイルです：要素数はこのモデルの要素で数えています",
+                   fit.unknownElements, fit.firstUnknown);
+}
+
+} // namespace
 
 ViewElementForm::ViewElementForm(const Document& document) {
     choice_.path = document.dataSet.files.materialFilePath;
     choice_.name = document.dataSet.files.materialFileName;
     choice_.shown = document.shownMaterials;
     choice_.hidden = document.hiddenMaterials;
+    if (!choice_.path.empty()) fitNote_ = noteOf(document.materialFit);
 }
 
 void ViewElementForm::readMaterialFile(Document& document, Ui& ui, const std::string& path) {
@@ -17,7 +30,9 @@ void ViewElementForm::readMaterialFile(Document& document, Ui& ui, const std::st
     choice_.hidden.clear();
     choice_.path = path;
     choice_.name = finalComponent(path);
-    document.ReadMaterialFile(ui, path, choice_.shown);
+    // A file that cannot be read has said so in its message already.
+    if (document.ReadMaterialFile(ui, path, choice_.shown) == 0) fitNote_ = noteOf(document.materialFit);
+    else fitNote_.clear();
 }
 
 void ViewElementForm::moveRows(std::vector<MaterialCount>& from, std::vector<MaterialCount>& to,

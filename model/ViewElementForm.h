@@ -20,6 +20,10 @@ public:
     const std::vector<MaterialCount>& shown() const { return choice_.shown; }
     const std::vector<MaterialCount>& hidden() const { return choice_.hidden; }
     const MaterialChoice& choice() const { return choice_; }
+    // A line the dialog shows under the file's name when the file does not fit the model
+    // on screen (it names elements the model does not have, or cannot be read); empty when
+    // it fits.
+    const std::string& fitNote() const { return fitNote_; }
 
     // A browse picked `path`: the file is read onto the document's elements and every
     // material it names starts shown. The document's lists are emptied at once; a
@@ -36,6 +40,7 @@ private:
                          const std::vector<int>& rows);
 
     MaterialChoice choice_;
+    std::string fitNote_;
 };
 
 } // namespace vellum

@@ -1,5 +1,6 @@
 #include "model/ViewInteraction.h"
 
+#include "common/CameraScale.h"
 #include "common/Codes.h"
 #include "model/Document.h"
 
@@ -76,7 +77,9 @@ bool zoomToSelection(ViewSettings& look, int width, int height, int ax, int ay, 
     // Whole-number divisions truncate towards zero, as the centre of the area is counted.
     const int cx = (ax + x) / 2 - width / 2;
     const int cy = (ay + y) / 2 - height / 2;
-    const double unitsPerPixel = 2.42 / (height * look.SCALE123);
+    // The camera's own scale, so the point under the selection's centre lands in the middle
+    // of the area at every window size.
+    const double unitsPerPixel = positionPerPixel(look.SCALE123);
     look.POSITION[0] -= cx * unitsPerPixel;
     look.POSITION[1] += cy * unitsPerPixel;
     const int ratio = width / height;

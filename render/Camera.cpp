@@ -50,7 +50,7 @@ Point3 transformPoint(const Matrix4& m, const Point3& p) {
 }
 
 OrthoVolume orthoForWindow(int width, int height) {
-    const double halfWidth = 1.5 * width / 560.0, halfHeight = 1.5 * height / 560.0;
+    const double halfWidth = width / (2.0 * kPixelsPerWorldUnit), halfHeight = height / (2.0 * kPixelsPerWorldUnit);
     return OrthoVolume{-halfWidth, halfWidth, -halfHeight, halfHeight, -1000.0, 1000.0};
 }
 
@@ -61,7 +61,7 @@ Matrix4 lookAtMatrix() {
 }
 
 Matrix4 graphMatrix(const std::array<int, 3>& digree, const Point3& position, double scale123) {
-    Matrix4 m = multiply(lookAtMatrix(), scaleMatrix(1.5 * scale123));
+    Matrix4 m = multiply(lookAtMatrix(), scaleMatrix(kGraphZoomPerScale * scale123));
     m = multiply(m, translationMatrix(position));
     m = multiply(m, rotationMatrix(digree[0] % 360, Point3{1, 0, 0}));
     m = multiply(m, rotationMatrix(digree[1] % 360, Point3{0, 1, 0}));

@@ -1,6 +1,8 @@
 #pragma once
 // The camera as numbers: the window-to-world projection and the model-view matrices of
 // the scene, computed on the CPU so that tests can say where a point lands on screen.
+#include "common/CameraScale.h"
+
 #include <array>
 
 namespace vellum {
@@ -24,7 +26,6 @@ struct OrthoVolume {
     double left, right, bottom, top, nearPlane, farPlane;
 };
 OrthoVolume orthoForWindow(int width, int height);
-inline constexpr double kPixelsPerWorldUnit = 560.0 / 3.0;
 
 // Eye at (0, 0, 1) looking at the origin, axis 2 up: the screen-fixed frame of the
 // legend and the other decorations.

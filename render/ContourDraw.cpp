@@ -7,7 +7,7 @@
 #include "render/GlState.h"
 #include "render/PixelCentres.h"
 #include "render/SceneContext.h"
-#include "render/SilentUi.h"
+#include "common/SilentUi.h"
 #include "settings/ViewSettings.h"
 
 #include <GL/gl.h>

@@ -2,7 +2,7 @@
 
 #include "render/HeadlessGlContext.h"
 #include "render/Renderer.h"
-#include "render/SilentUi.h"
+#include "common/SilentUi.h"
 #include "render/TextRenderer.h"
 #include "settings/ViewSettings.h"
 

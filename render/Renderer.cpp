@@ -12,7 +12,7 @@
 #include "render/LegendDraw.h"
 #include "render/PrimitiveLists.h"
 #include "render/SceneContext.h"
-#include "render/SilentUi.h"
+#include "common/SilentUi.h"
 #include "render/TextRenderer.h"
 #include "render/TitleDraw.h"
 #include "settings/ViewSettings.h"

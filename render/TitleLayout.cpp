@@ -1,5 +1,6 @@
 #include "render/TitleLayout.h"
 
+#include "common/CameraScale.h"
 #include "settings/ViewSettings.h"
 
 namespace vellum {
@@ -9,7 +10,7 @@ Point3 titleOrigin(const ViewSettings& s) {
 }
 
 Point3 labelOrigin(const ViewSettings& s, int axis, double gridLowX, double gridLowY) {
-    const double zoom = 1.5 * s.SCALE123;
+    const double zoom = kGraphZoomPerScale * s.SCALE123;
     const auto& pos = s.labelPos[static_cast<size_t>(axis)];
     // Each label is set off from the grid's low edges on the axes it does not name.
     const double x = axis == 0 ? pos[0] * zoom : (pos[0] + gridLowX) * zoom - 0.15;

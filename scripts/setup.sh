@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build and the tests need (skipping apt-get when all
 # are present), makes the locales the tests use, then configures and builds.
-# Usage: scripts/setup.sh [BUILD_DIR] [extra cmake arguments...]
+# Usage: scripts/setup.sh [--programs] [BUILD_DIR] [extra cmake arguments...]
+#   --programs  builds only the two programs, not the tests and benchmarks
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -35,7 +36,14 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   $SUDO locale-gen >/dev/null
 fi
 
+# One configuration for the example and the tests, so that the tests build on what the
+# example built instead of starting again with other flags.
+targets=()
+if [ "${1:-}" = --programs ]; then
+  targets=(--target vellumplot-batch vellumplot)
+  shift
+fi
 build_dir=${1:-build}
 shift || true
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build_dir" -j"$(nproc)"
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLUM_WERROR=ON "$@" >/dev/null
+cmake --build "$build_dir" -j"$(nproc)" "${targets[@]}"

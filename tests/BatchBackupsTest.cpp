@@ -130,5 +130,50 @@ TEST_F(Backups, StlImportResetsTheLookAndColoursByX) {
     EXPECT_EQ(graph.document.loaded, 0);
 }
 
+// Closing after an STL import backs up the STL model with its look, even after a node job
+// in the same sitting; the backup import brings the surface back, not the earlier graph.
+TEST_F(Backups, AnStlImportIsBackedUpAndRestoredWithItsLook) {
+    folder.write("job/job.dat", "PointFile=n.txt\nDataFile=v.txt\nViewFile=look.ini\n");
+    ASSERT_EQ(run(graph, folder.path() + "job/job.dat"), 0);
+    const std::string stl = folder.write("parts/part.stl", "solid p\n facet normal 0 0 1\n  outer loop\n"
+                                                           "   vertex 0 0 0\n   vertex 2 0 0\n   vertex 0 1 3\n"
+                                                           "  endloop\n endfacet\nendsolid p\n");
+    ASSERT_EQ(graph.document.ImportStl(graph.ui, stl), 0);
+    EXPECT_EQ(graph.document.caption(), "vellumPLOT - ver.2.41 [" + stl + "]");
+    graph.view.DIGREE = {1810, 1820, 1830};
+    graph.view.selectedColumn = 2;
+    ASSERT_EQ(graph.document.SelectColumn(graph.ui, 2), 0);
+    ASSERT_EQ(writeBackups(graph), 0) << ::testing::PrintToString(graph.ui.messages);
+    EXPECT_EQ(cp932ToUtf8(folder.read("data/vellumPLOT/bkCmdLine.dat")),
+              "Dimension=2\nPolarCoordinates=0\nRadianData=0\nDataType=0\nDataNumber=2\nStlFile=" + stl +
+                  "\nViewFile=" + backupFolder() + "bkView.ini\n//イメージファイル出力用\nImageFile=\nAutoExit=0\n");
+
+    Graph restored;
+    ASSERT_EQ(run(restored, backupCommandFilePath()), 0) << ::testing::PrintToString(restored.ui.messages);
+    EXPECT_EQ(restored.dataSet.nodes.size(), 3u);
+    EXPECT_EQ(restored.dataSet.elements.size(), 1u);
+    EXPECT_EQ(restored.document.modelShape(), kSheetShape);
+    EXPECT_EQ(restored.view.DIGREE, (std::array<int, 3>{1810, 1820, 1830}));
+    EXPECT_EQ(restored.view.selectedColumn, 2); // coloured by z, as it was shown
+    EXPECT_DOUBLE_EQ(restored.view.MAX, 3.0);
+    EXPECT_EQ(restored.view, graph.view);
+
+    // The export names the STL file by its name; read back beside it, it is the same model.
+    ASSERT_EQ(restored.document.WriteCommandLineFile(restored.ui, folder.path() + "parts/again.dat"), 0);
+    EXPECT_NE(cp932ToUtf8(folder.read("parts/again.dat")).find("\nStlFile=part.stl\n"), std::string::npos);
+    Graph again;
+    ASSERT_EQ(run(again, folder.path() + "parts/again.dat"), 0) << ::testing::PrintToString(again.ui.messages);
+    EXPECT_EQ(again.dataSet.files.stlFilePath, stl);
+    EXPECT_EQ(again.dataSet.nodes.size(), 3u);
+
+    Graph missing;
+    folder.write("parts/missing.dat", "StlFile=none.stl\n");
+    EXPECT_EQ(run(missing, folder.path() + "parts/missing.dat"), 1);
+    // Without registered paths the STL reader says it, as for a node file.
+    EXPECT_EQ(missing.ui.messages,
+              std::vector<std::string>{"STLファイルのオープンに失敗しました\nファイルの有無を確認してください"});
+    EXPECT_EQ(missing.document.loaded, 0);
+}
+
 } // namespace
 } // namespace vellum

@@ -62,15 +62,50 @@ TEST_F(BatchRun, LoadsAPlateWithNodeValues) {
     EXPECT_EQ(document.caption(), "vellumPLOT - ver.2.41 [" + folder.path() + "jobs/nodes.txt]");
 }
 
-TEST_F(BatchRun, ResetsTheLookButKeepsTheRunOptions) {
+TEST_F(BatchRun, ResetsTheLookAndStartsFromTheFileAlone) {
     view.MODE = 2;
     view.TITLE = "old";
     view.selectedColumn = 1;
-    options.shape = 0;
+    options.autoMesh = 1;
     ASSERT_EQ(run(kPlateJob), 0);
     EXPECT_EQ(view.MODE, 0);
     EXPECT_EQ(view.TITLE, "");
-    EXPECT_EQ(view.selectedColumn, 1); // the column is a run option, not a look setting
+    EXPECT_EQ(view.selectedColumn, 0); // the file names no column
+    EXPECT_EQ(options.autoMesh, 1);    // the open dialog's choice, not the file's
+}
+
+// One sitting: whatever job A named, exported or asked for, job B shows what its own file
+// says and overwrites nothing of job A's.
+TEST_F(BatchRun, AJobAfterAnotherDependsOnlyOnItsOwnFile) {
+    folder.write("jobs/one-element.txt", "1 1 2 5 4\n");
+    folder.write("jobs/look.ini", "[GRAPH]\nMODE=1\n");
+    ASSERT_EQ(run("Dimension=3\nPolarCoordinates=0\nDataType=0\nDataNumber=1\nPointFile=nodes.txt\n"
+                  "ElementFile=one-element.txt\nDataFile=values.txt\nViewFile=look.ini\nImageFile=a.png\nAutoExit=1\n",
+                  "a.dat"),
+              0);
+    ASSERT_EQ(dataSet.elements.size(), 1u);
+    // A valid job without a data file: the data file before it is not read as type 3.
+    ASSERT_EQ(run("DataType=3\nPointFile=nodes.txt\nElementFile=elements.txt\n", "d.dat"), 0)
+        << ::testing::PrintToString(ui.messages);
+    EXPECT_EQ(options.dataType, kNoDataFile);
+    EXPECT_EQ(options.exitFlag, 0);
+    EXPECT_EQ(files.imageFilePath, "");
+
+    ASSERT_EQ(run(cp932ToUtf8(folder.read("jobs/a.dat")), "a.dat"), 0);
+    files.imageFilePath = folder.path() + "export.png"; // the person exported the picture
+
+    ASSERT_EQ(run("PointFile=nodes.txt\nElementFile=\nImageFile=\n", "b.dat"), 0)
+        << ::testing::PrintToString(ui.messages);
+    EXPECT_EQ(dataSet.elements.size(), 4u); // its own automatic mesh
+    EXPECT_EQ(files.elementFileName, "");
+    EXPECT_EQ(files.elementFilePath, "");
+    EXPECT_EQ(files.imageFilePath, ""); // export.png is not written again
+    EXPECT_EQ(options.exitFlag, 0);
+    EXPECT_EQ(options.dataType, kNoDataFile);
+    EXPECT_EQ(files.dataFileName, "");
+    EXPECT_EQ(files.viewFileName, "");
+    EXPECT_EQ(options.shape, kSheetShape);
+    EXPECT_EQ(view.MODE, kGraphWireframe);
 }
 
 TEST_F(BatchRun, AbsentDataFileDrawsAWireframe) {
@@ -251,9 +286,9 @@ TEST_F(BatchRun, ImageFileGoesBesideTheJobUnlessAbsolute) {
     EXPECT_EQ(files.imageFilePath, "/img/out.JPG");
     EXPECT_EQ(files.imageExtension, ".JPG");
 
-    // A job without ImageFile writes the last image again.
+    // A job without ImageFile writes no image, whatever the job before it named.
     ASSERT_EQ(run(kPlateJob), 0);
-    EXPECT_EQ(files.imageFilePath, "/img/out.JPG");
+    EXPECT_EQ(files.imageFilePath, "");
 
     ASSERT_EQ(run(std::string(kPlateJob) + "ImageFile=\"\"\n"), 0);
     EXPECT_EQ(files.imageFilePath, "");

@@ -139,10 +139,10 @@ TEST_F(InjectedFailures, WritersIntoAFolderThatRefusesWritesSayItAndKeepTheOldFi
 
     const auto [messages, details] = writeEverything(target);
     EXPECT_EQ(messages, kWriterMessages);
-    // The backups name the file they could not write and why.
+    // The backups say they are the backups, where they go and why they could not be written.
     EXPECT_EQ(details, (std::vector<std::string>{
-                           "対象ファイル: " + target + "bkView.ini（フォルダに書き込めません）",
-                           "対象ファイル: " + target + "bkCmdLine.dat（フォルダに書き込めません）"}));
+                           "終了時のバックアップ: " + target + "bkView.ini（フォルダに書き込めません）",
+                           "終了時のバックアップ: " + target + "bkCmdLine.dat（フォルダに書き込めません）"}));
     EXPECT_EQ(contentsOf(target), before);
 }
 
@@ -157,8 +157,8 @@ TEST_F(InjectedFailures, AFullDiskFailsEveryWriterAndLeavesTheOldFilesWhole) {
     const auto [messages, details] = writeEverything(target);
     EXPECT_EQ(messages, kWriterMessages);
     // Nothing in the way is seen before writing: the path alone is named.
-    EXPECT_EQ(details, (std::vector<std::string>{"対象ファイル: " + target + "bkView.ini",
-                                                 "対象ファイル: " + target + "bkCmdLine.dat"}));
+    EXPECT_EQ(details, (std::vector<std::string>{"終了時のバックアップ: " + target + "bkView.ini",
+                                                 "終了時のバックアップ: " + target + "bkCmdLine.dat"}));
     // No half-written file, no temporary file left behind.
     EXPECT_EQ(contentsOf(target), before);
 
@@ -206,8 +206,8 @@ TEST_F(InjectedFailures, FilesMadeReadOnlyAreNeitherReplacedNorLost) {
         std::string wrong;
         if (messages != kWriterMessages) wrong += "messages: " + ::testing::PrintToString(messages) + "\n";
         const std::vector<std::string> expectedDetails{
-            "対象ファイル: " + target + "bkView.ini（書き込みが許可されていません）",
-            "対象ファイル: " + target + "bkCmdLine.dat（書き込みが許可されていません）"};
+            "終了時のバックアップ: " + target + "bkView.ini（書き込みが許可されていません）",
+            "終了時のバックアップ: " + target + "bkCmdLine.dat（書き込みが許可されていません）"};
         if (details != expectedDetails) wrong += "details: " + ::testing::PrintToString(details) + "\n";
         if (contentsOf(target) != before) wrong += "a read-only file changed\n";
         return wrong;

@@ -119,5 +119,42 @@ TEST(SpecificElements, HidingAMaterialHidesItsElementsAndTheNodesOnlyTheyUse) {
     EXPECT_TRUE(c.ui.messages.empty());
 }
 
+// The lists describe the model on screen: a new result of the same model keeps the hidden
+// material hidden, counts follow the elements now loaded, and a file written for another
+// model says so in the dialog.
+TEST(SpecificElements, AChoiceOutlivesALoadAndIsCountedForTheModelOnScreen) {
+    StripCase c;
+    ViewElementForm form(c.document);
+    form.readMaterialFile(c.document, c.ui, c.material("materials.dat", "1 10\n2 10\n3 20\n"));
+    form.hideRows({1});
+    ASSERT_EQ(c.document.ApplySpecificElements(c.ui, form.choice()), 0);
+    EXPECT_EQ(ViewElementForm(c.document).fitNote(), "");
+
+    // The same mesh again, with element 4 now material 20 in the file.
+    c.material("materials.dat", "1 10\n2 10\n3 20\n4 20\n");
+    OpenChoice same;
+    same.pointFilePath = c.folder.file("nodes.txt");
+    same.elementFilePath = c.folder.file("elements.txt");
+    same.dataType = kNoDataFile;
+    ASSERT_EQ(c.document.Open(c.ui, same), 0);
+    EXPECT_EQ(c.document.shownMaterials, (std::vector<MaterialCount>{{10, 2}}));
+    EXPECT_EQ(c.document.hiddenMaterials, (std::vector<MaterialCount>{{20, 2}}));
+    EXPECT_EQ(c.elementFlags(), (std::vector<double>{1, 1, 0, 0})); // elements 1, 2, 3, 4
+    EXPECT_EQ(ViewElementForm(c.document).fitNote(), "");
+
+    // Another model, numbered 101 on: nothing of it is hidden, nothing counts, and the
+    // dialog says the file was written for another model.
+    OpenChoice other = same;
+    other.elementFilePath = written(c.folder.file("other.txt"), "101 1 2 7 6\n102 2 3 8 7\n");
+    ASSERT_EQ(c.document.Open(c.ui, other), 0);
+    EXPECT_EQ(c.document.hiddenMaterials, (std::vector<MaterialCount>{{20, 0}}));
+    EXPECT_EQ(c.document.shownMaterials, (std::vector<MaterialCount>{{10, 0}}));
+    EXPECT_EQ(c.elementFlags(), (std::vector<double>{1, 1}));
+    EXPECT_EQ(ViewElementForm(c.document).fitNote(),
+              "このモデルにない要素番号がマテリアルファイルに 4 行あります（最初は要素 1）\n"
+              "別のモデルのファイルです：要素数はこのモデルの要素で数えています");
+    EXPECT_TRUE(c.ui.messages.empty());
+}
+
 } // namespace
 } // namespace vellum

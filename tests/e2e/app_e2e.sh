@@ -112,5 +112,47 @@ check "an AutoExit job ends with status 0 (got $status)" test "$status" -eq 0
 check "an AutoExit job writes its image" test -s "$work/examples/polar/disc.png"
 check "an AutoExit job leaves its backups" test -s "$backup"
 
+# 6. One sitting, job B after job A: B shows its own automatic mesh, writes no picture over
+#    the one exported by hand, and names no element file of A's in its backup.
+# Types a path into the file dialog that a key opens over window $1, and accepts it.
+choose_file() {
+    local main=$1 path=$2 dialog=
+    for _ in $(seq 1 100); do
+        dialog=$(xdotool getactivewindow 2>/dev/null)
+        [ -n "$dialog" ] && [ "$dialog" != "$main" ] && break
+        dialog=; sleep 0.2
+    done
+    [ -n "$dialog" ] || return 1
+    sleep 0.3
+    xdotool type --delay 5 "$path"
+    xdotool key Return
+    for _ in $(seq 1 100); do [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ] && return 0; sleep 0.2; done
+    return 1
+}
+printf 'PointFile=nodes.txt\nDataFile=deflection.txt\n' >"$work/examples/plate/b.dat"
+"$app" "$work/examples/plate/plate.dat" >"$work/app4.log" 2>&1 &
+pid=$!
+win=$(wait_window "vellumPLOT - ver.2.41 \\[") || fail "the window for job A appears"
+xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+xdotool key --clearmodifiers ctrl+s
+check "the picture is exported by hand" choose_file "$win" "$work/export.png"
+for _ in $(seq 1 50); do [ -s "$work/export.png" ] && break; sleep 0.2; done
+# Job B draws nearly the same plate: mark the file so that any write over it shows.
+sleep 0.5
+printf 'the person kept this\n' >"$work/export.png"
+xdotool key --clearmodifiers ctrl+shift+l
+check "job B is chosen" choose_file "$win" "$work/examples/plate/b.dat"
+sleep 2
+check "job B does not end the program" kill -0 "$pid"
+check "job B writes nothing over the exported picture" grep -q "the person kept this" "$work/export.png"
+xdotool windowfocus --sync "$win" 2>/dev/null
+xdotool key --clearmodifiers alt+f
+sleep 0.5
+xdotool key x
+for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+check "job B's backup names no element file (its own automatic mesh)" grep -qx "ElementFile=" "$backup"
+check "job B's backup names its own data file" grep -qx "DataFile=$work/examples/plate/deflection.txt" "$backup"
+
 if [ "$failures" -gt 0 ]; then echo "$failures failure(s)"; exit 1; fi
 echo "all end-to-end checks passed"

@@ -1,4 +1,4 @@
-#include "cli/EmptyMeshWarning.h"
+#include "model/EmptyMeshWarning.h"
 
 #include "common/Codes.h"
 #include "common/Numbers.h"
@@ -24,11 +24,11 @@ std::string meshCause(const DataSet& dataSet) {
 
 } // namespace
 
-std::string emptyMeshWarning(const Document& document, bool stlImport) {
+std::string emptyMeshWarning(const Document& document) {
     const DataSet& d = document.dataSet;
     if (document.loaded != 1 || !d.elements.empty()) return {};
     const FileSet& f = d.files;
-    if (stlImport)
+    if (isStlModel(f))
         return formatC("警告: STLファイルに完全な三角形がありません（頂点 %zu 個）\n%s\n対象ファイル: %s",
                        d.nodes.size(), kNodesOnly, f.stlFilePath.c_str());
     if (f.elementFileName.empty())

@@ -1,6 +1,7 @@
 #pragma once
 // A Ui that shows nothing: geometry built inside a paint must not open a progress bar,
-// since a window cannot show one while it is painting.
+// since a window cannot show one while it is painting; and a step the person did not ask
+// for (a material file read again after a load) reports through its result instead.
 #include "common/Ui.h"
 
 namespace vellum {
