@@ -5,10 +5,14 @@
 #include <QAbstractTableModel>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace vellum {
 namespace {
@@ -42,6 +46,44 @@ private:
     const ColumnChoiceForm& form_;
 };
 
+// The table opens showing the number column, four data columns and fifteen rows in the
+// dialog's font, whatever the screen's density.
+class DataRowsTable : public QTableView {
+public:
+    using QTableView::QTableView;
+
+    static constexpr int kShownDataColumns = 4;
+    static constexpr int kShownRows = 15;
+
+    // Rows as tall as a line of text with a little air, as a list of numbers reads best,
+    // and columns as wide as a number.
+    void fitToFont(int columnCount) {
+        const QFontMetrics metrics = fontMetrics();
+        verticalHeader()->setDefaultSectionSize(metrics.height() + std::max(4, metrics.height() / 3));
+        const int padding = 2 * metrics.averageCharWidth();
+        setColumnWidth(0, std::max(metrics.horizontalAdvance(QStringLiteral("接点番号")),
+                                   metrics.horizontalAdvance(QStringLiteral("00000000"))) + padding);
+        for (int column = 1; column < columnCount; ++column)
+            setColumnWidth(column, metrics.horizontalAdvance(QStringLiteral("-00000.000000")) + padding);
+    }
+
+    QSize sizeHint() const override {
+        const int columns = model() ? model()->columnCount() : 0;
+        int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+        for (int column = 0; column < std::min(columns, kShownDataColumns + 1); ++column) width += columnWidth(column);
+        int height = 2 * frameWidth() + horizontalHeader()->sizeHint().height() +
+                     kShownRows * verticalHeader()->defaultSectionSize();
+        if (columns > kShownDataColumns + 1) height += horizontalScrollBar()->sizeHint().height();
+        return QSize(width, height);
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        QTableView::changeEvent(event);
+        if (event->type() == QEvent::FontChange && model()) fitToFont(model()->columnCount());
+    }
+};
+
 } // namespace
 
 CChangeData::CChangeData(ColumnChoiceForm form, Ui& ui, QWidget* parent)
@@ -64,16 +106,15 @@ CChangeData::CChangeData(ColumnChoiceForm form, Ui& ui, QWidget* parent)
     }
 
     grid->addWidget(new QLabel(QStringLiteral("データ詳細"), this), 2, 0, 1, 3);
-    table_ = new QTableView(this);
+    auto* table = new DataRowsTable(this);
+    table_ = table;
     table_->setModel(new DataRowsModel(form_, table_));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     // Fixed row heights spare the view measuring every row.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->setColumnWidth(0, 70);
-    for (int column = 1; column < static_cast<int>(form_.tableColumnCount()); ++column)
-        table_->setColumnWidth(column, 100);
+    table->fitToFont(static_cast<int>(form_.tableColumnCount()));
     table_->setMinimumSize(480, 240);
     grid->addWidget(table_, 3, 0, 1, 3);
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -24,6 +25,8 @@ namespace {
 
 constexpr const char* kKeyGuide = "ｷｰｶﾞｲﾄﾞ[a-d/w-x/q-c：回転　e-z：拡大　↑↓←→：平行移動 r：再描画]";
 constexpr const char* kEmptyCaption = "ver.2.41 - vellumPLOT";
+// The profile section that holds the window's placement.
+constexpr std::string_view kPlacementSection = "Window";
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -52,7 +55,7 @@ CMainFrame::CMainFrame(QtUi& ui, FileChooser& chooser, bool placeFromProfile) : 
         menu->popup(at);
     });
     updateCommandStates();
-    if (placeFromProfile) restorePlacement();
+    if (!placeFromProfile || !restorePlacement()) centreOnScreen();
 }
 
 QAction* CMainFrame::action(int id) const {
@@ -122,10 +125,15 @@ void CMainFrame::buildMenus() {
 }
 
 void CMainFrame::buildToolbar() {
-    QToolBar* bar = addToolBar(QStringLiteral("toolbar"));
+    // The window's own context menu names the toolbar by its title, as the View menu does.
+    QToolBar* bar = addToolBar(QStringLiteral("ツール バー"));
     bar->setObjectName(QStringLiteral("toolbar163"));
     bar->setMovable(false);
-    connect(action(command::kToolbar), &QAction::toggled, bar, &QWidget::setVisible);
+    // One state for the menu's tick and the bar, whichever of the menu and the window's
+    // context menu hides it.
+    QAction* toggle = action(command::kToolbar);
+    connect(toggle, &QAction::toggled, bar, &QWidget::setVisible);
+    connect(bar->toggleViewAction(), &QAction::toggled, toggle, &QAction::setChecked);
     for (int id : toolbarButtons()) {
         if (id == 0) {
             bar->addSeparator();
@@ -191,14 +199,27 @@ void CMainFrame::updateCommandStates() {
     }
 }
 
-void CMainFrame::restorePlacement() {
-    const WindowEdges edges = loadWindowPlacement(Profile::openUserProfile());
+bool CMainFrame::restorePlacement() {
+    const Profile profile = Profile::openUserProfile();
+    // The profile's defaults (640 x 480) are too small for the legend's numbers: a first
+    // start keeps the initial size instead of taking them.
+    if (profile.getString(kPlacementSection, "right", "").empty()) return false;
+    const WindowEdges edges = loadWindowPlacement(profile);
     const long long width = static_cast<long long>(edges.right) - edges.left;
     const long long height = static_cast<long long>(edges.bottom) - edges.top;
-    if (width <= 0 || height <= 0 || width > 16384 || height > 16384) return;
+    if (width <= 0 || height <= 0 || width > 16384 || height > 16384) return false;
     move(edges.left, edges.top);
     resize(static_cast<int>(width), static_cast<int>(height));
     if (edges.show == 3) setWindowState(Qt::WindowMaximized);
+    return true;
+}
+
+void CMainFrame::centreOnScreen() {
+    const QScreen* shown = screen();
+    if (!shown) return;
+    QRect placed = geometry();
+    placed.moveCenter(shown->availableGeometry().center());
+    move(placed.topLeft());
 }
 
 void CMainFrame::storePlacement() {

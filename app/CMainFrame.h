@@ -20,7 +20,8 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     // `placeFromProfile`: false when the program was started with an argument, which keeps
-    // the window at its initial size.
+    // the window at its initial size. Without a saved placement the window opens at its
+    // initial size, centred on the screen.
     CMainFrame(QtUi& ui, FileChooser& chooser, bool placeFromProfile);
 
     CvellumPLOTView& view() { return *view_; }
@@ -42,7 +43,9 @@ private:
     QMenu* buildMenu(const QString& title, const std::vector<MenuEntry>& entries, QWidget* parent);
     void updateCommandStates();
     void updateCaptionAndPanes();
-    void restorePlacement();
+    // False when the profile holds no usable placement.
+    bool restorePlacement();
+    void centreOnScreen();
     void storePlacement();
 
     QtUi& ui_;

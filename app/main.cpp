@@ -4,6 +4,8 @@
 #include "app/CMainFrame.h"
 #include "app/CvellumPLOTView.h"
 #include "app/FileChooser.h"
+#include "app/InterfaceStyle.h"
+#include "app/QtTranslations.h"
 #include "app/QtUi.h"
 #include "app/ToolbarIcons.h"
 #include "cli/BatchOptions.h"
@@ -50,6 +52,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vellumPLOT"));
     QApplication::setWindowIcon(vellum::programIcon());
+    vellum::installInterfaceStyle(application);
+    // The interface is Japanese; Qt's standard buttons and choosers follow it.
+    vellum::installQtTranslations(application, QStringLiteral("ja"));
 
     vellum::QtUi ui;
     vellum::DialogFileChooser chooser;

@@ -14,6 +14,8 @@ CPsheet::CPsheet(const SheetForm& form, Ui& ui, int startPage, QWidget* parent) 
     setWindowTitle(QStringLiteral("視覚設定"));
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget(this);
+    // Every page's tab stays in sight: the sheet is made as wide as its tabs.
+    tabs_->setUsesScrollButtons(false);
     pages_ = {new CPpage05(form_, ui, tabs_),
               new CPpage10(form_, form_.look.graph, false, ui, tabs_),
               new CPpage10(form_, form_.look.projection, true, ui, tabs_),
@@ -39,15 +41,17 @@ CPsheet::CPsheet(const SheetForm& form, Ui& ui, int startPage, QWidget* parent) 
 }
 
 void CPsheet::pageChanged(int index) {
-    // The tab has already changed: a page whose entry is refused is shown again, with the
-    // focus on the entry to correct.
+    // The tab has already changed. The page being left is shown again while its entries
+    // are checked, so that a refusal appears over the entry it is about, which then takes
+    // the focus; only a page that is kept lets the person go on to the other.
+    const QSignalBlocker blocker(tabs_);
+    tabs_->setCurrentIndex(current_);
     if (NumberEdit* refused = pages_[static_cast<size_t>(current_)]->exchange()) {
-        const QSignalBlocker blocker(tabs_);
-        tabs_->setCurrentIndex(current_);
         refused->setFocus();
         refused->selectAll();
         return;
     }
+    tabs_->setCurrentIndex(index);
     current_ = index;
 }
 

@@ -80,6 +80,9 @@ CPpage05::CPpage05(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     line->addWidget(colourButton, 2, 0, 1, 2);
     perpendicularLine_ = {width, style, colourButton};
     layout->addWidget(lineBox, 2, 1);
+    // The two boxes share the width, so neither is held at the bare width of its text.
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(1, 1);
     layout->setRowStretch(3, 1);
     applyRules();
 }

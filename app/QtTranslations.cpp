@@ -1,0 +1,32 @@
+#include "app/QtTranslations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace vellum {
+namespace {
+
+const QString kTranslatorName = QStringLiteral("vellumQtTranslations");
+
+} // namespace
+
+bool installQtTranslations(QCoreApplication& application, const QString& language) {
+    // A second call (another language) must not leave the first one's texts behind.
+    delete application.findChild<QTranslator*>(kTranslatorName, Qt::FindDirectChildrenOnly);
+
+    const QLocale locale(language);
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C) return true;
+    auto* translator = new QTranslator(&application);
+    translator->setObjectName(kTranslatorName);
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
+} // namespace vellum
