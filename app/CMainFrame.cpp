@@ -25,8 +25,6 @@ namespace {
 
 constexpr const char* kKeyGuide = "ｷｰｶﾞｲﾄﾞ[a-d/w-x/q-c：回転　e-z：拡大　↑↓←→：平行移動 r：再描画]";
 constexpr const char* kEmptyCaption = "ver.2.41 - vellumPLOT";
-// The profile section that holds the window's placement.
-constexpr std::string_view kPlacementSection = "Window";
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -203,7 +201,7 @@ bool CMainFrame::restorePlacement() {
     const Profile profile = Profile::openUserProfile();
     // The profile's defaults (640 x 480) are too small for the legend's numbers: a first
     // start keeps the initial size instead of taking them.
-    if (profile.getString(kPlacementSection, "right", "").empty()) return false;
+    if (!hasWindowPlacement(profile)) return false;
     const WindowEdges edges = loadWindowPlacement(profile);
     const long long width = static_cast<long long>(edges.right) - edges.left;
     const long long height = static_cast<long long>(edges.bottom) - edges.top;

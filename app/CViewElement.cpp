@@ -77,6 +77,10 @@ CViewElement::CViewElement(ViewElementForm form, Document& document, FileChooser
     browse_ = new QPushButton(QStringLiteral("参照"), this);
     grid->addWidget(nameEdit_, 1, 0, 1, 2);
     grid->addWidget(browse_, 1, 2);
+    fitNote_ = new QLabel(this);
+    fitNote_->setWordWrap(true);
+    fitNote_->setStyleSheet(QStringLiteral("color: #b00000"));
+    grid->addWidget(fitNote_, 4, 0, 1, 3);
 
     shownModel_ = new MaterialListModel([this]() -> const std::vector<MaterialCount>& { return form_.shown(); }, this);
     hiddenModel_ = new MaterialListModel([this]() -> const std::vector<MaterialCount>& { return form_.hidden(); }, this);
@@ -98,7 +102,7 @@ CViewElement::CViewElement(ViewElementForm form, Document& document, FileChooser
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
-    grid->addWidget(buttons, 4, 0, 1, 3);
+    grid->addWidget(buttons, 5, 0, 1, 3);
 
     connect(browse_, &QPushButton::clicked, this, &CViewElement::browse);
     connect(hide_, &QPushButton::clicked, this, [this] { moveSelected(shownList_, true); });
@@ -110,6 +114,8 @@ CViewElement::CViewElement(ViewElementForm form, Document& document, FileChooser
 
 void CViewElement::showState() {
     nameEdit_->setText(QString::fromStdString(form_.name()));
+    fitNote_->setText(QString::fromStdString(form_.fitNote()));
+    fitNote_->setVisible(!form_.fitNote().empty());
     shownModel_->reload();
     hiddenModel_->reload();
 }

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -27,6 +28,8 @@ public:
 
     // The controls, for tests that use them as a person would.
     QLineEdit* nameEdit() const { return nameEdit_; }
+    // Says when the material file was written for another model; hidden when it fits.
+    QLabel* fitNote() const { return fitNote_; }
     QPushButton* browseButton() const { return browse_; }
     QTableView* shownList() const { return shownList_; }
     QTableView* hiddenList() const { return hiddenList_; }
@@ -43,6 +46,7 @@ private:
     FileChooser& chooser_;
     Ui& ui_;
     QLineEdit* nameEdit_;
+    QLabel* fitNote_;
     QPushButton *browse_, *hide_, *show_;
     QTableView *shownList_, *hiddenList_;
     MaterialListModel *shownModel_, *hiddenModel_;

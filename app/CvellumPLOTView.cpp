@@ -114,7 +114,8 @@ void CvellumPLOTView::openPath(const QString& path) {
     const std::string file = withoutQuotes(path.toStdString());
     document_.dataSet.files.argumentExtension = extensionOf(file);
     if (isStlExtension(document_.dataSet.files.argumentExtension)) {
-        document_.ImportStl(ui_, file);
+        QtUi::MessageGroup messages(ui_);
+        if (document_.ImportStl(ui_, file) == 0) warnOfEmptyMesh();
         refresh();
         return;
     }

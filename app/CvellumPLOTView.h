@@ -7,7 +7,9 @@
 
 #include <QOpenGLWidget>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace vellum {
 
@@ -98,6 +100,10 @@ private:
     int writeImage(const std::string& path);
     // The frame's edges and the work area, before and after a look file is read.
     void takeWindowEdges();
+    // The warning for a loaded graph without elements, as the headless program gives it.
+    void warnOfEmptyMesh();
+    // Writes one export; a failure names the file after the writer's message.
+    void exportTo(const std::string& path, const std::function<int(const std::string&)>& write);
 
     // The end of a drag or a held key: the full picture again.
     void endDragging();

@@ -10,6 +10,7 @@ void CvellumPLOTView::changeDataColumns() {
     CChangeData dialog(ColumnChoiceForm(document_), ui_, window());
     if (dialog.exec() != QDialog::Accepted) return;
     // The steps show their own messages; the picture shows whatever they left.
+    QtUi::MessageGroup messages(ui_);
     document_.ChangeDataColumns(ui_, dialog.form().choice());
     refresh();
 }
@@ -17,6 +18,7 @@ void CvellumPLOTView::changeDataColumns() {
 void CvellumPLOTView::showSpecificElements() {
     CViewElement dialog(ViewElementForm(document_), document_, chooser_, ui_, window());
     if (dialog.exec() != QDialog::Accepted) return;
+    QtUi::MessageGroup messages(ui_);
     document_.ApplySpecificElements(ui_, dialog.form().choice());
     refresh();
 }

@@ -6,6 +6,8 @@
 #include "app/QtUi.h"
 #include "batch/FileNameResolution.h"
 #include "common/UserPaths.h"
+#include "model/EmptyMeshWarning.h"
+#include "model/FaultNotes.h"
 #include "model/FileOpenForm.h"
 #include "render/ImageFile.h"
 #include "settings/Profile.h"
@@ -45,32 +47,45 @@ void CvellumPLOTView::openCommand() {
                         chooser_, ui_, window());
     if (dialog.exec() != QDialog::Accepted) return;
     const OpenChoice choice = dialog.form().choice();
-    document_.Open(ui_, choice);
-    refresh();
+    {
+        QtUi::MessageGroup messages(ui_);
+        if (document_.Open(ui_, choice) == 0) warnOfEmptyMesh();
+        refresh();
+    }
     Profile profile = Profile::openUserProfile();
     storeOpenChoice(profile, choice);
     saveProfile(ui_, profile);
 }
 
 void CvellumPLOTView::runJob(const std::string& path) {
-    document_.look.WINDOW = frameEdges(window()); // a look file's WINDOW values replace these one by one
-    const int result =
-        document_.RunCommandLineFile(ui_, path, searchListFromProfile(Profile::openUserProfile()));
-    if (result == 0) {
-        // The job's folder becomes current, so that the next dialogs start there.
-        QDir::setCurrent(QString::fromStdString(folderOf(document_.dataSet.files.commandFilePath)));
-        takeWindowEdges();
+    int result = 0, status = 0;
+    {
+        QtUi::MessageGroup messages(ui_);
+        document_.look.WINDOW = frameEdges(window()); // a look file's WINDOW values replace these one by one
+        result = document_.RunCommandLineFile(ui_, path, searchListFromProfile(Profile::openUserProfile()));
+        if (result == 0) {
+            // The job's folder becomes current, so that the next dialogs start there.
+            QDir::setCurrent(QString::fromStdString(folderOf(document_.dataSet.files.commandFilePath)));
+            takeWindowEdges();
+            warnOfEmptyMesh();
+        }
+        refresh();
+        const FileSet& f = document_.dataSet.files;
+        if (result == 0 && !f.imageFilePath.empty()) status = writeImage(f.imageFilePath);
     }
-    refresh();
-    if (result != 0) return;
-    int status = 0;
-    const FileSet& f = document_.dataSet.files;
-    if (!f.imageFilePath.empty()) status = writeImage(f.imageFilePath);
-    if (document_.options.exitFlag != 0) emit exitRequested(status);
+    // Only once every message has been answered.
+    if (result == 0 && document_.options.exitFlag != 0) emit exitRequested(status);
 }
 
 int CvellumPLOTView::writeImage(const std::string& path) {
-    return ExportImage(ui_, path, capture());
+    if (ExportImage(ui_, path, capture()) == 0) return 0;
+    noteUnwritableFile(ui_, path);
+    return 1;
+}
+
+void CvellumPLOTView::warnOfEmptyMesh() {
+    const std::string warning = emptyMeshWarning(document_);
+    if (!warning.empty()) ui_.showMessage(warning);
 }
 
 void CvellumPLOTView::takeWindowEdges() {
@@ -94,7 +109,9 @@ void CvellumPLOTView::importCommandLine() {
 void CvellumPLOTView::importViewSettings() {
     const QString path = chooser_.openFile(window(), FileKind::ViewSettings, {});
     document_.look.WINDOW = frameEdges(window()); // a file's WINDOW values replace these one by one
+    QtUi::MessageGroup messages(ui_);
     if (!path.isEmpty() && document_.ReadViewSettingsFile(ui_, chosenPath(path)) == 0) takeWindowEdges();
+    else if (!path.isEmpty()) noteFileAtFault(ui_, chosenPath(path), chosenPath(path));
     refresh();
 }
 
@@ -106,7 +123,8 @@ void CvellumPLOTView::importBackup() {
 void CvellumPLOTView::importStl() {
     const QString path = chooser_.openFile(window(), FileKind::Stl, {});
     if (path.isEmpty()) return;
-    document_.ImportStl(ui_, chosenPath(path));
+    QtUi::MessageGroup messages(ui_);
+    if (document_.ImportStl(ui_, chosenPath(path)) == 0) warnOfEmptyMesh();
     refresh();
 }
 
@@ -121,29 +139,36 @@ void CvellumPLOTView::exportImage() {
     f.imageExtension = extensionOf(f.imageFilePath);
     const std::string name = finalComponent(f.imageFilePath);
     f.imageFileName = name.substr(0, name.size() - f.imageExtension.size());
+    QtUi::MessageGroup messages(ui_);
     writeImage(f.imageFilePath);
+}
+
+void CvellumPLOTView::exportTo(const std::string& path, const std::function<int(const std::string&)>& write) {
+    QtUi::MessageGroup messages(ui_);
+    if (write(path) != 0) noteUnwritableFile(ui_, path);
 }
 
 void CvellumPLOTView::exportNodes() {
     const QString path = chooser_.saveFile(window(), FileKind::MeshExport);
-    if (!path.isEmpty()) document_.ExportNodeFile(ui_, chosenPath(path));
+    if (!path.isEmpty()) exportTo(chosenPath(path), [this](const std::string& to) { return document_.ExportNodeFile(ui_, to); });
 }
 
 void CvellumPLOTView::exportElements() {
     const QString path = chooser_.saveFile(window(), FileKind::MeshExport);
-    if (!path.isEmpty()) document_.ExportElementFile(ui_, chosenPath(path));
+    if (!path.isEmpty()) exportTo(chosenPath(path), [this](const std::string& to) { return document_.ExportElementFile(ui_, to); });
 }
 
 void CvellumPLOTView::exportCommandLine() {
     const QString path = chooser_.saveFile(window(), FileKind::CommandLine);
-    if (!path.isEmpty()) document_.WriteCommandLineFile(ui_, chosenPath(path));
+    if (!path.isEmpty())
+        exportTo(chosenPath(path), [this](const std::string& to) { return document_.WriteCommandLineFile(ui_, to); });
 }
 
 void CvellumPLOTView::exportViewSettings() {
     const QString path = chooser_.saveFile(window(), FileKind::ViewSettings);
     if (path.isEmpty()) return;
     document_.look.WINDOW = frameEdges(window());
-    document_.WriteViewSettingsFile(ui_, chosenPath(path));
+    exportTo(chosenPath(path), [this](const std::string& to) { return document_.WriteViewSettingsFile(ui_, to); });
 }
 
 void CvellumPLOTView::copyToClipboard() {
@@ -174,6 +199,7 @@ void CvellumPLOTView::showAbout() {
 void CvellumPLOTView::writeClosingBackups() {
     if (document_.loaded != 1) return;
     document_.look.WINDOW = frameEdges(window());
+    QtUi::MessageGroup messages(ui_);
     document_.WriteBackups(ui_, programFolder());
 }
 

@@ -12,6 +12,7 @@ void CvellumPLOTView::openSettingsSheet(int startPage) {
     CPsheet sheet(SheetForm(document_.look, facts), ui_, startPage, window());
     if (sheet.exec() != QDialog::Accepted) return;
     // A normalisation failure has shown its message and leaves the look applied.
+    QtUi::MessageGroup messages(ui_);
     document_.ApplyLook(ui_, sheet.confirmed());
     refresh();
 }

@@ -12,6 +12,13 @@ namespace {
 
 QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+// A box belongs over the dialog the person is in (a refusal over the sheet page that holds
+// the field), or else over the main window.
+QWidget* ownerOf(QWidget* window) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : window;
+}
+
 } // namespace
 
 void QtUi::attach(QWidget* window, QStatusBar* statusBar) {
@@ -31,17 +38,40 @@ void QtUi::attach(QWidget* window, QStatusBar* statusBar) {
 }
 
 void QtUi::showMessage(std::string_view text) {
+    if (groupDepth_ > 0) {
+        pending_.push_back({std::string(text), {}});
+        return;
+    }
+    showBox(std::string(text), {});
+}
+
+void QtUi::showDetail(std::string_view text) {
+    // Outside a group the message it belongs to has been answered already.
+    if (groupDepth_ == 0 || pending_.empty()) return;
+    pending_.back().details.append(text).push_back('\n');
+}
+
+void QtUi::flushMessages() {
+    std::vector<PendingMessage> shown;
+    shown.swap(pending_);
+    for (const PendingMessage& message : shown) showBox(message.text, message.details);
+}
+
+void QtUi::showBox(const std::string& text, const std::string& details) {
     // A message interrupts whatever cursor a long step set, so the person can answer it.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("vellumPLOT"), toQString(text), QMessageBox::Ok, window_);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("vellumPLOT"), toQString(text), QMessageBox::Ok,
+                    ownerOf(window_));
+    if (!details.empty()) box.setInformativeText(toQString(details).trimmed());
     box.exec();
     QApplication::restoreOverrideCursor();
 }
 
 bool QtUi::askYesNo(std::string_view text) {
+    flushMessages(); // what was said before the question is read before it is answered
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     QMessageBox box(QMessageBox::Information, QStringLiteral("vellumPLOT"), toQString(text),
-                    QMessageBox::Yes | QMessageBox::No, window_);
+                    QMessageBox::Yes | QMessageBox::No, ownerOf(window_));
     const bool yes = box.exec() == QMessageBox::Yes;
     QApplication::restoreOverrideCursor();
     return yes;

@@ -41,6 +41,8 @@ WindowEdges loadWindowPlacement(const Profile& profile) {
     return edges;
 }
 
+bool hasWindowPlacement(const Profile& profile) { return !profile.getString(kWindowSection, "right", "").empty(); }
+
 void storeWindowPlacement(Profile& profile, const WindowEdges& edges) {
     profile.setInt(kWindowSection, "left", edges.left);
     profile.setInt(kWindowSection, "top", edges.top);

@@ -29,6 +29,9 @@ struct PolarOptions {
 
 // The main window's normal rectangle and show state (defaults 0, 0, 640, 480 and 1).
 WindowEdges loadWindowPlacement(const Profile& profile);
+// The profile holds a placement a window left there; a first start has none, and the
+// defaults above would then be taken for one.
+bool hasWindowPlacement(const Profile& profile);
 void storeWindowPlacement(Profile& profile, const WindowEdges& edges);
 
 } // namespace vellum

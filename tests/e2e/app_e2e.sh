@@ -118,15 +118,19 @@ check "an AutoExit job leaves its backups" test -s "$backup"
 choose_file() {
     local main=$1 path=$2 dialog=
     for _ in $(seq 1 100); do
-        dialog=$(xdotool getactivewindow 2>/dev/null)
-        [ -n "$dialog" ] && [ "$dialog" != "$main" ] && break
+        dialog=$(xdotool getwindowfocus 2>/dev/null)
+        [ -n "$dialog" ] && [ "$dialog" != "$main" ] && xdotool getwindowname "$dialog" >/dev/null 2>&1 && break
         dialog=; sleep 0.2
     done
     [ -n "$dialog" ] || return 1
     sleep 0.3
     xdotool type --delay 5 "$path"
     xdotool key Return
-    for _ in $(seq 1 100); do [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ] && return 0; sleep 0.2; done
+    # Gone once the choice is taken; the main window then gets the keys again.
+    for _ in $(seq 1 100); do
+        xdotool getwindowname "$dialog" >/dev/null 2>&1 || { xdotool windowfocus --sync "$main" 2>/dev/null; return 0; }
+        sleep 0.2
+    done
     return 1
 }
 printf 'PointFile=nodes.txt\nDataFile=deflection.txt\n' >"$work/examples/plate/b.dat"
