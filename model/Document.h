@@ -13,6 +13,7 @@
 #include "data/Materials.h"
 #include "model/MaterialChoice.h"
 #include "model/OpenChoice.h"
+#include "model/ProbeReading.h"
 #include "settings/LookChange.h"
 #include "settings/SaveItemSelection.h"
 #include "settings/ViewSettings.h"
@@ -43,6 +44,9 @@ public:
     // The specific-element display's materials, in the order its dialog lists them; the
     // elements of a hidden material are not drawn.
     std::vector<MaterialCount> shownMaterials, hiddenMaterials;
+    // Probes the person pinned on the loaded graph, in the order pinned; every load or
+    // run starts without any.
+    std::vector<ProbeTarget> pins;
     // How the material file fits the elements loaded now; a load reads the file again.
     MaterialFileFit materialFit;
 

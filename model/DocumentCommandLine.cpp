@@ -145,6 +145,7 @@ void placeImageFile(FileSet& f, const std::string& folder) {
 int Document::RunCommandLineFile(Ui& ui, const std::string& path, const std::vector<std::string>& searchList) {
     WaitCursorScope waitCursor(ui);
     loaded = 0;
+    pins.clear(); // pins belong to the graph they were put on
     FileSet& f = dataSet.files;
     f.commandFilePath = withoutQuotes(path);
     std::string bytes;

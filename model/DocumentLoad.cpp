@@ -158,6 +158,7 @@ int Document::RebuildDrawingData(Ui& ui) {
 }
 
 int Document::Open(Ui& ui, const OpenChoice& choice) {
+    pins.clear(); // pins belong to the graph they were put on
     look.resetBeforeLoad();
     FileSet& f = dataSet.files;
     f.pointFilePath = choice.pointFilePath;

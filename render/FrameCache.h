@@ -2,6 +2,7 @@
 // The finished picture of the last full paint, kept as a texture. A paint whose data set,
 // look and drawing area are all unchanged (a window repainting under a selection
 // rectangle, say) puts it back instead of drawing a million triangles again.
+#include "render/ProbeMarks.h"
 #include "render/SceneState.h"
 #include "settings/ViewSettings.h"
 
@@ -20,6 +21,7 @@ struct FrameKey {
     int width = 0, height = 0; // device pixels
     double pixelRatio = 1.0;
     int framebuffer = 0; // the framebuffer object drawn into
+    std::vector<ProbeMark> pins;
 
     friend bool operator==(const FrameKey&, const FrameKey&) = default;
 };

@@ -2,7 +2,7 @@
 
 #include "common/Codes.h"
 #include "data/DataSet.h"
-#include "render/TextNumber.h"
+#include "common/TextNumber.h"
 #include "settings/ViewSettings.h"
 
 namespace vellum {

@@ -6,6 +6,7 @@
 #include "render/ContourDraw.h"
 #include "render/DrawingBox.h"
 #include "render/FrameCache.h"
+#include "render/ProbeMarksDraw.h"
 #include "render/GlState.h"
 #include "render/GraphBody.h"
 #include "render/GridDraw.h"
@@ -93,7 +94,8 @@ void Renderer::paint(const DataSet* dataSet, const ViewSettings& settings, Scene
                          devicePixels(width_, pixelRatio_),
                          devicePixels(height_, pixelRatio_),
                          pixelRatio_,
-                         FrameCache::boundFramebuffer()};
+                         FrameCache::boundFramebuffer(),
+                         pins_};
     if (layers_->lastFrame.restore(frame)) {
         ++stats_.framesReused;
         return;
@@ -192,6 +194,7 @@ void Renderer::drawScene(const Scene& scene, Ui* contoursOnce) {
         if (scene.withProjection) drawPass(l.projectionBody, l.projectionContours, scene.projection);
         drawPass(l.graphBody, l.graphContours, scene.graph);
         l.grid.draw(c, text);
+        drawProbeMarks(c, pins_, text);
     }
     if (s.axesOn == 1) {
         MatrixScope axes(lookAtMatrix());

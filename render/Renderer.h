@@ -12,6 +12,7 @@
 // The kept objects belong to the context that was current when they were built. Call
 // releaseGlResources() with that context current before it goes (a QOpenGLWidget does so
 // from its context's aboutToBeDestroyed); the destructor makes no OpenGL call.
+#include "render/ProbeMarks.h"
 #include "render/RenderStats.h"
 #include "render/SceneState.h"
 #include "render/TextRenderer.h"
@@ -58,6 +59,9 @@ public:
     // next paint. Context current.
     void dataSetChanged();
 
+    // The pinned probes drawn over the graph from the next paint on (none at first).
+    void setPins(std::vector<ProbeMark> pins) { pins_ = std::move(pins); }
+
     const RenderStats& stats() const { return stats_; }
     TextRenderer* text() const { return text_.get(); }
     int width() const { return width_; }
@@ -78,6 +82,7 @@ private:
 
     std::unique_ptr<TextRenderer> text_;
     std::unique_ptr<Layers> layers_;
+    std::vector<ProbeMark> pins_;
     RenderStats stats_;
     int width_ = 0, height_ = 0;
     double pixelRatio_ = 1.0;

@@ -13,7 +13,7 @@ packages=(
   libpng-dev libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev
   fonts-ipafont-gothic libsimpleini-dev
   qt6-base-dev libqt6opengl6-dev libxkbcommon-dev
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils xclip
   locales qt6-translations-l10n
 )
 

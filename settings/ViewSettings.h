@@ -156,6 +156,9 @@ public:
     std::array<std::array<double, 3>, 3> labelPos{}; // LABEL1POS..3: translation
     std::array<int, 3> labelAngle{0, 0, 0};          // LABEL1POS..3: last value, degrees
 
+    // ---- [PROBE] (additions, written only when in use)
+    int showExtremes = 0; // EXTREMES: mark the largest and smallest value shown
+
     // ---- Derived values, never stored in files: computed from their codes on demand.
     uint16_t suisenPattern() const { return linePatternOf(SUISENSTYLE); }
     uint16_t gridPattern() const { return linePatternOf(gridStyle); }

@@ -228,7 +228,16 @@ std::vector<ViewFileKey> viewFileKeys(ViewSettings& s, int& version) {
         list.item(kLabelItems[axis][1]);
         list.labelPos(kLabelKeys[axis][2], s.labelPos[axis], s.labelAngle[axis]);
     }
+
+    list.section(Section::PROBE, SaveItem::graphlabel1);
+    list.integer("EXTREMES", s.showExtremes);
+    list.last().always = true;
     return keys;
+}
+
+bool viewFileSectionInUse(ViewFileSection section, const ViewSettings& settings) {
+    if (section == ViewFileSection::PROBE) return settings.showExtremes != 0;
+    return true;
 }
 
 } // namespace vellum

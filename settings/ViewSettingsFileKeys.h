@@ -10,11 +10,17 @@
 
 namespace vellum {
 
-enum class ViewFileSection { VERSION, GRAPH, GRAPH2, GRAPHPOSITION, COLOR, GRID, HANREI, ZAHYO, LABEL };
-inline constexpr size_t kViewFileSectionCount = 9;
+// PROBE holds additions: readers that do not know it skip it, and it is written only
+// when one of its settings is in use, so that a look without them is written as before.
+enum class ViewFileSection { VERSION, GRAPH, GRAPH2, GRAPHPOSITION, COLOR, GRID, HANREI, ZAHYO, LABEL, PROBE };
+inline constexpr size_t kViewFileSectionCount = 10;
 // The header lines, in the order written.
 inline constexpr std::array<std::string_view, kViewFileSectionCount> kViewFileSectionHeaders{
-    "[VERSION]", "[GRAPH]", "[GRAPH2]", "[GRAPHPOSITION]", "[COLOR]", "[GRID]", "[HANREI]", "[ZAHYO]", "[LABEL]"};
+    "[VERSION]", "[GRAPH]", "[GRAPH2]", "[GRAPHPOSITION]", "[COLOR]", "[GRID]", "[HANREI]", "[ZAHYO]", "[LABEL]",
+    "[PROBE]"};
+
+// An addition section is written only when `settings` uses it.
+bool viewFileSectionInUse(ViewFileSection section, const ViewSettings& settings);
 
 enum class ViewFileValueKind {
     Int,      // one integer; each value on the line applies in turn

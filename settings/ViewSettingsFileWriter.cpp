@@ -71,6 +71,10 @@ std::string formatViewSettingsFile(const ViewSettings& settings, const SaveItemS
     std::string text;
     size_t next = 0;
     for (size_t section = 0; section < kViewFileSectionCount; ++section) {
+        if (!viewFileSectionInUse(static_cast<ViewFileSection>(section), settings)) {
+            while (next < keys.size() && static_cast<size_t>(keys[next].section) == section) ++next;
+            continue;
+        }
         text += kViewFileSectionHeaders[section];
         text += "\r\n";
         for (; next < keys.size() && static_cast<size_t>(keys[next].section) == section; ++next) {

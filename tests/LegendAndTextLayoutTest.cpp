@@ -1,5 +1,5 @@
 #include "render/LegendLayout.h"
-#include "render/TextNumber.h"
+#include "common/TextNumber.h"
 #include "render/TitleLayout.h"
 #include "settings/ViewSettings.h"
 

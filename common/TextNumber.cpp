@@ -1,4 +1,4 @@
-#include "render/TextNumber.h"
+#include "common/TextNumber.h"
 
 #include "common/Numbers.h"
 
