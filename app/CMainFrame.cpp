@@ -23,7 +23,7 @@
 namespace vellum {
 namespace {
 
-constexpr const char* kKeyGuide = "ｷｰｶﾞｲﾄﾞ[a-d/w-x/q-c：回転　e-z：拡大　↑↓←→：平行移動 r：再描画]";
+constexpr const char* kKeyGuide = "ｷｰｶﾞｲﾄﾞ[a-d/w-x/q-c：回転　e-z：拡大　↑↓←→：平行移動 r：再描画 p：最大最小]";
 constexpr const char* kEmptyCaption = "ver.2.41 - vellumPLOT";
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -42,6 +42,11 @@ CMainFrame::CMainFrame(QtUi& ui, FileChooser& chooser, bool placeFromProfile) : 
     buildStatusBar();
     connect(view_, &CvellumPLOTView::painted, this, &CMainFrame::updateCaptionAndPanes);
     connect(view_, &CvellumPLOTView::stateChanged, this, &CMainFrame::updateCommandStates);
+    connect(view_, &CvellumPLOTView::probed, this, [this](const QString& probe) {
+        const QString shown = probe.isEmpty() ? QString::fromUtf8(kKeyGuide) : probe;
+        // Moves within one node's reach bring the same text: the bar is not redrawn for it.
+        if (statusBar()->currentMessage() != shown) statusBar()->showMessage(shown);
+    });
     connect(view_, &CvellumPLOTView::exitRequested, this, [this](int status) {
         exitStatus_ = status;
         // Ends the program once the current handler has returned, through the closing.
@@ -72,7 +77,7 @@ void CMainFrame::buildActions() {
         a->setToolTip(text(tooltipOf(command)));
         const int id = command.id;
         connect(a, &QAction::triggered, this, [this, id] { view_->runCommand(id); });
-        if (mouseModeOf(id) >= 0) a->setCheckable(true);
+        if (mouseModeOf(id) >= 0 || id == command::kShowExtremes) a->setCheckable(true);
         // Shortcuts work even for commands that no menu shows (Ctrl+O).
         addAction(a);
         actions_[id] = a;
@@ -193,7 +198,8 @@ void CMainFrame::updateCommandStates() {
     for (const auto& [id, a] : actions_) {
         if (id == command::kToolbar || id == command::kStatusBar) continue;
         a->setEnabled(commandEnabled(findCommand(id)->rule, state));
-        if (a->isCheckable()) a->setChecked(mouseModeOf(id) == doc.look.mouseMode);
+        if (id == command::kShowExtremes) a->setChecked(doc.look.showExtremes != 0);
+        else if (a->isCheckable()) a->setChecked(mouseModeOf(id) == doc.look.mouseMode);
     }
 }
 

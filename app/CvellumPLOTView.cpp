@@ -27,6 +27,8 @@ CvellumPLOTView::CvellumPLOTView(QtUi& ui, FileChooser& chooser, QWidget* parent
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(1, 1);
+    // Moves without a button held probe the graph.
+    setMouseTracking(true);
 }
 
 CvellumPLOTView::~CvellumPLOTView() {
@@ -63,6 +65,7 @@ void CvellumPLOTView::paintGL() {
     if (!renderer_) return;
     // Qt binds the widget's own framebuffer and sets its viewport before each paint.
     renderer_->resize(width(), height(), devicePixelRatioF());
+    handPinsToRenderer();
     renderer_->paint(document_.drawable(), document_.look,
                      SceneState{document_.options.dataType, document_.modelShape()});
     drawSelection();
@@ -77,7 +80,10 @@ void CvellumPLOTView::refresh() {
                            SceneState{document_.options.dataType, document_.modelShape()}, ui_);
         doneCurrent();
     }
+    // A load refills the same data set in place; its faces may lie elsewhere now.
+    picker_.forget();
     update();
+    probeAgain();
     emit stateChanged();
 }
 
@@ -95,6 +101,11 @@ RgbImage CvellumPLOTView::capture() {
 
 void CvellumPLOTView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    // Two quick Ctrl-clicks pin one place; the second must not open the settings.
+    if (event->modifiers() & Qt::ControlModifier) {
+        pinning_ = true;
+        return;
+    }
     runCommand(document_.loaded == 1 ? command::kSettings : command::kNew);
 }
 
@@ -137,7 +148,10 @@ void CvellumPLOTView::runCommand(int id) {
     case command::kExportCommandLine: exportCommandLine(); return;
     case command::kExportViewSettings: exportViewSettings(); return;
     case command::kCopy: copyToClipboard(); return;
-    case command::kInitialiseView: initialiseView(); return;
+    case command::kInitialiseView:
+        initialiseView();
+        probeAgain();
+        return;
     case command::kChangeColumn: changeDataColumns(); return;
     case command::kSpecificElements: showSpecificElements(); return;
     case command::kRedraw: update(); return;
@@ -148,6 +162,9 @@ void CvellumPLOTView::runCommand(int id) {
     case command::kWeb: openWebPage(); return;
     case command::kAbout: showAbout(); return;
     case command::kSettings: openSettingsSheet(document_.look.sheetStartPage); return;
+    case command::kPinnedProbes: pinnedProbesCommand(); return;
+    case command::kCopyPins: copyPinsCommand(); return;
+    case command::kShowExtremes: toggleExtremes(); return;
     case 178: case 179: case 180: case 181: case 182: case 183: case 184: case 185: case 268:
         // The page commands open the sheet at their page and leave it as the start page.
         document_.look.sheetStartPage = sheetPageOfCommand(id);
@@ -157,6 +174,7 @@ void CvellumPLOTView::runCommand(int id) {
     }
     if (applyViewCommand(document_.look, id)) {
         update();
+        probeAgain();
         emit stateChanged();
     }
 }

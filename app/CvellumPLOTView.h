@@ -1,8 +1,9 @@
 #pragma once
 // The view: the OpenGL drawing area that owns the document and its renderer, handles every
-// command, the double click, dropped files and the closing backups. The rules live in
-// the model; this class binds them to Qt.
+// command, the double click, dropped files, the probes and the closing backups. The rules
+// live in the model; this class binds them to Qt.
 #include "model/Document.h"
+#include "render/ProbePicker.h"
 #include "render/RgbImage.h"
 
 #include <QOpenGLWidget>
@@ -50,6 +51,10 @@ signals:
     void exitRequested(int status);
     // The right button: the frame shows the context menu of its commands here.
     void contextMenuRequested(const QPoint& globalPosition);
+    // After each pointer move and each change of the graph under a still pointer: what the
+    // graph holds there, for the status bar; empty off the graph or off the view (the
+    // frame then shows its key guide).
+    void probed(const QString& text);
 
 protected:
     void initializeGL() override;
@@ -62,6 +67,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -94,6 +100,21 @@ private:
     void editPathsCommand();
     void savedItemsCommand();
 
+    // Probes (CvellumPLOTViewProbes.cpp).
+    ProbeHit pickAt(QPointF at);
+    // Picks under `at` and tells the frame what lies there.
+    void probeAt(QPointF at);
+    // The graph changed under a still pointer: the status text follows it.
+    void probeAgain();
+    // Ctrl + left click: pins what lies under `at`.
+    void pinAt(QPointF at);
+    std::vector<ProbeReading> pinReadings() const;
+    // The renderer's marks for the pins, before a paint.
+    void handPinsToRenderer();
+    void pinnedProbesCommand();
+    void copyPinsCommand();
+    void toggleExtremes();
+
     // Runs a command-line file and, after a success, writes its image and ends the program
     // when the file asks for it.
     void runJob(const std::string& path);
@@ -118,6 +139,11 @@ private:
     // The left button's press and the last position a drag step was measured from.
     QPoint anchor_, last_;
     bool selecting_ = false; // the selection rectangle of the zoom is shown
+    // Probing: one picker keeps its screen grid between moves of a still graph.
+    ProbePicker picker_;
+    QPointF pointer_;            // the last pointer position over the view
+    bool pointerInside_ = false;
+    bool pinning_ = false;       // a Ctrl-click holds the left button: no drag, no selection
 };
 
 } // namespace vellum

@@ -1,8 +1,11 @@
 // Turning, moving and zooming with the mouse and the keys. The arithmetic is the model's;
 // here the events become its calls, and the picture is reduced while a drag or a key lasts.
+// Moves without a button probe the graph and a Ctrl-click pins a probe (the probes' own
+// work is in CvellumPLOTViewProbes.cpp).
 #include "app/CvellumPLOTView.h"
 
 #include "app/QtUi.h"
+#include "model/CommandTable.h"
 #include "model/ViewInteraction.h"
 
 #include <QKeyEvent>
@@ -43,12 +46,24 @@ constexpr int kSelectionMode = 15;
 
 void CvellumPLOTView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Until the release nothing turns or selects, even once Ctrl is let go.
+        pinning_ = true;
+        pinAt(event->position());
+        return;
+    }
     anchor_ = last_ = event->position().toPoint();
 }
 
 void CvellumPLOTView::mouseMoveEvent(QMouseEvent* event) {
+    pointer_ = event->position();
+    pointerInside_ = true;
+    if (event->buttons() == Qt::NoButton) {
+        probeAt(pointer_);
+        return;
+    }
     // Only a drag with the left button alone, no other button and no modifier key.
-    if (event->buttons() != Qt::LeftButton || event->modifiers() != Qt::NoModifier) return;
+    if (pinning_ || event->buttons() != Qt::LeftButton || event->modifiers() != Qt::NoModifier) return;
     if (document_.loaded != 1) return;
     const QPoint at = event->position().toPoint();
     const QPoint step = at - last_;
@@ -61,6 +76,10 @@ void CvellumPLOTView::mouseMoveEvent(QMouseEvent* event) {
 
 void CvellumPLOTView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    if (pinning_) {
+        pinning_ = false;
+        return;
+    }
     ViewSettings& look = document_.look;
     const QPoint at = event->position().toPoint();
     if (document_.loaded == 1 && look.mouseMode == kSelectionMode && at != anchor_ &&
@@ -74,6 +93,11 @@ void CvellumPLOTView::keyPressEvent(QKeyEvent* event) {
     const std::optional<ViewKey> key = viewKeyOf(event->key());
     const Qt::KeyboardModifiers others = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     const int column = document_.look.selectedColumn;
+    if (event->key() == Qt::Key_P && others == Qt::NoModifier) {
+        // A toggle: a held key must not flicker the markers on and off.
+        if (!event->isAutoRepeat()) runCommand(command::kShowExtremes);
+        return;
+    }
     if (!key || others != Qt::NoModifier || !applyKey(document_, *key, ui_)) {
         QOpenGLWidget::keyPressEvent(event);
         return;

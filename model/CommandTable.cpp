@@ -80,6 +80,10 @@ std::vector<CommandInfo> makeTable() {
         // Next and previous pane: keys without a handler.
         {57680, R::NoHandler, {"F6", ""}, ""},
         {57681, R::NoHandler, {"Shift+F6", ""}, ""},
+        // Probes: the pinned values, their copy as text, the extremes' markers.
+        {300, R::Loaded, {"", ""}, "ピン留めした値"},
+        {301, R::Loaded, {"Ctrl+Shift+C", ""}, ""},
+        {302, R::Loaded, {"", ""}, "最大値・最小値を表示"},
     };
 }
 
@@ -139,9 +143,11 @@ std::vector<MenuEntry> makeMainMenu() {
                  item(57665, "アプリケーションの終了(&X)")}),
         submenu("編集(&E)", {item(57643, "元に戻す\tCtrl+Z(&U)"), separator(), item(57635, "切り取り\tCtrl+X(&T)"),
                              item(57634, "コピー\tCtrl+C(&C)"), item(57637, "貼り付け\tCtrl+V(&P)")}),
-        submenu("表示(&V)", {item(59392, "ツール バー(&T)"), item(59393, "ステータス バー(&S)")}),
+        submenu("表示(&V)", {item(59392, "ツール バー(&T)"), item(59393, "ステータス バー(&S)"), separator(),
+                             item(302, "最大値・最小値を表示")}),
         submenu("各種設定(&S)", {item(142, "データ列の変更(&D)"), item(144, "視覚設定(&V)"), item(145, "断面表示(&C)"),
-                                 item(146, "特定要素の表示(&E)"), separator(), item(147, "windowの変更(&W)")}),
+                                 item(146, "特定要素の表示(&E)"), item(300, "ピン留めした値"), separator(),
+                                 item(147, "windowの変更(&W)")}),
         submenu("視点変更(&C)", std::move(viewChange)),
         submenu("マウス設定(&M)", mouseModesMenu()),
         submenu("オプション(&O)", {item(148, "パスの編集(&P)"), item(149, "視覚保存設定(&V)")}),
@@ -150,7 +156,11 @@ std::vector<MenuEntry> makeMainMenu() {
 }
 
 std::vector<MenuEntry> makeContextMenu() {
-    return {item(200, "視点を初期化(&I)"), separator(),          submenu("各種設定(&S)", sheetPagesMenu()),
+    // The toolbar's page menu stays the sheet's pages alone; the right button adds the pins.
+    std::vector<MenuEntry> settings = sheetPagesMenu();
+    settings.push_back(separator());
+    settings.push_back(item(300, "ピン留めした値"));
+    return {item(200, "視点を初期化(&I)"), separator(),          submenu("各種設定(&S)", std::move(settings)),
             item(145, "断面表示(&C)"),     item(146, "特定要素の表示(&E)"), separator(),
             submenu("インポート(&I)", importMenu()), submenu("エクスポート(&E)", exportMenu())};
 }

@@ -89,6 +89,9 @@ inline constexpr int kAbout = 57664;
 inline constexpr int kInitialiseView = 200;
 inline constexpr int kRedraw = 267;
 inline constexpr int kSelectionZoom = 223;
+inline constexpr int kPinnedProbes = 300; // the dialog that lists and deletes pinned probes
+inline constexpr int kCopyPins = 301;     // the pinned probes as tab-separated text
+inline constexpr int kShowExtremes = 302; // the markers of the largest and smallest value
 } // namespace command
 
 } // namespace vellum
