@@ -25,6 +25,18 @@ std::optional<std::pair<int, int>> parseImageSize(const std::string& text) {
     return std::make_pair(width, height);
 }
 
+std::optional<std::pair<int, int>> parseProbePixel(const std::string& text) {
+    const size_t comma = text.find(',');
+    if (comma == std::string::npos) return std::nullopt;
+    // A pixel counts from 0 where a side counts from 1.
+    auto coordinate = [](std::string_view part, int& value) { return parseSide(part, value) || part == "0"; };
+    int x = 0, y = 0;
+    if (!coordinate(std::string_view(text).substr(0, comma), x) || !coordinate(std::string_view(text).substr(comma + 1), y))
+        return std::nullopt;
+    if (x >= kMaxImageSide || y >= kMaxImageSide) return std::nullopt;
+    return std::make_pair(x, y);
+}
+
 BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
     BatchOptionsParse result;
     BatchOptions& o = result.options;
@@ -53,7 +65,7 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
             value = a.substr(eq + 1);
             hasValue = true;
         }
-        if (name != "--out" && name != "--size") {
+        if (name != "--out" && name != "--size" && name != "--probe") {
             result.error = "unknown option: " + a;
             return result;
         }
@@ -70,6 +82,13 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
                 return result;
             }
             o.outImage = value;
+        } else if (name == "--probe") {
+            auto pixel = parseProbePixel(value);
+            if (!pixel) {
+                result.error = "--probe wants X,Y, each 0 to 16383: " + value;
+                return result;
+            }
+            o.probes.push_back(*pixel);
         } else {
             auto size = parseImageSize(value);
             if (!size) {
@@ -94,6 +113,8 @@ std::string batchUsage() {
            "  --size WxH        drawing area in pixels (default: the frame size, 780x560 or\n"
            "                    the WINDOW size of the look file, less 80 pixels of height)\n"
            "  --summary         print what was loaded as one JSON object on standard output\n"
+           "  --probe X,Y       print what lies under pixel X,Y of the picture (from the top\n"
+           "                    left) as one JSON object on its own line; repeatable\n"
            "  --help            show this text\n"
            "  --version         show the version\n"
            "\n"

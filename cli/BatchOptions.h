@@ -12,6 +12,8 @@ struct BatchOptions {
     int width = 0;           // --size: the drawing area; 0 when not given
     int height = 0;
     bool summary = false;    // --summary: one JSON object on standard output
+    // --probe X,Y (repeatable): pixels of the picture to report what lies under, in order.
+    std::vector<std::pair<int, int>> probes;
     bool help = false;
     bool version = false;
 };
@@ -24,6 +26,9 @@ struct BatchOptionsParse {
 // Parses the arguments after the program name. "--out X" and "--out=X" both work; "--"
 // ends the options.
 BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments);
+
+// Reads "X,Y": two whole numbers from 0 to 16383.
+std::optional<std::pair<int, int>> parseProbePixel(const std::string& text);
 
 // Reads "WIDTHxHEIGHT" with both numbers from 1 to 16384.
 std::optional<std::pair<int, int>> parseImageSize(const std::string& text);

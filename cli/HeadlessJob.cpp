@@ -11,6 +11,7 @@
 #include "model/FaultNotes.h"
 #include "render/ImageFile.h"
 #include "render/OffscreenPicture.h"
+#include "render/ProbePicker.h"
 #include "settings/Profile.h"
 
 #include <algorithm>
@@ -58,6 +59,24 @@ int drawAndWrite(Ui& ui, const Document& doc, int width, int height, const std::
     return result;
 }
 
+// What lies under each probed pixel of the picture, one JSON line each; nothing is hit
+// on a graph that did not load.
+std::string probesOf(const Document& doc, const std::vector<std::pair<int, int>>& pixels, int width, int height) {
+    std::string lines;
+    ProbePicker picker;
+    const SceneState state{doc.options.dataType, doc.modelShape()};
+    for (const auto& [x, y] : pixels) {
+        const ProbeHit hit = doc.drawable() ? picker.pick(doc.dataSet, doc.look, state, width, height, x, y) : ProbeHit{};
+        if (!hit.hit) {
+            lines += probeJson(x, y, nullptr) + "\n";
+            continue;
+        }
+        const ProbeReading reading = readProbe(doc.dataSet, state.dataType, doc.look.selectedColumn, hit.target);
+        lines += probeJson(x, y, &reading) + "\n";
+    }
+    return lines;
+}
+
 } // namespace
 
 int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ostream& summary) {
@@ -86,6 +105,7 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
 
     int status = result;
     std::string imageWritten;
+    const auto [width, height] = drawingArea(options, doc.look.WINDOW);
     if (result == 0) {
         const std::string warning = emptyMeshWarning(doc);
         if (!warning.empty()) ui.showMessage(warning);
@@ -93,7 +113,6 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
         if (!files.imageFilePath.empty()) paths.push_back(files.imageFilePath);
         if (!outImage.empty() && outImage != files.imageFilePath) paths.push_back(outImage);
         if (!paths.empty()) {
-            const auto [width, height] = drawingArea(options, doc.look.WINDOW);
             if (drawAndWrite(ui, doc, width, height, paths, warmUp) != 0) status = 1;
             else imageWritten = paths.front();
         }
@@ -101,12 +120,14 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
 
     // Taken before the backups rename the files to their full paths.
     const std::string summaryText = formatRunSummary(doc, imageWritten);
+    const std::string probeLines = probesOf(doc, options.probes, width, height);
 
     // The program ends here, so the window's closing steps run: backups of a loaded graph.
     // A backup that cannot be written says so; the job itself has still been done.
     doc.WriteBackups(ui, programFolder());
 
-    if (options.summary) summary << summaryText << '\n' << std::flush;
+    if (options.summary) summary << summaryText << '\n';
+    summary << probeLines << std::flush;
     return status == 0 ? 0 : 1;
 }
 

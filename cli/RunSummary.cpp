@@ -2,6 +2,7 @@
 
 #include "common/Numbers.h"
 #include "model/Document.h"
+#include "model/ProbeReading.h"
 
 #include <algorithm>
 #include <cmath>
@@ -64,6 +65,7 @@ std::string formatRunSummary(const Document& document, const std::string& imageF
     s += "]";
     s += formatC(", \"selectedColumn\": %d, \"vectorColumns\": [%d, %d, %d]", selectedColumn,
                  dataSet.vectorColumns[0], dataSet.vectorColumns[1], dataSet.vectorColumns[2]);
+    s += ", \"extremes\": " + (loaded ? extremesJson(dataSet, options.dataType, selectedColumn) : std::string("null"));
     s += loaded ? ", \"loaded\": true" : ", \"loaded\": false";
     s += "}";
     return s;

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -234,6 +237,62 @@ TEST_F(BatchExamples, ALookFilesWindowSizeSetsTheDrawingArea) {
     const Outcome o = run(quoted(folder.path() + "win/job.dat"));
     ASSERT_EQ(o.exitCode, 0) << o.err;
     EXPECT_EQ(pngSize(folder.read("win/w.png")), std::make_pair(400, 320));
+}
+
+} // namespace
+} // namespace vellum
+
+namespace vellum {
+namespace {
+
+// A script asks what lies under pixels of the picture, and the summary names the extremes
+// that a look file marks on it.
+TEST_F(BatchExamples, ProbesAndExtremesOfAGeneratedGrid) {
+    std::string nodes, values;
+    for (int j = 0; j <= 20; ++j)
+        for (int i = 0; i <= 20; ++i) {
+            const int number = j * 21 + i + 1;
+            const double x = i / 10.0, y = j / 10.0;
+            nodes += std::to_string(number) + " " + std::to_string(x) + " " + std::to_string(y) + "\n";
+            values += std::to_string(number) + " " + std::to_string(x * y) + "\n";
+        }
+    folder.write("grid/nodes.txt", nodes);
+    folder.write("grid/values.txt", values);
+    folder.write("grid/look.ini", "[PROBE]\r\nEXTREMES= 1\r\n");
+    folder.write("grid/job.dat", "PointFile=nodes.txt\nDataFile=values.txt\nViewFile=look.ini\n");
+    const Outcome o = run("--summary --size 400x300 --probe 200,150 --probe 0,0 --out " + quoted(folder.path() + "g.bmp") +
+                          " " + quoted(folder.path() + "grid/job.dat"));
+    ASSERT_EQ(o.exitCode, 0) << o.err;
+    std::istringstream lines(o.out);
+    std::string summary, centre, corner;
+    std::getline(lines, summary);
+    std::getline(lines, centre);
+    std::getline(lines, corner);
+    EXPECT_NE(summary.find("\"extremes\": {\"max\": {\"node\": 441, \"value\": 4, \"coordinates\": [2, 2, 0]}, "
+                           "\"min\": {\"node\": 1, \"value\": 0, \"coordinates\": [0, 0, 0]}}"),
+              std::string::npos)
+        << summary;
+    EXPECT_EQ(corner, "{\"pixel\": [0, 0], \"hit\": false}");
+    // The node found in the middle of the picture holds the value of its own coordinates.
+    double x = -1, y = -1, value = -1;
+    int node = 0;
+    ASSERT_EQ(std::sscanf(centre.c_str(),
+                          "{\"pixel\": [200, 150], \"hit\": true, \"node\": %d, \"element\": null, \"coordinates\": "
+                          "[%lf, %lf, 0], \"values\": [%lf]}",
+                          &node, &x, &y, &value),
+              4)
+        << centre;
+    EXPECT_EQ(node, int(std::lround(y * 10)) * 21 + int(std::lround(x * 10)) + 1);
+    EXPECT_NEAR(value, x * y, 1e-6);
+    const Picture p = readBmp(folder.read("g.bmp"));
+    ASSERT_EQ(p.width, 400);
+    EXPECT_FALSE(p.at(200, 150)[0] == 255 && p.at(200, 150)[1] == 255 && p.at(200, 150)[2] == 255);
+    // The largest value's marker: a darker red than any the colour map gives.
+    int marker = 0;
+    for (int py = 0; py < p.height; ++py)
+        for (int px = 0; px < p.width; ++px)
+            if (std::abs(p.at(px, py)[0] - 217) < 10 && p.at(px, py)[1] < 10 && p.at(px, py)[2] < 10) ++marker;
+    EXPECT_GE(marker, 16);
 }
 
 } // namespace
