@@ -77,41 +77,41 @@ void ProbePicker::build(const DataSet& d, const ViewSettings& look, SceneState s
     columns_ = (width + cellSize_ - 1) / cellSize_;
     rows_ = (height + cellSize_ - 1) / cellSize_;
     const size_t cells = size_t(columns_) * size_t(rows_);
-    // Calls visit(cell) for every cell the half-face's box covers inside the area.
-    auto forEachCell = [&](const Item& item, auto&& visit) {
-        Corners c;
-        if (!corners(d, item, c) || (item.half == 1 && c.count < 4)) return;
-        const auto& half = kHalves[item.half];
-        double lowX = std::numeric_limits<double>::max(), highX = -lowX, lowY = lowX, highY = -lowX;
-        for (uint8_t k : half) {
-            lowX = std::min(lowX, c.screen[k][0]);
-            highX = std::max(highX, c.screen[k][0]);
-            lowY = std::min(lowY, c.screen[k][1]);
-            highY = std::max(highY, c.screen[k][1]);
+    // Every half-face once, with each cell its box covers inside the area; then sorted by
+    // cell in one counting pass, so the grid is one array whatever the model.
+    std::vector<Placed>& placed = placed_; // kept: a new camera reuses its pages
+    placed.clear();
+    placed.reserve(d.elements.size() * 2);
+    Corners c;
+    for (uint32_t e = 0; e < d.elements.size(); ++e) {
+        const ElementRecord& element = d.elements[e];
+        if (!elementUsable(d, element)) continue;
+        for (uint8_t f = 0; f < element.faceCount; ++f) {
+            if (!corners(d, Item{e, f, 0}, c)) continue;
+            for (uint8_t half = 0; half < (c.count == 4 ? 2 : 1); ++half) {
+                const auto& h = kHalves[half];
+                const auto& a = c.screen[h[0]];
+                const auto& b = c.screen[h[1]];
+                const auto& t = c.screen[h[2]];
+                const double lowX = std::min({a[0], b[0], t[0]}), highX = std::max({a[0], b[0], t[0]});
+                const double lowY = std::min({a[1], b[1], t[1]}), highY = std::max({a[1], b[1], t[1]});
+                if (!(highX >= 0.0 && highY >= 0.0 && lowX < width && lowY < height)) continue; // off, or not finite
+                const int x0 = std::max(0, static_cast<int>(lowX) / cellSize_);
+                const int x1 = std::min(columns_ - 1, static_cast<int>(highX) / cellSize_);
+                const int y0 = std::max(0, static_cast<int>(lowY) / cellSize_);
+                const int y1 = std::min(rows_ - 1, static_cast<int>(highY) / cellSize_);
+                for (int y = y0; y <= y1; ++y)
+                    for (int x = x0; x <= x1; ++x)
+                        placed.push_back({uint32_t(y) * uint32_t(columns_) + uint32_t(x), Item{e, f, half}});
+            }
         }
-        if (!(highX >= 0.0 && highY >= 0.0 && lowX < width && lowY < height)) return; // off the area, or not finite
-        const int x0 = std::max(0, static_cast<int>(lowX) / cellSize_);
-        const int x1 = std::min(columns_ - 1, static_cast<int>(highX) / cellSize_);
-        const int y0 = std::max(0, static_cast<int>(lowY) / cellSize_);
-        const int y1 = std::min(rows_ - 1, static_cast<int>(highY) / cellSize_);
-        for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x) visit(size_t(y) * size_t(columns_) + size_t(x));
-    };
-    auto forEachItem = [&](auto&& visit) {
-        for (uint32_t e = 0; e < d.elements.size(); ++e) {
-            const ElementRecord& element = d.elements[e];
-            if (!elementUsable(d, element)) continue;
-            for (uint8_t f = 0; f < element.faceCount; ++f)
-                for (uint8_t half = 0; half < 2; ++half) visit(Item{e, f, half});
-        }
-    };
-    // Two passes, counting then filling, so the grid is one array whatever the model.
+    }
     cellStart_.assign(cells + 1, 0);
-    forEachItem([&](const Item& item) { forEachCell(item, [&](size_t cell) { ++cellStart_[cell + 1]; }); });
-    for (size_t c = 0; c < cells; ++c) cellStart_[c + 1] += cellStart_[c];
-    cellItems_.resize(cellStart_[cells]);
+    for (const Placed& p : placed) ++cellStart_[p.cell + 1];
+    for (size_t cell = 0; cell < cells; ++cell) cellStart_[cell + 1] += cellStart_[cell];
+    cellItems_.resize(placed.size());
     std::vector<uint32_t> filled(cellStart_.begin(), cellStart_.end() - 1);
-    forEachItem([&](const Item& item) { forEachCell(item, [&](size_t cell) { cellItems_[filled[cell]++] = item; }); });
+    for (const Placed& p : placed) cellItems_[filled[p.cell]++] = p.item;
 }
 
 ProbeHit ProbePicker::pick(const DataSet& d, const ViewSettings& look, SceneState state, int width, int height,

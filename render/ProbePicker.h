@@ -69,6 +69,11 @@ private:
     int cellSize_ = 8, columns_ = 0, rows_ = 0;
     std::vector<uint32_t> cellStart_;
     std::vector<Item> cellItems_;
+    struct Placed {
+        uint32_t cell;
+        Item item;
+    };
+    std::vector<Placed> placed_;
 };
 
 // Where a pinned probe or an extreme is drawn: its node as the graph body places it (for
