@@ -23,6 +23,9 @@ TEST(BatchOptions, ReadsEveryOptionInBothForms) {
     EXPECT_EQ(p.options.height, 20);
     EXPECT_EQ(p.options.inputFile, "-odd.dat");
 
+    p = parseBatchOptions({"--probe", "0,0", "--probe=16383,7", "a.dat"});
+    EXPECT_EQ(p.options.probes, (std::vector<std::pair<int, int>>{{0, 0}, {16383, 7}}));
+
     EXPECT_TRUE(parseBatchOptions({"--help"}).options.help);
     EXPECT_EQ(parseBatchOptions({"--version"}).error, "");
 }
@@ -35,6 +38,8 @@ TEST(BatchOptions, RefusesWhatItCannotUse) {
     EXPECT_EQ(parseBatchOptions({"a.dat", "--out="}).error, "--out needs a file name");
     for (const char* bad : {"800", "0x600", "800x", "x600", "800x600x2", "-5x5", "99999x10", "8 00x600"})
         EXPECT_NE(parseBatchOptions({"a.dat", "--size", bad}).error, "") << bad;
+    for (const char* bad : {"3", "3,", ",4", "-1,2", "16384,0", "1,2,3", "1.5,2"})
+        EXPECT_NE(parseBatchOptions({"a.dat", "--probe", bad}).error, "") << bad;
 }
 
 TEST(BatchOptions, DrawingAreaIsTheFrameLessItsBars) {
@@ -63,7 +68,7 @@ TEST(RunSummaryJson, NumbersReadBackExactlyAndTextIsEscaped) {
               "\"viewFile\": \"\", \"imageFile\": \"/out/a.png\", \"nodes\": 2, \"elements\": 0, \"dataRows\": 0, "
               "\"dataType\": 0, \"shape\": 0, \"columnCount\": 1, \"min\": [0.1, -2.5, 0], "
               "\"max\": [1e-300, 3, 0.3333333333333333], \"columns\": [{\"min\": -1.25, \"max\": 2}], "
-              "\"selectedColumn\": 0, \"vectorColumns\": [0, 1, 2], \"loaded\": true}");
+              "\"selectedColumn\": 0, \"vectorColumns\": [0, 1, 2], \"extremes\": null, \"loaded\": true}");
     EXPECT_EQ(jsonString("a\x01" "b"), "\"a\\u0001b\"");
 }
 
