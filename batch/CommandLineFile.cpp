@@ -72,6 +72,10 @@ void applyLine(const std::vector<std::string_view>& tokens, RunOptions& options,
         lastText(dataSet.files.dataFileName);
     } else if (key == "ViewFile") {
         lastText(dataSet.files.viewFileName);
+    } else if (key == "DataSeries") {
+        // Every value is a pattern of its own: "a_*.txt>b_*.txt" joins two runs of steps.
+        dataSet.files.seriesPatterns.clear();
+        for (size_t i = 1; i < tokens.size(); ++i) dataSet.files.seriesPatterns.emplace_back(tokens[i]);
     } else if (key == "StlFile") {
         lastText(dataSet.files.stlFileName);
     } else if (key == "ImageFile") {
@@ -97,6 +101,8 @@ void clearCommandLineTargets(RunOptions& options, DataSet& dataSet, ViewSettings
                                &f.stlFileName, &f.stlExtension, &f.imageFilePath, &f.imageFileName,
                                &f.imageExtension})
         field->clear();
+    f.seriesPatterns.clear();
+    f.seriesPatternPaths.clear();
 }
 
 CommandLineParse applyCommandLineText(std::string_view bytes, RunOptions& options, DataSet& dataSet,
@@ -154,6 +160,12 @@ std::string formatCommandLineFile(const RunOptions& options, const DataSet& data
         text += "PointFile=" + (full ? f.pointFilePath : f.pointFileName) + "\n";
         text += "ElementFile=" + (full ? f.elementFilePath : f.elementFileName) + "\n";
         text += "DataFile=" + (full ? f.dataFilePath : f.dataFileName) + "\n";
+        if (!f.seriesPatterns.empty()) {
+            text += "DataSeries=";
+            const auto& patterns = full && !f.seriesPatternPaths.empty() ? f.seriesPatternPaths : f.seriesPatterns;
+            for (size_t i = 0; i < patterns.size(); ++i) text += (i ? ">" : "") + patterns[i];
+            text += "\n";
+        }
     }
     if (!f.viewFileName.empty()) text += "ViewFile=" + (full ? f.viewFilePath : f.viewFileName) + "\n";
     text += "//イメージファイル出力用\n";

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace vellum {
 
@@ -14,6 +15,9 @@ struct FileSet {
     std::string stlFilePath, stlFileName, stlExtension;
     std::string imageFilePath, imageFileName, imageExtension;
     std::string materialFilePath, materialFileName;
+    // A result series: the patterns its steps were named by, as given; empty for none.
+    std::vector<std::string> seriesPatterns;
+    std::vector<std::string> seriesPatternPaths; // each in the folder it was found in
 };
 
 // The graph is a surface imported from an STL file: it has no node file.

@@ -14,6 +14,7 @@
 #include "model/MaterialChoice.h"
 #include "model/OpenChoice.h"
 #include "model/ProbeReading.h"
+#include "model/ResultSeries.h"
 #include "settings/LookChange.h"
 #include "settings/SaveItemSelection.h"
 #include "settings/ViewSettings.h"
@@ -47,6 +48,8 @@ public:
     // Probes the person pinned on the loaded graph, in the order pinned; every load or
     // run starts without any.
     std::vector<ProbeTarget> pins;
+    // A result series on the loaded mesh (DataSeries in a command-line file); empty for none.
+    ResultSeries series;
     // How the material file fits the elements loaded now; a load reads the file again.
     MaterialFileFit materialFit;
 
@@ -81,6 +84,18 @@ public:
     // Imports the ASCII STL file at `path` as node values coloured by x. Sets the loaded flag.
     // A command-line file names one by an StlFile line instead of a node file.
     int ImportStl(Ui& ui, const std::string& path);
+
+    // ---- Result series
+    // Shows step `step` of the series: its data file is read onto the mesh; the camera,
+    // the look, the pins and the hidden parts stay, the legend range follows the series'
+    // choice. 1 after the messages when the step cannot be read (nothing is then drawn).
+    int ShowSeriesStep(Ui& ui, size_t step);
+    // The legend range: the shown step's own, or the fixed range over every step when the
+    // look asks for it (found once per column, one step at a time).
+    void ApplySeriesLegend();
+    // Leaves out the steps at these positions (a check found them unfit); the shown step
+    // keeps its place when it stays.
+    void DropSeriesSteps(const std::vector<size_t>& unfit);
 
     // ---- Changes of the look
     // A dialog's OK: the edited copy becomes the look; drawing coordinates and faces are
@@ -138,6 +153,7 @@ private:
     int failedStl(Ui& ui, const char* message);
     int readStlModel(Ui& ui, const std::string& path);
     void refitMaterials(Ui& ui);
+    int resolveJobSeries(Ui& ui, const std::string& folder, const std::vector<std::string>& searchList);
     int readStlJob(Ui& ui, const std::string& folder, const std::vector<std::string>& searchList);
 
     int modelShape_ = kSheetShape;

@@ -146,6 +146,7 @@ int Document::RunCommandLineFile(Ui& ui, const std::string& path, const std::vec
     WaitCursorScope waitCursor(ui);
     loaded = 0;
     pins.clear(); // pins belong to the graph they were put on
+    series = ResultSeries{};
     FileSet& f = dataSet.files;
     f.commandFilePath = withoutQuotes(path);
     std::string bytes;
@@ -176,6 +177,7 @@ int Document::RunCommandLineFile(Ui& ui, const std::string& path, const std::vec
         if (readStlJob(ui, folder, searchList) != 0) return 1;
     } else {
         f.stlFileName.clear(); // the node file names the model
+        if (!f.seriesPatterns.empty() && resolveJobSeries(ui, folder, searchList) != 0) return 1;
         look.resetBeforeLoad();
         JobFiles source(f, folder, searchList);
         if (readModelFiles(ui, source, kRunMessages) != 0) return 1;
@@ -214,6 +216,7 @@ int Document::RunCommandLineFile(Ui& ui, const std::string& path, const std::vec
     if (RebuildDrawingData(ui) != 0) return 1;
 
     if (!f.imageFilePath.empty()) placeImageFile(f, folder);
+    if (!series.empty()) ApplySeriesLegend(); // a look file may have asked for the fixed range
     refitMaterials(ui);
     loaded = 1;
     return 0;

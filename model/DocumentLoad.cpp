@@ -172,7 +172,13 @@ int Document::Open(Ui& ui, const OpenChoice& choice) {
     options.autoMesh = choice.autoMesh;
     options.polarDefault = dataSet.polarFlag = choice.polar;
     options.radiansDefault = dataSet.radiansFlag = choice.radians;
+    series = ResultSeries{};
+    f.seriesPatterns = choice.seriesPaths.size() > 1 ? choice.seriesPaths : std::vector<std::string>{};
+    f.seriesPatternPaths = f.seriesPatterns;
+    for (const std::string& path : f.seriesPatterns) series.steps.push_back({path, path});
+    series.patterns = f.seriesPatterns;
     loaded = Load(ui) == 0 ? 1 : 0;
+    if (loaded == 1 && !series.empty()) ApplySeriesLegend();
     if (loaded == 1) refitMaterials(ui);
     return loaded == 1 ? 0 : 1;
 }

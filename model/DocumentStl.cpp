@@ -40,6 +40,9 @@ int Document::readStlModel(Ui& ui, const std::string& path) {
 int Document::ImportStl(Ui& ui, const std::string& path) {
     WaitCursorScope waitCursor(ui);
     pins.clear(); // pins belong to the graph they were put on
+    series = ResultSeries{};
+    dataSet.files.seriesPatterns.clear();
+    dataSet.files.seriesPatternPaths.clear();
     if (readStlModel(ui, path) != 0) return 1;
     // A surface model's triangles are faces of a sheet whatever the shape choice says; the
     // choice itself is the open dialog's and stays as it is.

@@ -3,6 +3,7 @@
 #include "common/Codes.h"
 
 #include <string>
+#include <vector>
 
 namespace vellum {
 
@@ -10,6 +11,9 @@ struct OpenChoice {
     std::string pointFilePath, pointFileName;
     std::string elementFilePath, elementFileName; // empty with the automatic mesh
     std::string dataFilePath, dataFileName;       // empty without a data file
+    // Several data files chosen at once: a result series in the order chosen (full paths);
+    // the first is the data file above.
+    std::vector<std::string> seriesPaths;
     int shape = kSheetShape;
     int dataType = kNodeValues;
     int autoMesh = 0;

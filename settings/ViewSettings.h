@@ -158,6 +158,8 @@ public:
 
     // ---- [PROBE] (additions, written only when in use)
     int showExtremes = 0; // EXTREMES: mark the largest and smallest value shown
+    // ---- [SERIES] (additions, written only when in use)
+    int seriesFixedRange = 0; // FIXEDRANGE: one legend range over every step of a series
 
     // ---- Derived values, never stored in files: computed from their codes on demand.
     uint16_t suisenPattern() const { return linePatternOf(SUISENSTYLE); }

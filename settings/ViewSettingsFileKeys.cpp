@@ -232,11 +232,16 @@ std::vector<ViewFileKey> viewFileKeys(ViewSettings& s, int& version) {
     list.section(Section::PROBE, SaveItem::graphlabel1);
     list.integer("EXTREMES", s.showExtremes);
     list.last().always = true;
+
+    list.section(Section::SERIES, SaveItem::graphlabel1);
+    list.integer("FIXEDRANGE", s.seriesFixedRange);
+    list.last().always = true;
     return keys;
 }
 
 bool viewFileSectionInUse(ViewFileSection section, const ViewSettings& settings) {
     if (section == ViewFileSection::PROBE) return settings.showExtremes != 0;
+    if (section == ViewFileSection::SERIES) return settings.seriesFixedRange != 0;
     return true;
 }
 

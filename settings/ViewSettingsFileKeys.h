@@ -10,14 +10,14 @@
 
 namespace vellum {
 
-// PROBE holds additions: readers that do not know it skip it, and it is written only
+// PROBE and SERIES hold additions: readers that do not know it skip it, and it is written only
 // when one of its settings is in use, so that a look without them is written as before.
-enum class ViewFileSection { VERSION, GRAPH, GRAPH2, GRAPHPOSITION, COLOR, GRID, HANREI, ZAHYO, LABEL, PROBE };
-inline constexpr size_t kViewFileSectionCount = 10;
+enum class ViewFileSection { VERSION, GRAPH, GRAPH2, GRAPHPOSITION, COLOR, GRID, HANREI, ZAHYO, LABEL, PROBE, SERIES };
+inline constexpr size_t kViewFileSectionCount = 11;
 // The header lines, in the order written.
 inline constexpr std::array<std::string_view, kViewFileSectionCount> kViewFileSectionHeaders{
     "[VERSION]", "[GRAPH]", "[GRAPH2]", "[GRAPHPOSITION]", "[COLOR]", "[GRID]", "[HANREI]", "[ZAHYO]", "[LABEL]",
-    "[PROBE]"};
+    "[PROBE]", "[SERIES]"};
 
 // An addition section is written only when `settings` uses it.
 bool viewFileSectionInUse(ViewFileSection section, const ViewSettings& settings);
