@@ -55,6 +55,7 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
         if (a == "--help" || a == "-h") { o.help = true; continue; }
         if (a == "--version") { o.version = true; continue; }
         if (a == "--summary") { o.summary = true; continue; }
+        if (a == "--fixed-range") { o.fixedRange = true; continue; }
 
         // Options that take a value, as "--name value" or "--name=value".
         std::string name = a, value;
@@ -65,7 +66,7 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
             value = a.substr(eq + 1);
             hasValue = true;
         }
-        if (name != "--out" && name != "--size" && name != "--probe") {
+        if (name != "--out" && name != "--size" && name != "--probe" && name != "--series" && name != "--fps") {
             result.error = "unknown option: " + a;
             return result;
         }
@@ -82,6 +83,20 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
                 return result;
             }
             o.outImage = value;
+        } else if (name == "--series") {
+            if (value.empty()) {
+                result.error = "--series needs a file name pattern";
+                return result;
+            }
+            o.seriesOutput = value;
+        } else if (name == "--fps") {
+            int fps = 0;
+            const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), fps);
+            if (ec != std::errc{} || end != value.data() + value.size() || fps < 1 || fps > 100) {
+                result.error = "--fps wants a whole number from 1 to 100: " + value;
+                return result;
+            }
+            o.fps = fps;
         } else if (name == "--probe") {
             auto pixel = parseProbePixel(value);
             if (!pixel) {
@@ -113,6 +128,10 @@ std::string batchUsage() {
            "  --size WxH        drawing area in pixels (default: the frame size, 780x560 or\n"
            "                    the WINDOW size of the look file, less 80 pixels of height)\n"
            "  --summary         print what was loaded as one JSON object on standard output\n"
+           "  --series PATTERN  draw every step of the job's DataSeries, each to PATTERN with its\n"
+           "                    number (frames/f_%04d.png), or all into one .webp or .gif\n"
+           "  --fixed-range     with --series: one legend range over every step\n"
+           "  --fps N           frames per second of a .webp or .gif animation (default 10)\n"
            "  --probe X,Y       print what lies under pixel X,Y of the picture (from the top\n"
            "                    left) as one JSON object on its own line; repeatable\n"
            "  --help            show this text\n"

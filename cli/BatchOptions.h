@@ -14,6 +14,11 @@ struct BatchOptions {
     bool summary = false;    // --summary: one JSON object on standard output
     // --probe X,Y (repeatable): pixels of the picture to report what lies under, in order.
     std::vector<std::pair<int, int>> probes;
+    // --series PATTERN: every step of the job's series as a picture named by PATTERN (a
+    // printf number), or one animation for a ".webp" or ".gif" pattern.
+    std::string seriesOutput;
+    bool fixedRange = false; // --fixed-range: one legend range over every step
+    int fps = 10;            // --fps N: frames per second of an animation, 1 to 100
     bool help = false;
     bool version = false;
 };

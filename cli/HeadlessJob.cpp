@@ -4,6 +4,7 @@
 #include "batch/FileNameResolution.h"
 #include "batch/RegisteredPaths.h"
 #include "cli/RunSummary.h"
+#include "cli/SeriesFrames.h"
 #include "common/StreamUi.h"
 #include "common/UserPaths.h"
 #include "model/Document.h"
@@ -106,7 +107,17 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
     int status = result;
     std::string imageWritten;
     const auto [width, height] = drawingArea(options, doc.look.WINDOW);
-    if (result == 0) {
+    if (result == 0 && !options.seriesOutput.empty()) {
+        // The frames are the pictures of a series job; ImageFile and --out are not drawn.
+        if (options.fixedRange) doc.look.seriesFixedRange = 1;
+        SeriesFramesRequest request;
+        request.pattern = absoluteFromStart(options.seriesOutput);
+        request.width = width;
+        request.height = height;
+        request.fps = options.fps;
+        request.font = &warmUp.font();
+        status = writeSeriesFrames(doc, request, ui);
+    } else if (result == 0) {
         const std::string warning = emptyMeshWarning(doc);
         if (!warning.empty()) ui.showMessage(warning);
         std::vector<std::string> paths;

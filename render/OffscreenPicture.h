@@ -5,6 +5,7 @@
 #include "render/SceneState.h"
 
 #include <future>
+#include <memory>
 #include <string>
 
 namespace vellum {
@@ -41,6 +42,24 @@ private:
     std::future<FontLocation> finding_;
     FontLocation font_;
     bool found_ = false;
+};
+
+// Many pictures of one size from one headless context and one renderer: the frames of a
+// series. Each picture is painted once, as PaintOffscreen paints it.
+class OffscreenPainter {
+public:
+    OffscreenPainter(int width, int height, bool withText, const FontLocation* font);
+    ~OffscreenPainter(); // releases the renderer's objects while the context is current
+    OffscreenPainter(const OffscreenPainter&) = delete;
+    OffscreenPainter& operator=(const OffscreenPainter&) = delete;
+    bool ok() const;
+    const std::string& error() const;
+    // An empty image when the context could not be made.
+    RgbImage paint(const ViewSettings& settings, const DataSet* dataSet, SceneState state, Ui& progress);
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
 };
 
 // Makes a headless context of the requested size, paints the scene once through the

@@ -1,0 +1,30 @@
+#pragma once
+// The frames of a result series: every step of the loaded series drawn as a picture, the
+// pictures named by a printf pattern ("frames/f_%04d.png", numbered from 1 in series
+// order), or gathered into one animation when the pattern ends in ".webp" or ".gif".
+#include <string>
+
+namespace vellum {
+
+class Document;
+struct FontLocation;
+class Ui;
+
+struct SeriesFramesRequest {
+    std::string pattern; // absolute
+    int width = 0, height = 0;
+    int fps = 10;
+    const FontLocation* font = nullptr;
+};
+
+// Checks the steps (an unfit one is named and left out), then draws every step on all
+// cores, each with its own copy of the mesh and its own context. 0 when every frame was
+// written; 1 after the messages otherwise.
+int writeSeriesFrames(Document& document, const SeriesFramesRequest& request, Ui& ui);
+
+// The file name of frame `number` (from 1): the pattern's one integer conversion
+// ("%d", "%04d", ...) filled in; "%%" stands for "%". Empty when the pattern has no such
+// conversion or another one.
+std::string frameFileName(const std::string& pattern, int number);
+
+} // namespace vellum
