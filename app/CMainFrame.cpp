@@ -2,6 +2,7 @@
 
 #include "app/CvellumPLOTView.h"
 #include "app/QtUi.h"
+#include "app/SeriesBar.h"
 #include "app/ToolbarIcons.h"
 #include "model/CommandTable.h"
 #include "model/ViewCommands.h"
@@ -77,7 +78,9 @@ void CMainFrame::buildActions() {
         a->setToolTip(text(tooltipOf(command)));
         const int id = command.id;
         connect(a, &QAction::triggered, this, [this, id] { view_->runCommand(id); });
-        if (mouseModeOf(id) >= 0 || id == command::kShowExtremes) a->setCheckable(true);
+        if (mouseModeOf(id) >= 0 || id == command::kShowExtremes || id == command::kPlaySeries ||
+            id == command::kSeriesFixedRange)
+            a->setCheckable(true);
         // Shortcuts work even for commands that no menu shows (Ctrl+O).
         addAction(a);
         actions_[id] = a;
@@ -156,6 +159,7 @@ void CMainFrame::buildToolbar() {
         button->setMenu(buildMenu({}, dropDown, button));
         bar->addWidget(button);
     }
+    seriesBar_ = new SeriesBar(bar, *view_, action(command::kPlaySeries));
 }
 
 void CMainFrame::buildStatusBar() {
@@ -194,13 +198,16 @@ void CMainFrame::updateCaptionAndPanes() {
 
 void CMainFrame::updateCommandStates() {
     const Document& doc = view_->document();
-    const CommandState state{doc.loaded == 1, doc.options.dataType};
+    const CommandState state{doc.loaded == 1, doc.options.dataType, view_->hasSeries()};
     for (const auto& [id, a] : actions_) {
         if (id == command::kToolbar || id == command::kStatusBar) continue;
         a->setEnabled(commandEnabled(findCommand(id)->rule, state));
         if (id == command::kShowExtremes) a->setChecked(doc.look.showExtremes != 0);
+        else if (id == command::kSeriesFixedRange) a->setChecked(doc.look.seriesFixedRange != 0);
+        else if (id == command::kPlaySeries) continue; // the series bar follows the playback
         else if (a->isCheckable()) a->setChecked(mouseModeOf(id) == doc.look.mouseMode);
     }
+    if (seriesBar_) seriesBar_->update();
 }
 
 bool CMainFrame::restorePlacement() {

@@ -14,6 +14,7 @@ namespace vellum {
 class CvellumPLOTView;
 class FileChooser;
 class QtUi;
+class SeriesBar;
 struct MenuEntry;
 
 class CMainFrame : public QMainWindow {
@@ -52,6 +53,7 @@ private:
     CvellumPLOTView* view_;
     std::map<int, QAction*> actions_;
     QLabel* panes_[4] = {};
+    SeriesBar* seriesBar_ = nullptr;
     int exitStatus_ = 0;
 };
 

@@ -29,9 +29,17 @@ CvellumPLOTView::CvellumPLOTView(QtUi& ui, FileChooser& chooser, QWidget* parent
     setMinimumSize(1, 1);
     // Moves without a button held probe the graph.
     setMouseTracking(true);
+    connect(&seriesCheck_, &SeriesCheck::progressed, this,
+            [this](int done, int total) { ui_.setProgress(total > 0 ? done * 100 / total : 100); });
+    connect(&seriesCheck_, &SeriesCheck::finished, this, &CvellumPLOTView::seriesChecked);
+    playTimer_.setSingleShot(true);
+    connect(&playTimer_, &QTimer::timeout, this, &CvellumPLOTView::playNextStep);
+    connect(this, &CvellumPLOTView::painted, this, &CvellumPLOTView::playbackPainted);
 }
 
 CvellumPLOTView::~CvellumPLOTView() {
+    // The check reads the document's mesh: it ends before anything of the view goes.
+    seriesCheck_.stop();
     // The context outlives this body (the base class destroys it); its objects must go
     // while it is current, and its last signal must not reach a renderer that is gone.
     if (context()) {
@@ -125,6 +133,7 @@ void CvellumPLOTView::openPath(const QString& path) {
     const std::string file = withoutQuotes(path.toStdString());
     document_.dataSet.files.argumentExtension = extensionOf(file);
     if (isStlExtension(document_.dataSet.files.argumentExtension)) {
+        stopSeriesWork();
         QtUi::MessageGroup messages(ui_);
         if (document_.ImportStl(ui_, file) == 0) warnOfEmptyMesh();
         refresh();
@@ -135,7 +144,8 @@ void CvellumPLOTView::openPath(const QString& path) {
 
 void CvellumPLOTView::runCommand(int id) {
     const CommandInfo* info = findCommand(id);
-    if (!info || !commandEnabled(info->rule, CommandState{document_.loaded == 1, document_.options.dataType})) return;
+    if (!info || !commandEnabled(info->rule, CommandState{document_.loaded == 1, document_.options.dataType, hasSeries()}))
+        return;
     switch (id) {
     case command::kNew: openCommand(); return;
     case command::kImportCommandLine: importCommandLine(); return;
@@ -165,6 +175,12 @@ void CvellumPLOTView::runCommand(int id) {
     case command::kPinnedProbes: pinnedProbesCommand(); return;
     case command::kCopyPins: copyPinsCommand(); return;
     case command::kShowExtremes: toggleExtremes(); return;
+    case command::kNextStep: moveInSeries(SeriesMove::Next); return;
+    case command::kPreviousStep: moveInSeries(SeriesMove::Previous); return;
+    case command::kFirstStep: moveInSeries(SeriesMove::First); return;
+    case command::kLastStep: moveInSeries(SeriesMove::Last); return;
+    case command::kPlaySeries: togglePlayback(); return;
+    case command::kSeriesFixedRange: toggleSeriesFixedRange(); return;
     case 178: case 179: case 180: case 181: case 182: case 183: case 184: case 185: case 268:
         // The page commands open the sheet at their page and leave it as the start page.
         document_.look.sheetStartPage = sheetPageOfCommand(id);

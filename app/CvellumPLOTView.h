@@ -2,11 +2,14 @@
 // The view: the OpenGL drawing area that owns the document and its renderer, handles every
 // command, the double click, dropped files, the probes and the closing backups. The rules
 // live in the model; this class binds them to Qt.
+#include "app/SeriesCheck.h"
 #include "model/Document.h"
+#include "model/SeriesStepForm.h"
 #include "render/ProbePicker.h"
 #include "render/RgbImage.h"
 
 #include <QOpenGLWidget>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -41,6 +44,17 @@ public:
 
     // What the frame needs to fill its caption and status panes after a paint.
     bool hasPainted() const { return painted_; }
+
+    // Result series (CvellumPLOTViewSeries.cpp). True with more than one step loaded.
+    bool hasSeries() const;
+    // Shows step `step` (from 0) and repaints; out of range, or without a series, nothing.
+    void showSeriesStep(size_t step);
+    bool playing() const { return playing_; }
+    int playRate() const { return playRate_; }
+    // Frames per second of the playback, 1 to 30.
+    void setPlayRate(int framesPerSecond);
+    // The steps are still being checked in the background.
+    bool checkingSeries() const { return seriesCheck_.running(); }
 
 signals:
     // After every paint: the caption and the status panes follow the state.
@@ -115,6 +129,21 @@ private:
     void copyPinsCommand();
     void toggleExtremes();
 
+    // Result series (CvellumPLOTViewSeries.cpp).
+    // After a load that gave a series: its steps are checked in the background.
+    void startSeriesCheck();
+    // Before anything replaces the mesh: the check and the playback stop.
+    void stopSeriesWork();
+    void seriesChecked(const std::vector<UnfitStep>& unfit);
+    void moveInSeries(SeriesMove move);
+    void togglePlayback();
+    void stopPlayback();
+    // Each paint of a playing series arms the wait for the next step, so that a slow
+    // paint lowers the rate instead of piling up steps.
+    void playbackPainted();
+    void playNextStep();
+    void toggleSeriesFixedRange();
+
     // Runs a command-line file and, after a success, writes its image and ends the program
     // when the file asks for it.
     void runJob(const std::string& path);
@@ -144,6 +173,12 @@ private:
     QPointF pointer_;            // the last pointer position over the view
     bool pointerInside_ = false;
     bool pinning_ = false;       // a Ctrl-click holds the left button: no drag, no selection
+    // Result series: the background check, and the playback's single-shot timer.
+    SeriesCheck seriesCheck_;
+    QTimer playTimer_;
+    bool playing_ = false;
+    bool stepAwaitingPaint_ = false;
+    int playRate_ = kDefaultPlayRate;
 };
 
 } // namespace vellum

@@ -47,11 +47,13 @@ void CvellumPLOTView::openCommand() {
                         chooser_, ui_, window());
     if (dialog.exec() != QDialog::Accepted) return;
     const OpenChoice choice = dialog.form().choice();
+    stopSeriesWork();
     {
         QtUi::MessageGroup messages(ui_);
         if (document_.Open(ui_, choice) == 0) warnOfEmptyMesh();
         refresh();
     }
+    startSeriesCheck();
     Profile profile = Profile::openUserProfile();
     storeOpenChoice(profile, choice);
     saveProfile(ui_, profile);
@@ -59,6 +61,7 @@ void CvellumPLOTView::openCommand() {
 
 void CvellumPLOTView::runJob(const std::string& path) {
     int result = 0, status = 0;
+    stopSeriesWork();
     {
         QtUi::MessageGroup messages(ui_);
         document_.look.WINDOW = frameEdges(window()); // a look file's WINDOW values replace these one by one
@@ -74,7 +77,11 @@ void CvellumPLOTView::runJob(const std::string& path) {
         if (result == 0 && !f.imageFilePath.empty()) status = writeImage(f.imageFilePath);
     }
     // Only once every message has been answered.
-    if (result == 0 && document_.options.exitFlag != 0) emit exitRequested(status);
+    if (result == 0 && document_.options.exitFlag != 0) {
+        emit exitRequested(status);
+        return;
+    }
+    if (result == 0) startSeriesCheck();
 }
 
 int CvellumPLOTView::writeImage(const std::string& path) {
@@ -123,6 +130,7 @@ void CvellumPLOTView::importBackup() {
 void CvellumPLOTView::importStl() {
     const QString path = chooser_.openFile(window(), FileKind::Stl, {});
     if (path.isEmpty()) return;
+    stopSeriesWork();
     QtUi::MessageGroup messages(ui_);
     if (document_.ImportStl(ui_, chosenPath(path)) == 0) warnOfEmptyMesh();
     refresh();

@@ -84,6 +84,14 @@ std::vector<CommandInfo> makeTable() {
         {300, R::Loaded, {"", ""}, "ピン留めした値"},
         {301, R::Loaded, {"Ctrl+Shift+C", ""}, ""},
         {302, R::Loaded, {"", ""}, "最大値・最小値を表示"},
+        // Result series.
+        {310, R::LoadedWithSeries, {"PgDown", ""}, "次のステップを表示します"},
+        {311, R::LoadedWithSeries, {"PgUp", ""}, "前のステップを表示します"},
+        {312, R::LoadedWithSeries, {"Home", ""}, "最初のステップを表示します"},
+        {313, R::LoadedWithSeries, {"End", ""}, "最後のステップを表示します"},
+        {314, R::LoadedWithSeries, {"Space", ""}, "ステップを順に表示します\n再生/停止"},
+        // In a menu, which every loaded graph enables; without a series it does nothing.
+        {315, R::Loaded, {"", ""}, "凡例の範囲をシリーズの全ステップで固定します"},
     };
 }
 
@@ -144,7 +152,7 @@ std::vector<MenuEntry> makeMainMenu() {
         submenu("編集(&E)", {item(57643, "元に戻す\tCtrl+Z(&U)"), separator(), item(57635, "切り取り\tCtrl+X(&T)"),
                              item(57634, "コピー\tCtrl+C(&C)"), item(57637, "貼り付け\tCtrl+V(&P)")}),
         submenu("表示(&V)", {item(59392, "ツール バー(&T)"), item(59393, "ステータス バー(&S)"), separator(),
-                             item(302, "最大値・最小値を表示")}),
+                             item(302, "最大値・最小値を表示"), item(315, "凡例範囲をシリーズ全体で固定")}),
         submenu("各種設定(&S)", {item(142, "データ列の変更(&D)"), item(144, "視覚設定(&V)"), item(145, "断面表示(&C)"),
                                  item(146, "特定要素の表示(&E)"), item(300, "ピン留めした値"), separator(),
                                  item(147, "windowの変更(&W)")}),
@@ -183,6 +191,7 @@ bool commandEnabled(EnableRule rule, const CommandState& state) {
     case EnableRule::Always: return true;
     case EnableRule::Loaded: return state.loaded;
     case EnableRule::LoadedWithData: return state.loaded && state.dataType != kNoDataFile;
+    case EnableRule::LoadedWithSeries: return state.loaded && state.series;
     case EnableRule::Never:
     case EnableRule::NoHandler: return false;
     }

@@ -14,6 +14,7 @@ enum class EnableRule {
     LoadedWithData, // D: a graph with a data file is loaded
     Never,          // X: shown, never enabled
     NoHandler,      // N: nothing handles it, so it is shown disabled
+    LoadedWithSeries, // a graph with a result series of more than one step is loaded
 };
 
 struct CommandInfo {
@@ -29,6 +30,7 @@ struct CommandInfo {
 struct CommandState {
     bool loaded = false;
     int dataType = 0;
+    bool series = false; // the graph has a result series of more than one step
 };
 
 bool commandEnabled(EnableRule rule, const CommandState& state);
@@ -92,6 +94,13 @@ inline constexpr int kSelectionZoom = 223;
 inline constexpr int kPinnedProbes = 300; // the dialog that lists and deletes pinned probes
 inline constexpr int kCopyPins = 301;     // the pinned probes as tab-separated text
 inline constexpr int kShowExtremes = 302; // the markers of the largest and smallest value
+// Result series: stepping through the steps, playing them, one legend range for them all.
+inline constexpr int kNextStep = 310;
+inline constexpr int kPreviousStep = 311;
+inline constexpr int kFirstStep = 312;
+inline constexpr int kLastStep = 313;
+inline constexpr int kPlaySeries = 314; // starts or stops the playback
+inline constexpr int kSeriesFixedRange = 315;
 } // namespace command
 
 } // namespace vellum

@@ -1,0 +1,30 @@
+#pragma once
+// The toolbar's series controls: the shown step out of the count ("3/120"), where a step
+// number may be typed, the play button and the playback rate. Hidden without a series.
+#include <QObject>
+
+class QAction;
+class QSpinBox;
+class QToolBar;
+
+namespace vellum {
+
+class CvellumPLOTView;
+
+class SeriesBar : public QObject {
+    Q_OBJECT
+public:
+    // Adds the controls to the end of `bar`; `play` is the playback command's action.
+    SeriesBar(QToolBar* bar, CvellumPLOTView& view, QAction* play);
+    // The controls follow the view's series and playback.
+    void update();
+
+private:
+    CvellumPLOTView& view_;
+    QAction* play_;
+    QSpinBox* step_;
+    QSpinBox* rate_;
+    QList<QAction*> shown_; // the toolbar's actions that hold the controls
+};
+
+} // namespace vellum
