@@ -10,11 +10,11 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libgl-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri
-  libpng-dev libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev
+  libpng-dev libjpeg62-turbo-dev libwebp-dev libgif-dev libfreetype-dev libfontconfig-dev
   fonts-ipafont-gothic libsimpleini-dev
   qt6-base-dev libqt6opengl6-dev libxkbcommon-dev
   xvfb xauth xdotool imagemagick x11-utils xclip
-  locales qt6-translations-l10n
+  locales qt6-translations-l10n python3-pil
 )
 
 missing=()
