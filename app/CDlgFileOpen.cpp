@@ -101,7 +101,7 @@ CDlgFileOpen::CDlgFileOpen(FileOpenForm form, FileChooser& chooser, Ui& ui, QWid
 void CDlgFileOpen::showState() {
     nodeEdit_->setText(QString::fromStdString(form_.nodeName()));
     elementEdit_->setText(QString::fromStdString(form_.elementName()));
-    dataEdit_->setText(QString::fromStdString(form_.dataName()));
+    dataEdit_->setText(QString::fromStdString(form_.dataFieldText()));
     elementBrowse_->setEnabled(form_.elementBrowseEnabled());
     dataBrowse_->setEnabled(form_.dataBrowseEnabled());
     radians_->setEnabled(form_.radiansEnabled());
@@ -110,6 +110,15 @@ void CDlgFileOpen::showState() {
 void CDlgFileOpen::browse(int which) {
     const OpenChoice& c = form_.choice();
     const std::string& current = which == 0 ? c.pointFilePath : which == 1 ? c.elementFilePath : c.dataFilePath;
+    if (which == 2) {
+        // Several data files make a result series, in the order chosen.
+        const QStringList chosen = chooser_.openFiles(this, FileKind::DataText, QString::fromStdString(current));
+        std::vector<std::string> paths;
+        for (const QString& path : chosen) paths.push_back(path.toStdString());
+        form_.setDataFiles(paths);
+        showState();
+        return;
+    }
     const QString chosen = chooser_.openFile(this, FileKind::DataText, QString::fromStdString(current));
     if (chosen.isEmpty()) return;
     const std::string path = chosen.toStdString();

@@ -30,15 +30,15 @@ KindInfo infoOf(FileKind kind) {
 
 // Runs a dialog of `kind` from its remembered folder (or `current`), and remembers the
 // folder of what was chosen.
-QString runDialog(QFileDialog& dialog, FileKind kind, const QString& current, QString& folder) {
+QStringList runDialog(QFileDialog& dialog, FileKind kind, const QString& current, QString& folder) {
     const KindInfo info = infoOf(kind);
     dialog.setNameFilter(QString::fromUtf8(info.filter));
     dialog.setDefaultSuffix(QString::fromUtf8(info.defaultExtension));
     if (!current.isEmpty()) dialog.selectFile(current);
     else if (!folder.isEmpty()) dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    const QString chosen = dialog.selectedFiles().first();
-    folder = QFileInfo(chosen).absolutePath();
+    const QStringList chosen = dialog.selectedFiles();
+    folder = QFileInfo(chosen.first()).absolutePath();
     return chosen;
 }
 
@@ -48,6 +48,13 @@ QString DialogFileChooser::openFile(QWidget* parent, FileKind kind, const QStrin
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    return runDialog(dialog, kind, current, folders_[static_cast<int>(kind)]).value(0);
+}
+
+QStringList DialogFileChooser::openFiles(QWidget* parent, FileKind kind, const QString& current) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
     return runDialog(dialog, kind, current, folders_[static_cast<int>(kind)]);
 }
 
@@ -55,7 +62,7 @@ QString DialogFileChooser::saveFile(QWidget* parent, FileKind kind) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    return runDialog(dialog, kind, {}, folders_[static_cast<int>(kind)]);
+    return runDialog(dialog, kind, {}, folders_[static_cast<int>(kind)]).value(0);
 }
 
 QString DialogFileChooser::chooseFolder(QWidget* parent) {

@@ -2,6 +2,7 @@
 // The open and save dialogs of the commands, behind an interface so that tests can answer
 // them. Each kind has its own filter, default extension and remembered folder.
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -22,6 +23,8 @@ public:
     // The chosen path, or an empty string when the person cancelled. `current` is the
     // path to start from (may be empty).
     virtual QString openFile(QWidget* parent, FileKind kind, const QString& current) = 0;
+    // Several existing files in the order the person chose them; empty when cancelled.
+    virtual QStringList openFiles(QWidget* parent, FileKind kind, const QString& current) = 0;
     virtual QString saveFile(QWidget* parent, FileKind kind) = 0;
     // A folder's full path from the platform's folder browser, or empty when cancelled.
     virtual QString chooseFolder(QWidget* parent) = 0;
@@ -32,6 +35,7 @@ public:
 class DialogFileChooser : public FileChooser {
 public:
     QString openFile(QWidget* parent, FileKind kind, const QString& current) override;
+    QStringList openFiles(QWidget* parent, FileKind kind, const QString& current) override;
     QString saveFile(QWidget* parent, FileKind kind) override;
     QString chooseFolder(QWidget* parent) override;
 

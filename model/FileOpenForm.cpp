@@ -45,6 +45,18 @@ void FileOpenForm::setElementFile(const std::string& path) {
 void FileOpenForm::setDataFile(const std::string& path) {
     choice_.dataFilePath = path;
     choice_.dataFileName = finalComponent(path);
+    choice_.seriesPaths.clear();
+}
+
+void FileOpenForm::setDataFiles(const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    setDataFile(paths.front());
+    if (paths.size() > 1) choice_.seriesPaths = paths;
+}
+
+std::string FileOpenForm::dataFieldText() const {
+    if (choice_.seriesPaths.size() < 2) return choice_.dataFileName;
+    return choice_.dataFileName + " ほか " + std::to_string(choice_.seriesPaths.size() - 1) + " 個";
 }
 
 std::string FileOpenForm::confirm() {
@@ -58,6 +70,7 @@ std::string FileOpenForm::confirm() {
     if (choice_.dataType == kNoDataFile) {
         choice_.dataFilePath.clear();
         choice_.dataFileName.clear();
+        choice_.seriesPaths.clear();
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include "model/OpenChoice.h"
 
 #include <string>
+#include <vector>
 
 namespace vellum {
 
@@ -27,6 +28,9 @@ public:
     const std::string& nodeName() const { return choice_.pointFileName; }
     const std::string& elementName() const { return choice_.elementFileName; }
     const std::string& dataName() const { return choice_.dataFileName; }
+    // The data field: the data file's name, and with a series the count of the others
+    // ("step_1.txt ほか 119 個").
+    std::string dataFieldText() const;
 
     bool elementBrowseEnabled() const { return choice_.autoMesh == 0; }
     bool dataBrowseEnabled() const { return choice_.dataType != 3; }
@@ -36,6 +40,9 @@ public:
     void setNodeFile(const std::string& path);
     void setElementFile(const std::string& path);
     void setDataFile(const std::string& path);
+    // Several data files chosen at once: a result series in that order, the first one
+    // the data file.
+    void setDataFiles(const std::vector<std::string>& paths);
 
     void setShape(int shape) { choice_.shape = shape; }
     void setDataType(int dataType) { choice_.dataType = dataType; }

@@ -17,6 +17,11 @@ public:
         asked << QStringLiteral("open %1").arg(static_cast<int>(kind));
         return next();
     }
+    // One answer holds the chosen paths, a line each.
+    QStringList openFiles(QWidget*, FileKind kind, const QString&) override {
+        asked << QStringLiteral("open files %1").arg(static_cast<int>(kind));
+        return next().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
     QString saveFile(QWidget*, FileKind kind) override {
         asked << QStringLiteral("save %1").arg(static_cast<int>(kind));
         return next();

@@ -56,5 +56,27 @@ TEST(FileOpenDialog, ControlsFollowTheChoicesAndOkRefusesMissingFiles) {
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 
+TEST(FileOpenDialog, SeveralDataFilesMakeASeriesInTheOrderChosen) {
+    testing::FakeChooser chooser;
+    RecordingUi ui;
+    CDlgFileOpen dialog(FileOpenForm(FileSet{}, RunOptions{}, 0, 0), chooser, ui);
+    dialog.show();
+    chooser.answers = {QStringLiteral("/r/step_10.txt\n/r/step_2.txt\n/r/step_1.txt"), QString(),
+                       QStringLiteral("/r/one.txt")};
+    QTest::mouseClick(dialog.dataBrowse(), Qt::LeftButton);
+    EXPECT_EQ(dialog.dataEdit()->text(), QStringLiteral("step_10.txt ほか 2 個"));
+    const OpenChoice& c = dialog.form().choice();
+    EXPECT_EQ(c.seriesPaths, (std::vector<std::string>{"/r/step_10.txt", "/r/step_2.txt", "/r/step_1.txt"}));
+    EXPECT_EQ(c.dataFilePath, "/r/step_10.txt");
+    EXPECT_EQ(c.dataFileName, "step_10.txt");
+    // A cancelled browse keeps the series; one file chosen afterwards replaces it.
+    QTest::mouseClick(dialog.dataBrowse(), Qt::LeftButton);
+    EXPECT_EQ(c.seriesPaths.size(), 3u);
+    QTest::mouseClick(dialog.dataBrowse(), Qt::LeftButton);
+    EXPECT_EQ(dialog.dataEdit()->text(), QStringLiteral("one.txt"));
+    EXPECT_TRUE(c.seriesPaths.empty());
+    EXPECT_EQ(chooser.asked, QStringList(3, QStringLiteral("open files 0")));
+}
+
 } // namespace
 } // namespace vellum
