@@ -34,8 +34,16 @@ void CvellumPLOTView::seriesChecked(const std::vector<UnfitStep>& unfit) {
     // The step on the screen may have been one of those left out: the graph shows one that
     // is still part of the series.
     const ResultSeries& series = document_.series;
-    if (!series.empty() && series.steps[series.shown].path != shownPath) showSeriesStep(series.shown);
-    else refresh();
+    if (!series.empty() && series.steps[series.shown].path != shownPath) {
+        showSeriesStep(series.shown);
+        return;
+    }
+    if (document_.look.seriesFixedRange != 0) {
+        // The range held over every step included those now left out.
+        WaitCursorScope wait(ui_);
+        document_.ApplySeriesLegend();
+    }
+    refresh();
 }
 
 void CvellumPLOTView::showSeriesStep(size_t step) {
