@@ -150,6 +150,8 @@ private:
     int writeImage(const std::string& path);
     // The frame's edges and the work area, before and after a look file is read.
     void takeWindowEdges();
+    // The image export of a series into a .webp or .gif animation of every step.
+    void exportAnimation(const std::string& path);
     // The warning for a loaded graph without elements, as the headless program gives it.
     void warnOfEmptyMesh();
     // Writes one export; a failure names the file after the writer's message.

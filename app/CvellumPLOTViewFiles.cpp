@@ -6,7 +6,9 @@
 #include "app/QtUi.h"
 #include "batch/FileNameResolution.h"
 #include "common/UserPaths.h"
+#include "cli/SeriesFrames.h"
 #include "model/EmptyMeshWarning.h"
+#include "render/AnimationWriter.h"
 #include "model/FaultNotes.h"
 #include "model/FileOpenForm.h"
 #include "render/ImageFile.h"
@@ -137,9 +139,14 @@ void CvellumPLOTView::importStl() {
 }
 
 void CvellumPLOTView::exportImage() {
-    const QString path = chooser_.saveFile(window(), FileKind::Image);
+    const bool series = document_.series.steps.size() > 1;
+    const QString path = chooser_.saveFile(window(), series ? FileKind::SeriesImage : FileKind::Image);
     if (path.isEmpty()) {
         update();
+        return;
+    }
+    if (series && isAnimationExtension(extensionOf(chosenPath(path)))) {
+        exportAnimation(chosenPath(path));
         return;
     }
     FileSet& f = document_.dataSet.files;
@@ -149,6 +156,23 @@ void CvellumPLOTView::exportImage() {
     f.imageFileName = name.substr(0, name.size() - f.imageExtension.size());
     QtUi::MessageGroup messages(ui_);
     writeImage(f.imageFilePath);
+}
+
+void CvellumPLOTView::exportAnimation(const std::string& path) {
+    // Every step drawn off screen at the view's size, from a copy: the window keeps the
+    // step it shows.
+    Document frames = document_;
+    SeriesFramesRequest request;
+    request.pattern = path;
+    request.width = width();
+    request.height = height();
+    request.fps = kDefaultAnimationFps;
+    QtUi::MessageGroup messages(ui_);
+    {
+        WaitCursorScope waitCursor(ui_);
+        writeSeriesFrames(frames, request, ui_);
+    }
+    update();
 }
 
 void CvellumPLOTView::exportTo(const std::string& path, const std::function<int(const std::string&)>& write) {

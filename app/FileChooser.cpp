@@ -24,6 +24,10 @@ KindInfo infoOf(FileKind kind) {
     case FileKind::Image:
         return {"画像ファイル(*.png,*.jpg,*bmp) (*.png *.PNG *.bmp *.BMP *.jpg *.JPG)", "png"};
     case FileKind::MeshExport: return {"テキストファイル(*.dat;*.txt) (*.dat *.txt *.DAT *.TXT)", "dat"};
+    case FileKind::SeriesImage:
+        return {"画像ファイル(*.png,*.jpg,*bmp) (*.png *.PNG *.bmp *.BMP *.jpg *.JPG);;"
+                "アニメーション(*.webp,*.gif) (*.webp *.WEBP *.gif *.GIF)",
+                "png"};
     }
     return {"", ""};
 }

@@ -15,6 +15,7 @@ enum class FileKind {
     Stl,
     Image,
     MeshExport, // node and element exports
+    SeriesImage, // the image export of a series: a picture, or an animation of every step
 };
 
 class FileChooser {
@@ -40,7 +41,7 @@ public:
     QString chooseFolder(QWidget* parent) override;
 
 private:
-    QString folders_[6];
+    QString folders_[static_cast<int>(FileKind::SeriesImage) + 1];
 };
 
 } // namespace vellum

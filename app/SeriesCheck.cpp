@@ -9,12 +9,14 @@ void SeriesCheck::start(const DataSet& mesh, int dataType, std::vector<SeriesSte
     stop();
     cancel_ = false;
     const unsigned generation = ++generation_;
-    worker_ = std::thread([this, &mesh, dataType, generation, steps = std::move(steps)] {
+    // The worker has its own copy of the numbers: stepping changes the mesh's records.
+    worker_ = std::thread([this, numbers = seriesStepNumbers(mesh, dataType), dataType, generation,
+                           steps = std::move(steps)] {
         std::vector<UnfitStep> unfit;
         const int total = static_cast<int>(steps.size());
         for (size_t i = 0; i < steps.size(); ++i) {
             if (cancel_) return;
-            std::string reason = checkSeriesStep(mesh, dataType, steps[i].path);
+            std::string reason = checkSeriesStep(numbers, dataType, steps[i].path);
             if (!reason.empty()) unfit.push_back(UnfitStep{i, steps[i].name, std::move(reason)});
             const int done = static_cast<int>(i + 1);
             QMetaObject::invokeMethod(this, [this, generation, done, total] {

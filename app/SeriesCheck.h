@@ -1,8 +1,9 @@
 #pragma once
 // Checks the steps of a result series against the loaded mesh on a worker thread, so that
-// a long series does not hold the window. The worker only reads the mesh's node and
-// element numbers; its owner stops it before anything replaces the mesh (a load, an
-// import, the window closing). Progress and the result come back on the owner's thread.
+// a long series does not hold the window. The worker takes its own copy of the mesh's
+// node (or element) numbers, so stepping may change the mesh meanwhile; its owner still
+// stops it before a load replaces the series. Progress and the result come back on the
+// owner's thread.
 #include "batch/DataSeries.h"
 #include "model/SeriesStepForm.h"
 
@@ -22,8 +23,8 @@ public:
     explicit SeriesCheck(QObject* parent = nullptr) : QObject(parent) {}
     ~SeriesCheck() override { stop(); }
 
-    // Checks `steps` against `mesh`, which must keep its node and element arrays until
-    // `finished` arrives or `stop` returns. A check already running is stopped first.
+    // Checks `steps` against the numbers of `mesh`, copied before the worker starts. A
+    // check already running is stopped first.
     void start(const DataSet& mesh, int dataType, std::vector<SeriesStep> steps);
     // Stops the worker and waits for it; nothing more is heard from that check.
     void stop();

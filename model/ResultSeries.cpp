@@ -19,22 +19,28 @@ size_t sharedColumns(const DataRows& rows) {
 
 } // namespace
 
-std::string checkSeriesStep(const DataSet& mesh, int dataType, const std::string& path) {
+std::vector<int32_t> seriesStepNumbers(const DataSet& mesh, int dataType) {
+    std::vector<int32_t> numbers;
+    if (dataType == kElementValues) {
+        numbers.reserve(mesh.elements.size());
+        for (const ElementRecord& element : mesh.elements) numbers.push_back(element.number);
+    } else {
+        numbers.reserve(mesh.nodes.size());
+        for (const NodeRecord& node : mesh.nodes) numbers.push_back(node.number);
+    }
+    return numbers;
+}
+
+std::string checkSeriesStep(const std::vector<int32_t>& numbers, int dataType, const std::string& path) {
     const ParsedDataRows parsed = parseDataFile(path);
     if (!parsed.opened) return "ファイルが開けません";
     if (!parsed.overflowMessage.empty()) return parsed.overflowMessage;
     if (parsed.rows.empty()) return "データ値がありません";
-    NumberMap numbers;
-    numbers.build(parsed.rows.numbers(), [](int32_t number) { return number; });
-    if (dataType == kElementValues) {
-        for (const ElementRecord& element : mesh.elements)
-            if (numbers.find(element.number) == kNoIndex)
-                return "要素番号 " + std::to_string(element.number) + " のデータがありません";
-    } else {
-        for (const NodeRecord& node : mesh.nodes)
-            if (numbers.find(node.number) == kNoIndex)
-                return "節点番号 " + std::to_string(node.number) + " のデータがありません";
-    }
+    NumberMap rows;
+    rows.build(parsed.rows.numbers(), [](int32_t number) { return number; });
+    const char* owner = dataType == kElementValues ? "要素番号 " : "節点番号 ";
+    for (const int32_t number : numbers)
+        if (rows.find(number) == kNoIndex) return owner + std::to_string(number) + " のデータがありません";
     if (dataType == kVectorData && sharedColumns(parsed.rows) < 3) return "ベクトル成分のデータ列が足りません";
     return {};
 }

@@ -12,9 +12,16 @@
 
 namespace vellum {
 
-// Why the data file at `path` cannot be a step of `mesh` for this data type (it cannot be
-// read, holds no row, or a node or element has no row), or empty when it fits.
-std::string checkSeriesStep(const DataSet& mesh, int dataType, const std::string& path);
+// The numbers a step must have a row for: the nodes', or the elements' for element values.
+// A copy, so that a check on another thread never reads the mesh while it changes.
+std::vector<int32_t> seriesStepNumbers(const DataSet& mesh, int dataType);
+
+// Why the data file at `path` cannot be a step for these numbers and this data type (it
+// cannot be read, holds no row, or a number has no row), or empty when it fits.
+std::string checkSeriesStep(const std::vector<int32_t>& numbers, int dataType, const std::string& path);
+inline std::string checkSeriesStep(const DataSet& mesh, int dataType, const std::string& path) {
+    return checkSeriesStep(seriesStepNumbers(mesh, dataType), dataType, path);
+}
 
 struct SeriesRange {
     bool found = false;

@@ -108,6 +108,15 @@ TEST_F(SeriesWindow, PlaybackStopsAtTheLastStepAndTheFixedRangeHoldsTheLegend) {
     fixed->trigger();
     EXPECT_FALSE(fixed->isChecked());
     EXPECT_DOUBLE_EQ(legendTop(), 18.0) << "and follows the step again";
+
+    // The image export makes an animation of every step; the window keeps its step.
+    chooser.answers = {QString::fromStdString(folder.path() + "series/anim.gif")};
+    view().runCommand(command::kExportImage);
+    EXPECT_EQ(stepBox()->text(), QStringLiteral("2/3"));
+    const std::string check = "/usr/bin/python3 -c \"from PIL import Image; print(Image.open('" + folder.path() +
+                              "series/anim.gif').n_frames)\" > " + folder.path() + "frames.txt 2>&1";
+    ASSERT_EQ(std::system(check.c_str()), 0) << folder.read("frames.txt");
+    EXPECT_EQ(folder.read("frames.txt"), "3\n");
 }
 
 } // namespace
