@@ -88,7 +88,8 @@ public:
     // ---- Result series
     // Shows step `step` of the series: its data file is read onto the mesh; the camera,
     // the look, the pins and the hidden parts stay, the legend range follows the series'
-    // choice. 1 after the messages when the step cannot be read (nothing is then drawn).
+    // choice. 1 after the messages when the step cannot be read; the step shown before is
+    // then shown again (nothing is drawn only when that fails too).
     int ShowSeriesStep(Ui& ui, size_t step);
     // The legend range: the shown step's own, or the fixed range over every step when the
     // look asks for it (found once per column, one step at a time).

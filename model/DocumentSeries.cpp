@@ -1,5 +1,6 @@
 // Result series: the steps a job names, and showing one step after another on one mesh.
 #include "batch/FileNameResolution.h"
+#include "common/SilentUi.h"
 #include "common/Ui.h"
 #include "data/LoadMessages.h"
 #include "model/Document.h"
@@ -59,6 +60,7 @@ void Document::ApplySeriesLegend() {
 int Document::ShowSeriesStep(Ui& ui, size_t step) {
     if (loaded != 1 || step >= series.steps.size()) return 1;
     WaitCursorScope waitCursor(ui);
+    const size_t before = series.shown;
     FileSet& f = dataSet.files;
     f.dataFilePath = series.steps[step].path;
     f.dataFileName = series.steps[step].name;
@@ -69,6 +71,12 @@ int Document::ShowSeriesStep(Ui& ui, size_t step) {
         if (message) ui.showMessage(message);
         noteFileAtFault(ui, f.dataFileName, f.dataFilePath);
         loaded = 0;
+        // The step shown before comes back, so that a bad step costs the person no graph.
+        SilentUi quiet;
+        if (before != step && before < series.steps.size()) {
+            loaded = 1;
+            if (ShowSeriesStep(quiet, before) != 0) loaded = 0;
+        }
         return 1;
     };
     if (dataSet.ReadDataRows(ui, options.dataType) != 0) return failed(kCheckDataFileMessage);

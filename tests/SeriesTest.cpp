@@ -70,6 +70,18 @@ TEST_F(Series, StepsAreCheckedShownAndWrittenBack) {
     EXPECT_EQ(document.pins.size(), 1u);
     EXPECT_EQ(readProbe(dataSet, options.dataType, 0, document.pins[0]).values, std::vector<double>{90});
 
+    // A step that cannot be read says so and leaves the step shown before.
+    const std::string step10 = folder.read("job/results/step_10.txt");
+    ASSERT_EQ(document.ShowSeriesStep(ui, 1), 0);
+    folder.write("job/results/step_10.txt", "");
+    ui.messages.clear();
+    EXPECT_EQ(document.ShowSeriesStep(ui, 2), 1);
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"データファイルにデータ値がありません"}));
+    EXPECT_EQ(document.loaded, 1);
+    EXPECT_EQ(document.series.shown, 1u);
+    EXPECT_DOUBLE_EQ(view.MAX, 18.0);
+    folder.write("job/results/step_10.txt", cp932ToUtf8(step10));
+
     // One range over every step, found one step at a time.
     view.seriesFixedRange = 1;
     document.ApplySeriesLegend();
