@@ -1,6 +1,7 @@
 #include "render/AnimationWriter.h"
 
 #include "common/FileIo.h"
+#include "common/TextCase.h"
 #include "render/PaletteQuantiser.h"
 
 #include <cerrno>
@@ -29,17 +30,6 @@ std::string fpsOutOfRange(int highest) {
 }
 
 enum class AnimationFormat { Unknown, Webp, Gif };
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
-}
 
 AnimationFormat formatForExtension(std::string_view extension) {
     if (equalsIgnoringCase(extension, ".webp")) return AnimationFormat::Webp;

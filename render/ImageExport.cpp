@@ -1,4 +1,5 @@
 #include "common/FileIo.h"
+#include "common/TextCase.h"
 #include "common/Ui.h"
 #include "render/ImageFile.h"
 
@@ -9,17 +10,6 @@ namespace {
 
 constexpr std::string_view kExportFailed = "イメージのエクスポートに失敗しました";
 constexpr std::string_view kUnknownExtension = "ファイルの拡張子が不明です";
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
-}
 
 // The file is replaced by renaming, which the folder's permission allows even for a
 // read-only file; a read-only file keeps its content, as its owner asked.
