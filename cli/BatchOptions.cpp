@@ -1,6 +1,9 @@
 #include "cli/BatchOptions.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <iterator>
 
 namespace vellum {
 namespace {
@@ -12,6 +15,29 @@ bool parseSide(std::string_view text, int& value) {
     if (text.empty()) return false;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc{} && end == text.data() + text.size() && value >= 1 && value <= kMaxImageSide;
+}
+
+// "I/N" with 0 <= I < N.
+bool parseShard(std::string_view text, int& index, int& count) {
+    const size_t slash = text.find('/');
+    if (slash == std::string_view::npos) return false;
+    auto whole = [](std::string_view part, int& value) {
+        const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), value);
+        return !part.empty() && ec == std::errc{} && end == part.data() + part.size();
+    };
+    return whole(text.substr(0, slash), index) && whole(text.substr(slash + 1), count) && count >= 1 && index >= 0 &&
+           index < count;
+}
+
+// "MIN,MAX", read as a look file's numbers are, whatever the locale.
+bool parseRange(std::string_view text, double& minimum, double& maximum) {
+    const size_t comma = text.find(',');
+    if (comma == std::string_view::npos) return false;
+    auto real = [](std::string_view part, double& value) {
+        const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), value);
+        return !part.empty() && ec == std::errc{} && end == part.data() + part.size() && std::isfinite(value);
+    };
+    return real(text.substr(0, comma), minimum) && real(text.substr(comma + 1), maximum) && minimum <= maximum;
 }
 
 } // namespace
@@ -56,6 +82,7 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
         if (a == "--version") { o.version = true; continue; }
         if (a == "--summary") { o.summary = true; continue; }
         if (a == "--fixed-range") { o.fixedRange = true; continue; }
+        if (a == "--print-range") { o.printRange = true; continue; }
 
         // Options that take a value, as "--name value" or "--name=value".
         std::string name = a, value;
@@ -66,7 +93,9 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
             value = a.substr(eq + 1);
             hasValue = true;
         }
-        if (name != "--out" && name != "--size" && name != "--probe" && name != "--series" && name != "--fps") {
+        static constexpr std::string_view kValued[] = {"--out",   "--size",  "--probe", "--series",
+                                                       "--fps",   "--shard", "--range", "--jobs"};
+        if (std::find(std::begin(kValued), std::end(kValued), name) == std::end(kValued)) {
             result.error = "unknown option: " + a;
             return result;
         }
@@ -89,6 +118,23 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
                 return result;
             }
             o.seriesOutput = value;
+        } else if (name == "--shard") {
+            if (!parseShard(value, o.shardIndex, o.shardCount)) {
+                result.error = "--shard wants I/N with 0 <= I < N: " + value;
+                return result;
+            }
+        } else if (name == "--range") {
+            if (!parseRange(value, o.rangeMinimum, o.rangeMaximum)) {
+                result.error = "--range wants MIN,MAX, two finite numbers, MIN not above MAX: " + value;
+                return result;
+            }
+            o.hasRange = true;
+        } else if (name == "--jobs") {
+            if (value.empty()) {
+                result.error = "--jobs needs a file name";
+                return result;
+            }
+            o.jobsFile = value;
         } else if (name == "--fps") {
             int fps = 0;
             const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), fps);
@@ -114,7 +160,8 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
             o.height = size->second;
         }
     }
-    if (o.inputFile.empty() && !o.help && !o.version) result.error = "no file given";
+    if (!o.jobsFile.empty() && !o.inputFile.empty()) result.error = "--jobs takes its files from the list: " + o.inputFile;
+    else if (o.inputFile.empty() && o.jobsFile.empty() && !o.help && !o.version) result.error = "no file given";
     return result;
 }
 
@@ -132,6 +179,12 @@ std::string batchUsage() {
            "                    number (frames/f_%04d.png), or all into one .webp or .gif\n"
            "  --fixed-range     with --series: one legend range over every step\n"
            "  --fps N           frames per second of a .webp or .gif animation (default 10)\n"
+           "  --shard I/N       only the steps (or jobs) k with (k-1) mod N = I, numbered as\n"
+           "                    in the whole series, so N processes share the work\n"
+           "  --range MIN,MAX   with --series: this fixed legend range (the same in every shard)\n"
+           "  --print-range     print the series' fixed range as JSON and draw nothing\n"
+           "  --jobs LISTFILE   run every command-line file named in LISTFILE (one a line),\n"
+           "                    one JSON line each on standard output; exit 1 if any failed\n"
            "  --probe X,Y       print what lies under pixel X,Y of the picture (from the top\n"
            "                    left) as one JSON object on its own line; repeatable\n"
            "  --help            show this text\n"

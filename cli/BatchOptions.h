@@ -19,6 +19,13 @@ struct BatchOptions {
     std::string seriesOutput;
     bool fixedRange = false; // --fixed-range: one legend range over every step
     int fps = 10;            // --fps N: frames per second of an animation, 1 to 100
+    // --shard I/N: only the steps (or listed jobs) k with (k - 1) mod N = I, so that N
+    // processes together do each exactly once.
+    int shardIndex = 0, shardCount = 1;
+    bool hasRange = false; // --range MIN,MAX: the fixed legend range of a series, given
+    double rangeMinimum = 0.0, rangeMaximum = 0.0;
+    bool printRange = false; // --print-range: the series' fixed range as JSON, nothing drawn
+    std::string jobsFile;    // --jobs LISTFILE: every command-line file named there, one a line
     bool help = false;
     bool version = false;
 };

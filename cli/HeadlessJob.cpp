@@ -80,7 +80,7 @@ std::string probesOf(const Document& doc, const std::vector<std::pair<int, int>>
 
 } // namespace
 
-int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ostream& summary) {
+int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ostream& summary, std::string* image) {
     StreamUi ui(messages);
     OffscreenWarmUp warmUp; // while the files load
     Document doc;
@@ -107,10 +107,17 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
     int status = result;
     std::string imageWritten;
     const auto [width, height] = drawingArea(options, doc.look.WINDOW);
-    if (result == 0 && !options.seriesOutput.empty()) {
+    if (result == 0 && options.printRange) {
+        status = printSeriesRange(doc, ui, summary);
+    } else if (result == 0 && !options.seriesOutput.empty()) {
         // The frames are the pictures of a series job; ImageFile and --out are not drawn.
         if (options.fixedRange) doc.look.seriesFixedRange = 1;
         SeriesFramesRequest request;
+        request.shardIndex = options.shardIndex;
+        request.shardCount = options.shardCount;
+        request.givenRange = options.hasRange;
+        request.rangeMinimum = options.rangeMinimum;
+        request.rangeMaximum = options.rangeMaximum;
         request.pattern = absoluteFromStart(options.seriesOutput);
         request.width = width;
         request.height = height;
@@ -137,6 +144,7 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
     // A backup that cannot be written says so; the job itself has still been done.
     doc.WriteBackups(ui, programFolder());
 
+    if (image) *image = imageWritten;
     if (options.summary) summary << summaryText << '\n';
     summary << probeLines << std::flush;
     return status == 0 ? 0 : 1;

@@ -60,6 +60,22 @@ std::vector<size_t> unfitSteps(const Document& document, Ui& ui) {
 
 } // namespace
 
+int printSeriesRange(Document& document, Ui& ui, std::ostream& out) {
+    if (document.loaded != 1 || document.series.empty()) {
+        ui.showMessage("コマンドラインファイルにデータシリーズ（DataSeries）がありません");
+        return 1;
+    }
+    document.DropSeriesSteps(unfitSteps(document, ui));
+    const SeriesRange range = seriesRange(document.series.steps, document.options.dataType,
+                                          document.look.selectedColumn, document.dataSet.vectorColumns);
+    if (!range.found) {
+        ui.showMessage("データシリーズに表示する値がありません");
+        return 1;
+    }
+    out << "{\"min\": " << formatShortest(range.minimum) << ", \"max\": " << formatShortest(range.maximum) << "}\n";
+    return 0;
+}
+
 std::string frameFileName(const std::string& pattern, int number) {
     std::string out;
     bool filled = false;
@@ -103,8 +119,17 @@ int writeSeriesFrames(Document& document, const SeriesFramesRequest& request, Ui
     makeFolders(folderOf(request.pattern));
     document.DropSeriesSteps(unfitSteps(document, ui));
     if (document.series.empty()) return 1;
+    if (request.givenRange) {
+        document.look.seriesFixedRange = 1;
+        document.series.fixed = SeriesRange{true, request.rangeMinimum, request.rangeMaximum};
+        document.series.fixedColumn = document.look.selectedColumn;
+    }
     document.ApplySeriesLegend(); // the fixed range, when asked for, over the steps left
 
+    // This shard's steps, in series order.
+    std::vector<size_t> mine;
+    for (size_t s = 0; s < document.series.steps.size(); ++s)
+        if (s % size_t(std::max(1, request.shardCount)) == size_t(request.shardIndex)) mine.push_back(s);
     const size_t steps = document.series.steps.size();
     std::vector<FrameOutcome> outcomes(steps);
     std::string animationError;
@@ -121,11 +146,12 @@ int writeSeriesFrames(Document& document, const SeriesFramesRequest& request, Ui
     // on every core, each worker with its own copy of the mesh and its own context, taking
     // the next step as it finishes one.
     const size_t workers =
-        animation ? 1 : std::max<size_t>(1, std::min<size_t>(std::thread::hardware_concurrency(), steps));
+        animation ? 1 : std::max<size_t>(1, std::min<size_t>(std::thread::hardware_concurrency(), mine.size()));
     std::atomic<size_t> next{0};
     auto work = [&](Document& own) {
         OffscreenPainter painter(request.width, request.height, true, request.font);
-        for (size_t s = next++; s < steps; s = next++) {
+        for (size_t taken = next++; taken < mine.size(); taken = next++) {
+            const size_t s = mine[taken];
             FrameOutcome& outcome = outcomes[s];
             CollectingUi said(outcome.said);
             if (!painter.ok()) {
@@ -165,7 +191,8 @@ int writeSeriesFrames(Document& document, const SeriesFramesRequest& request, Ui
     }
 
     int result = 0;
-    for (const FrameOutcome& outcome : outcomes) {
+    for (const size_t s : mine) {
+        const FrameOutcome& outcome = outcomes[s];
         for (const Said& line : outcome.said) {
             if (line.detail) ui.showDetail(line.text);
             else ui.showMessage(line.text);

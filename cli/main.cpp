@@ -22,5 +22,6 @@ int main(int argc, char** argv) {
         std::cerr << "vellumplot-batch: " << parse.error << "\n(try --help)\n";
         return 1;
     }
+    if (!parse.options.jobsFile.empty()) return vellum::runJobList(parse.options, std::cerr, std::cout);
     return vellum::runHeadlessJob(parse.options, std::cerr, std::cout);
 }

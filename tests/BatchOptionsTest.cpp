@@ -23,6 +23,13 @@ TEST(BatchOptions, ReadsEveryOptionInBothForms) {
     EXPECT_EQ(p.options.height, 20);
     EXPECT_EQ(p.options.inputFile, "-odd.dat");
 
+    p = parseBatchOptions({"--shard", "2/3", "--range=-1.5,2e3", "--print-range", "--jobs", "list.txt"});
+    EXPECT_EQ(p.error, "");
+    EXPECT_EQ(std::make_pair(p.options.shardIndex, p.options.shardCount), std::make_pair(2, 3));
+    EXPECT_EQ(std::make_pair(p.options.rangeMinimum, p.options.rangeMaximum), std::make_pair(-1.5, 2000.0));
+    EXPECT_TRUE(p.options.printRange);
+    EXPECT_EQ(p.options.jobsFile, "list.txt");
+
     p = parseBatchOptions({"--probe", "0,0", "--probe=16383,7", "a.dat"});
     EXPECT_EQ(p.options.probes, (std::vector<std::pair<int, int>>{{0, 0}, {16383, 7}}));
 
@@ -38,6 +45,11 @@ TEST(BatchOptions, RefusesWhatItCannotUse) {
     EXPECT_EQ(parseBatchOptions({"a.dat", "--out="}).error, "--out needs a file name");
     for (const char* bad : {"800", "0x600", "800x", "x600", "800x600x2", "-5x5", "99999x10", "8 00x600"})
         EXPECT_NE(parseBatchOptions({"a.dat", "--size", bad}).error, "") << bad;
+    for (const char* bad : {"3/3", "-1/2", "1/0", "1", "a/b", "1/2/3"})
+        EXPECT_NE(parseBatchOptions({"a.dat", "--shard", bad}).error, "") << bad;
+    for (const char* bad : {"2,1", "1", "x,2", "1,inf", "nan,1"})
+        EXPECT_NE(parseBatchOptions({"a.dat", "--range", bad}).error, "") << bad;
+    EXPECT_NE(parseBatchOptions({"--jobs", "list.txt", "a.dat"}).error, "");
     for (const char* bad : {"3", "3,", ",4", "-1,2", "16384,0", "1,2,3", "1.5,2"})
         EXPECT_NE(parseBatchOptions({"a.dat", "--probe", bad}).error, "") << bad;
 }

@@ -67,6 +67,79 @@ TEST_F(SeriesFrames, EveryFrameIsThePictureOfItsStepAndAnUnfitStepIsSkipped) {
     EXPECT_EQ(folder.read("frames.txt"), "3 (200, 150)\n");
 }
 
+// Shards of a series, run one after another as N machines would, write every frame once,
+// each byte for byte the frame of one whole run, with the range printed once and given to all.
+TEST_F(SeriesFrames, ShardsWriteEveryFrameOnceWithTheSameRange) {
+    folder.write("job/series.dat", "PointFile=nodes.txt\nDataSeries=out/s*.txt\n");
+    BatchOptions options;
+    options.inputFile = folder.path() + "job/series.dat";
+    options.width = 200;
+    options.height = 150;
+    options.printRange = true;
+    std::ostringstream err, range;
+    ASSERT_EQ(runHeadlessJob(options, err, range), 0) << err.str();
+    double minimum = 0, maximum = 0;
+    ASSERT_EQ(std::sscanf(range.str().c_str(), "{\"min\": %lf, \"max\": %lf}", &minimum, &maximum), 2) << range.str();
+    EXPECT_LT(minimum, 0.0);
+    EXPECT_GT(maximum, 2.0);
+    EXPECT_FALSE(folder.exists("whole"));
+
+    options.printRange = false;
+    options.hasRange = true;
+    options.rangeMinimum = minimum;
+    options.rangeMaximum = maximum;
+    options.seriesOutput = folder.path() + "whole/f_%d.png";
+    ASSERT_EQ(runHeadlessJob(options, err, range), 0) << err.str();
+    for (const int shards : {2, 3}) {
+        for (int shard = 0; shard < shards; ++shard) {
+            options.shardIndex = shard;
+            options.shardCount = shards;
+            options.seriesOutput = folder.path() + "shards" + std::to_string(shards) + "/f_%d.png";
+            ASSERT_EQ(runHeadlessJob(options, err, range), 0) << err.str();
+        }
+        for (int frame = 1; frame <= 3; ++frame) {
+            const std::string name = "/f_" + std::to_string(frame) + ".png";
+            EXPECT_TRUE(folder.read("shards" + std::to_string(shards) + name) == folder.read("whole" + name))
+                << shards << " shards, frame " << frame;
+        }
+        EXPECT_FALSE(folder.exists("shards" + std::to_string(shards) + "/f_4.png"));
+    }
+    // The given range is the one the series' own pass finds.
+    options.shardCount = 1;
+    options.shardIndex = 0;
+    options.hasRange = false;
+    options.fixedRange = true;
+    options.seriesOutput = folder.path() + "fixed/f_%d.png";
+    ASSERT_EQ(runHeadlessJob(options, err, range), 0) << err.str();
+    EXPECT_TRUE(folder.read("fixed/f_2.png") == folder.read("whole/f_2.png"));
+}
+
+// A list of jobs runs in one process: each as a single run, a failing one reported and the
+// others still done.
+TEST_F(SeriesFrames, AJobListReportsEveryJobAndGoesOnAfterAFailure) {
+    folder.write("job/a.dat", "PointFile=nodes.txt\nDataFile=out/s1.txt\nImageFile=a.png\n");
+    folder.write("job/b.dat", "PointFile=none.txt\nImageFile=b.png\n");
+    folder.write("job/c.dat", "PointFile=nodes.txt\nDataFile=out/s2.txt\nImageFile=c.png\n");
+    folder.write("list.txt", "# three jobs\njob/a.dat\n\njob/b.dat\r\n" + folder.path() + "job/c.dat\n");
+    BatchOptions options;
+    options.jobsFile = folder.path() + "list.txt";
+    options.width = 200;
+    options.height = 150;
+    std::ostringstream err, out;
+    EXPECT_EQ(runJobList(options, err, out), 1);
+    EXPECT_EQ(out.str(), "{\"file\": \"" + folder.path() + "job/a.dat\", \"status\": 0, \"image\": \"" + folder.path() +
+                             "job/a.png\"}\n{\"file\": \"" + folder.path() + "job/b.dat\", \"status\": 1, \"image\": null}\n"
+                             "{\"file\": \"" + folder.path() + "job/c.dat\", \"status\": 0, \"image\": \"" + folder.path() +
+                             "job/c.png\"}\n");
+    EXPECT_NE(err.str().find("節点ファイルを確認してください"), std::string::npos);
+    // The second of two shards takes the second job only.
+    options.shardIndex = 1;
+    options.shardCount = 2;
+    std::ostringstream second;
+    EXPECT_EQ(runJobList(options, err, second), 1);
+    EXPECT_EQ(second.str(), "{\"file\": \"" + folder.path() + "job/b.dat\", \"status\": 1, \"image\": null}\n");
+}
+
 TEST(SeriesFrameNames, ThePatternsNumberIsFilledIn) {
     EXPECT_EQ(frameFileName("f_%04d.png", 7), "f_0007.png");
     EXPECT_EQ(frameFileName("100%%_%d.png", 12), "100%_12.png");
