@@ -52,6 +52,9 @@ TEST_F(SeriesWindow, StepsAreCheckedThenShownByKeysAndTheStepBox) {
     EXPECT_DOUBLE_EQ(legendTop(), 9.0);
     const auto turn = view().document().look.DIGREE;
 
+    // The message box took the activation; the keys are shortcuts of the active window.
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     view().setFocus();
     press(Qt::Key_PageDown);
     EXPECT_EQ(stepBox()->text(), QStringLiteral("2/3"));
@@ -82,6 +85,8 @@ TEST_F(SeriesWindow, PlaybackStopsAtTheLastStepAndTheFixedRangeHoldsTheLegend) {
     frame = frameWith("");
     view().openPath(QString::fromStdString(writeJob()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view().checkingSeries() && answerer.texts.size() == 1; }, 10000));
+    frame->activateWindow(); // back from the message box, for the keys
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     frame->findChild<QSpinBox*>(QStringLiteral("seriesRate"))->setValue(30);
     view().setFocus();
     press(Qt::Key_Space);
