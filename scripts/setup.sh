@@ -15,6 +15,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev libxkbcommon-dev
   xvfb xauth xdotool imagemagick x11-utils xclip
   locales qt6-translations-l10n slurm-wlm munge python3-pil
+  libcairo2-dev poppler-utils librsvg2-bin
 )
 
 missing=()
