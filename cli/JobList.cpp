@@ -5,6 +5,7 @@
 #include "cli/HeadlessJob.h"
 #include "cli/RunSummary.h"
 #include "common/FileIo.h"
+#include "render/HeadlessGlContext.h"
 
 #include <filesystem>
 #include <sstream>
@@ -35,6 +36,9 @@ int runJobList(const BatchOptions& options, std::ostream& messages, std::ostream
         return 1;
     }
     const std::vector<std::string> jobs = listedJobs(options.jobsFile, text);
+    // The display and its driver go with the last context; one small context held for the
+    // whole list keeps them loaded, so each job pays for its own context only.
+    const HeadlessGlContext keepDisplay(1, 1);
     int result = 0;
     for (size_t k = 0; k < jobs.size(); ++k) {
         if (k % size_t(options.shardCount) != size_t(options.shardIndex)) continue;

@@ -5,6 +5,7 @@
 #include FT_FREETYPE_H
 
 #include <memory>
+#include <mutex>
 
 namespace vellum {
 namespace {
@@ -39,9 +40,7 @@ bool holdsJapanese(FcPattern* font) {
            FcCharSetHasChar(chars, kJapaneseProbe);
 }
 
-} // namespace
-
-FontLocation findJapaneseGothicFont() {
+FontLocation lookUpJapaneseGothicFont() {
     std::unique_ptr<FcConfig, ConfigDeleter> config(FcInitLoadConfigAndFonts());
     if (!config) return {};
     // The exact face first, then whatever fontconfig ranks best for Japanese sans-serif.
@@ -61,6 +60,17 @@ FontLocation findJapaneseGothicFont() {
         }
     }
     return {};
+}
+
+} // namespace
+
+FontLocation findJapaneseGothicFont() {
+    // Loading fontconfig's configuration costs a tenth of a second; a process that draws
+    // many pictures (a job list, a series, the window's exports) asks once.
+    static std::once_flag once;
+    static FontLocation found;
+    std::call_once(once, [] { found = lookUpJapaneseGothicFont(); });
+    return found;
 }
 
 std::unique_ptr<FontFace> FontFace::open(const FontLocation& location) {
