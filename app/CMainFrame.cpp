@@ -6,7 +6,7 @@
 #include "app/ToolbarIcons.h"
 #include "model/CommandTable.h"
 #include "model/ViewCommands.h"
-#include "render/StatusTexts.h"
+#include "model/StatusTexts.h"
 #include "settings/Profile.h"
 #include "settings/ProfileValues.h"
 

@@ -1,5 +1,5 @@
 #include "data/DataSet.h"
-#include "render/StatusTexts.h"
+#include "model/StatusTexts.h"
 #include "settings/ViewSettings.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "render/StatusTexts.h"
+#include "model/StatusTexts.h"
 
 #include "common/Numbers.h"
 #include "data/DataSet.h"
