@@ -65,6 +65,7 @@ int DataSet::BuildFaces(int dataType, int shape) {
                                    pick(33, 34, 3, 4, 0, 7), pick(35, 36, 0, 5, 1, 4)});
         }
     }
+    MarkCoveredFaces();
     return 0;
 }
 

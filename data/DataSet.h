@@ -157,8 +157,23 @@ public:
     int BuildFaces(int dataType, int shape);
     int ReadStl(Ui& ui);
 
+    // Solid faces that cannot be seen: bit f of entry e is set when face f of element e
+    // meets a face of another visible element on the same nodes from the other side.
+    // BuildFaces and the visibility passes mark them again, since hiding an element
+    // uncovers its neighbours' faces.
+    void MarkCoveredFaces();
+    // The covered faces of an element; none while the marks were made for an older state
+    // of the data set (every face is then drawn, as is always safe).
+    uint8_t coveredFacesOf(size_t element) const {
+        return coveredRevision_ == revision_ && element < coveredFaces_.size() ? coveredFaces_[element] : 0;
+    }
+    bool anyFaceCovered() const { return coveredRevision_ == revision_ && coveredCount_ != 0; }
+
 private:
     uint64_t revision_;
+    std::vector<uint8_t> coveredFaces_; // by element; empty when no face is covered
+    size_t coveredCount_ = 0;
+    uint64_t coveredRevision_ = 0;
 };
 
 } // namespace vellum

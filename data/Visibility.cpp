@@ -87,6 +87,8 @@ void RunSpecificElementPass(DataSet& dataSet, Ui& ui, const std::vector<int32_t>
 void ApplyVisibility(DataSet& dataSet, Ui& ui, const std::vector<int32_t>& hiddenMaterials) {
     RunSectionPass(dataSet, ui);
     RunSpecificElementPass(dataSet, ui, hiddenMaterials);
+    // A hidden element uncovers the faces it shared with the elements still shown.
+    dataSet.MarkCoveredFaces();
 }
 
 } // namespace vellum

@@ -17,7 +17,8 @@ void RunSectionPass(DataSet& dataSet, Ui& ui);
 // by a still visible element stay shown. Never makes an element visible.
 void RunSpecificElementPass(DataSet& dataSet, Ui& ui, const std::vector<int32_t>& hiddenMaterials);
 
-// Both passes, in the order every caller needs them.
+// Both passes, in the order every caller needs them, then the faces the shown elements
+// cover one another with.
 void ApplyVisibility(DataSet& dataSet, Ui& ui, const std::vector<int32_t>& hiddenMaterials);
 
 } // namespace vellum

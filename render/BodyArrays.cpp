@@ -37,14 +37,36 @@ FaceTriangles trianglesOf(const FacePattern& face) {
     return FaceTriangles{{p[0], p[1], p[2], p[0], p[2], p[3]}, 6};
 }
 
+// Which faces a piece is made of. Fills leave out the faces inside a solid: the faces
+// around them hide every pixel of them. Drop lines and walls hang below every face, so
+// they keep them all.
+enum class Faces { all, seen };
+
 // Calls visit(element, face) for every drawable face of every usable element.
 template <class Visit>
-void forEachFace(const DataSet& d, Visit&& visit) {
-    for (const ElementRecord& element : d.elements) {
+void forEachFace(const DataSet& d, Faces which, Visit&& visit) {
+    const bool skipCovered = which == Faces::seen && d.anyFaceCovered();
+    for (size_t e = 0; e < d.elements.size(); ++e) {
+        const ElementRecord& element = d.elements[e];
         if (!elementUsable(d, element)) continue;
+        const unsigned covered = skipCovered ? d.coveredFacesOf(e) : 0u;
         for (size_t f = 0; f < element.faceCount; ++f)
-            if (const FacePattern* face = elementFace(element, f)) visit(element, *face);
+            if ((covered >> f & 1u) == 0)
+                if (const FacePattern* face = elementFace(element, f)) visit(element, *face);
     }
+}
+
+// The corners of every face visited, counted first so that the arrays of a million
+// elements are allocated once rather than grown and copied.
+size_t faceCorners(const DataSet& d, Faces which) {
+    size_t corners = 0;
+    forEachFace(d, which, [&](const ElementRecord&, const FacePattern& face) { corners += face.count; });
+    return corners;
+}
+size_t triangleCorners(const DataSet& d, Faces which) {
+    size_t corners = 0;
+    forEachFace(d, which, [&](const ElementRecord&, const FacePattern& face) { corners += trianglesOf(face).count; });
+    return corners;
 }
 
 // Calls visit(element) for every usable element, every fifth only when thinned.
@@ -58,14 +80,23 @@ void forEachOutlined(const DataSet& d, bool everyFifth, Visit&& visit) {
 }
 
 void addFloats(std::vector<float>& out, const Point3& p) {
-    out.insert(out.end(), {static_cast<float>(p[0]), static_cast<float>(p[1]), static_cast<float>(p[2])});
+    out.push_back(static_cast<float>(p[0]));
+    out.push_back(static_cast<float>(p[1]));
+    out.push_back(static_cast<float>(p[2]));
 }
 
 } // namespace
 
 void ColouredVertices::add(const Point3& p, const Colour& c) {
     addFloats(positions, p);
-    colours.insert(colours.end(), {c.red, c.green, c.blue});
+    colours.push_back(c.red);
+    colours.push_back(c.green);
+    colours.push_back(c.blue);
+}
+
+void ColouredVertices::reserve(size_t vertices) {
+    positions.reserve(vertices * 3);
+    colours.reserve(vertices * 3);
 }
 
 bool elementUsable(const DataSet& d, const ElementRecord& element) {
@@ -101,7 +132,8 @@ std::vector<float> nodeColours(const DataSet& d, const ColourMap& colours) {
 
 std::vector<uint32_t> faceTriangles(const DataSet& d) {
     std::vector<uint32_t> out;
-    forEachFace(d, [&](const ElementRecord& element, const FacePattern& face) {
+    out.reserve(triangleCorners(d, Faces::seen));
+    forEachFace(d, Faces::seen, [&](const ElementRecord& element, const FacePattern& face) {
         for (const uint8_t corner : trianglesOf(face)) out.push_back(element.nodes[corner]);
     });
     return out;
@@ -109,6 +141,9 @@ std::vector<uint32_t> faceTriangles(const DataSet& d) {
 
 std::vector<uint32_t> outlineSegments(const DataSet& d, int shape, bool everyFifth) {
     std::vector<uint32_t> out;
+    size_t ends = 0;
+    forEachOutlined(d, everyFifth, [&](const ElementRecord& element) { ends += elementOutline(element, shape).count * 2; });
+    out.reserve(ends);
     forEachOutlined(d, everyFifth, [&](const ElementRecord& element) {
         const Outline outline = elementOutline(element, shape);
         for (size_t s = 0; s < outline.count; ++s) {
@@ -128,7 +163,8 @@ std::vector<uint32_t> visibleNodes(const DataSet& d) {
 
 ColouredVertices elementFaces(const DataSet& d, const ColourMap& colours, const BodyPlacement& placement) {
     ColouredVertices out;
-    forEachFace(d, [&](const ElementRecord& element, const FacePattern& face) {
+    out.reserve(triangleCorners(d, Faces::seen));
+    forEachFace(d, Faces::seen, [&](const ElementRecord& element, const FacePattern& face) {
         const Colour colour = colours(element.t);
         for (const uint8_t corner : trianglesOf(face))
             out.add(elementPoint(d, element, element.nodes[corner], placement), colour);
@@ -139,6 +175,9 @@ ColouredVertices elementFaces(const DataSet& d, const ColourMap& colours, const 
 ColouredVertices elementOutlines(const DataSet& d, int shape, const ColourMap& colours,
                                  const BodyPlacement& placement, bool everyFifth) {
     ColouredVertices out;
+    size_t corners = 0;
+    forEachOutlined(d, everyFifth, [&](const ElementRecord& element) { corners += elementOutline(element, shape).count * 2; });
+    out.reserve(corners);
     forEachOutlined(d, everyFifth, [&](const ElementRecord& element) {
         const Colour colour = colours(element.t);
         const Outline outline = elementOutline(element, shape);
@@ -151,7 +190,8 @@ ColouredVertices elementOutlines(const DataSet& d, int shape, const ColourMap& c
 
 std::vector<float> elementDropLines(const DataSet& d, const BodyPlacement& placement, double dropZ) {
     std::vector<float> out;
-    forEachFace(d, [&](const ElementRecord& element, const FacePattern& face) {
+    out.reserve(faceCorners(d, Faces::all) * 6);
+    forEachFace(d, Faces::all, [&](const ElementRecord& element, const FacePattern& face) {
         for (uint8_t i = 0; i < face.count; ++i) {
             const Point3 top = elementPoint(d, element, element.nodes[face.positions[i]], placement);
             addFloats(out, top);
@@ -164,7 +204,8 @@ std::vector<float> elementDropLines(const DataSet& d, const BodyPlacement& place
 ColouredVertices elementWalls(const DataSet& d, const ColourMap& colours, const BodyPlacement& placement,
                               double dropZ) {
     ColouredVertices out;
-    forEachFace(d, [&](const ElementRecord& element, const FacePattern& face) {
+    out.reserve(faceCorners(d, Faces::all) * 4);
+    forEachFace(d, Faces::all, [&](const ElementRecord& element, const FacePattern& face) {
         const Colour colour = colours(element.t);
         for (uint8_t i = 0; i < face.count; ++i) {
             const Point3 a = elementPoint(d, element, element.nodes[face.positions[i]], placement);

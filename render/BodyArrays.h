@@ -28,6 +28,7 @@ struct ColouredVertices {
     std::vector<float> colours;
     size_t count() const { return positions.size() / 3; }
     void add(const Point3& p, const Colour& c);
+    void reserve(size_t vertices);
 };
 
 // An element is drawn only when it is visible and every node it names exists.
@@ -37,14 +38,15 @@ bool elementUsable(const DataSet& dataSet, const ElementRecord& element);
 std::vector<float> nodePositions(const DataSet& dataSet, const BodyPlacement& placement);
 // The colour of every node's value, indexed like DataSet::nodes.
 std::vector<float> nodeColours(const DataSet& dataSet, const ColourMap& colours);
-// Node indices of the triangles of every drawable face of every usable element.
+// Node indices of the triangles of every drawable face of every usable element, less the
+// faces inside a solid that its other faces hide (DataSet::MarkCoveredFaces).
 std::vector<uint32_t> faceTriangles(const DataSet& dataSet);
 // Node index pairs of the element outlines. With `everyFifth` only elements 0, 5, 10, ...
 // are outlined: the light wireframe shown while dragging.
 std::vector<uint32_t> outlineSegments(const DataSet& dataSet, int shape, bool everyFifth);
 std::vector<uint32_t> visibleNodes(const DataSet& dataSet);
 
-// Element values: each face in its element's colour.
+// Element values: each face in its element's colour, less the hidden faces inside a solid.
 ColouredVertices elementFaces(const DataSet& dataSet, const ColourMap& colours, const BodyPlacement& placement);
 // Element values: each outline in its element's colour.
 ColouredVertices elementOutlines(const DataSet& dataSet, int shape, const ColourMap& colours,

@@ -28,13 +28,18 @@ void traceContours(const DataSet& dataSet, Ui& ui, const ContourRun& run, Contou
     if (quarter == 0) progress.set(80);
     int step = 0;
 
+    // Under filled bands or a white fill the faces inside a solid are hidden, lines and
+    // all; with lines alone they show through, so every face is traced.
+    const bool skipCovered = run.fill != ContourFill::none && dataSet.anyFaceCovered();
     std::array<ContourCorner, 3> corners;
     std::array<std::array<int, 3>, 2> triangles;
     for (size_t e = 0; e < elementCount; ++e) {
         if (quarter != 0 && e % quarter == 0) progress.set(20 * step++);
         const ElementRecord& element = dataSet.elements[e];
         if (element.visible == 0.0) continue;
+        const unsigned covered = skipCovered ? dataSet.coveredFacesOf(e) : 0u;
         for (size_t f = 0; f < element.faceCount; ++f) {
+            if ((covered >> f & 1u) != 0) continue;
             const FacePattern* face = elementFace(element, f);
             if (!face) continue;
             const int triangleCount = splitFaceIntoTriangles(face->count, triangles);
