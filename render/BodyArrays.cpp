@@ -2,6 +2,9 @@
 
 #include "render/GraphGeometry.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace vellum {
 namespace {
 
@@ -77,6 +80,12 @@ void forEachOutlined(const DataSet& d, bool everyFifth, Visit&& visit) {
         if ((everyFifth && e % 5 != 0) || !elementUsable(d, element)) continue;
         visit(element);
     }
+}
+
+// A colour component as the eight bits of the picture, rounded to the nearest.
+uint8_t toByte(float component) {
+    const float clamped = std::clamp(component, 0.0f, 1.0f);
+    return static_cast<uint8_t>(std::lround(clamped * 255.0f));
 }
 
 void addFloats(std::vector<float>& out, const Point3& p) {
@@ -170,6 +179,31 @@ ColouredVertices elementFaces(const DataSet& d, const ColourMap& colours, const 
             out.add(elementPoint(d, element, element.nodes[corner], placement), colour);
     });
     return out;
+}
+
+void elementFaceBatches(const DataSet& d, const ColourMap& colours, const BodyPlacement& placement,
+                        size_t batchVertices, const std::function<void(const ByteColouredVertices&)>& emit) {
+    const size_t total = triangleCorners(d, Faces::seen);
+    if (total == 0) return;
+    const size_t perBatch = std::max<size_t>(3, batchVertices - batchVertices % 3);
+    ByteColouredVertices batch;
+    batch.positions.reserve(std::min(total, perBatch) * 3);
+    batch.colours.reserve(std::min(total, perBatch) * 3);
+    forEachFace(d, Faces::seen, [&](const ElementRecord& element, const FacePattern& face) {
+        const Colour c = colours(element.t);
+        const std::array<uint8_t, 3> bytes{toByte(c.red), toByte(c.green), toByte(c.blue)};
+        const FaceTriangles corners = trianglesOf(face);
+        if (batch.count() + corners.count > perBatch) {
+            emit(batch);
+            batch.positions.clear();
+            batch.colours.clear();
+        }
+        for (const uint8_t corner : corners) {
+            addFloats(batch.positions, elementPoint(d, element, element.nodes[corner], placement));
+            batch.colours.insert(batch.colours.end(), bytes.begin(), bytes.end());
+        }
+    });
+    if (batch.count() != 0) emit(batch);
 }
 
 ColouredVertices elementOutlines(const DataSet& d, int shape, const ColourMap& colours,

@@ -7,6 +7,7 @@
 #include "render/ColourMap.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace vellum {
@@ -48,6 +49,16 @@ std::vector<uint32_t> visibleNodes(const DataSet& dataSet);
 
 // Element values: each face in its element's colour, less the hidden faces inside a solid.
 ColouredVertices elementFaces(const DataSet& dataSet, const ColourMap& colours, const BodyPlacement& placement);
+// The same faces as elementFaces, handed to `emit` in batches of at most `batchVertices`
+// vertices with each colour as three bytes (what the picture holds): a million elements
+// then never sit in memory both here and on the OpenGL side.
+struct ByteColouredVertices {
+    std::vector<float> positions;
+    std::vector<uint8_t> colours;
+    size_t count() const { return positions.size() / 3; }
+};
+void elementFaceBatches(const DataSet& dataSet, const ColourMap& colours, const BodyPlacement& placement,
+                        size_t batchVertices, const std::function<void(const ByteColouredVertices&)>& emit);
 // Element values: each outline in its element's colour.
 ColouredVertices elementOutlines(const DataSet& dataSet, int shape, const ColourMap& colours,
                                  const BodyPlacement& placement, bool everyFifth);

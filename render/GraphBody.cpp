@@ -34,6 +34,10 @@ ColourMap colourMapOf(const SceneContext& scene, const GraphPass& pass) {
     return ColourMap(pass.colourCode, scene.settings.selectedColumn, scene.dataSet, scene.settings);
 }
 
+// Vertices of element faces per OpenGL buffer and draw call: few calls, yet small enough
+// that a software renderer, flushed after each, never holds a million faces at once.
+constexpr size_t kFaceBatchVertices = size_t{1} << 16;
+
 template <class T>
 void storeArray(GlBuffer& buffer, size_t& count, GlBuffer::Kind kind, const std::vector<T>& data, size_t perItem) {
     buffer.store(kind, data);
@@ -119,8 +123,12 @@ void GraphBody::release() {
         a->built = false;
         a->count = 0;
     }
-    for (Vertices* v : {&elementFaces_, &elementOutline_, &elementDrops_, &walls_, &nodeDrops_,
-                        &shafts_}) {
+    for (FaceBatch& batch : elementFaces_.batches) {
+        batch.positions.release();
+        batch.colours.release();
+    }
+    elementFaces_ = FaceBatches{};
+    for (Vertices* v : {&elementOutline_, &elementDrops_, &walls_, &nodeDrops_, &shafts_}) {
         v->positions.release();
         v->colours.release();
         v->built = false;
@@ -190,12 +198,28 @@ void GraphBody::drawIndexed(unsigned mode, const Array& indices, bool withColour
 void GraphBody::surface(const SceneContext& scene, const GraphPass& pass, bool draw) {
     if (scene.state.dataType == kElementValues) {
         // One colour per element; with DIM 2 each element floats at its own value.
-        Vertices& v = elementFaces_;
-        if (!v.built) {
-            const ColouredVertices faces = elementFaces(scene.dataSet, colourMapOf(scene, pass), key_.placement);
-            storeVertices(v.built, builds_, v.positions, &v.colours, v.count, faces.positions, &faces.colours);
+        FaceBatches& faces = elementFaces_;
+        if (!faces.built) {
+            faces.built = true;
+            ++builds_;
+            elementFaceBatches(scene.dataSet, colourMapOf(scene, pass), key_.placement, kFaceBatchVertices,
+                               [&faces](const ByteColouredVertices& made) {
+                                   FaceBatch& batch = faces.batches.emplace_back();
+                                   batch.positions.store(GlBuffer::Kind::vertices, made.positions);
+                                   batch.colours.store(GlBuffer::Kind::vertices, made.colours);
+                                   batch.count = made.count();
+                               });
         }
-        if (draw) drawVertices(GL_TRIANGLES, v.positions, &v.colours, v.count);
+        if (!draw) return;
+        ClientArrays arrays(true);
+        for (const FaceBatch& batch : faces.batches) {
+            glVertexPointer(3, GL_FLOAT, 0, batch.positions.bind());
+            glColorPointer(3, GL_UNSIGNED_BYTE, 0, batch.colours.bind());
+            glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch.count));
+            // Lets a software rasteriser draw what it has gathered and reuse that memory
+            // for the next batch rather than grow it over all of them.
+            glFlush();
+        }
         return;
     }
     // Per-vertex colours: OpenGL's smooth shading blends them across each face.

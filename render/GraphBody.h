@@ -12,6 +12,7 @@
 #include "settings/UserColours.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace vellum {
 
@@ -75,6 +76,14 @@ private:
         bool built = false;
         unsigned id = 0;
     };
+    struct FaceBatch { // element faces: float positions, byte colours
+        GlBuffer positions, colours;
+        size_t count = 0;
+    };
+    struct FaceBatches {
+        bool built = false;
+        std::vector<FaceBatch> batches;
+    };
 
     void useKey(const SceneContext& scene, const GraphPass& pass);
     void underContours(const SceneContext& scene, const GraphPass& pass, bool draw);
@@ -99,7 +108,8 @@ private:
 
     Array nodePositions_, nodeColours_; // indexed pieces draw from these
     Array triangles_, outline_, visibleNodes_;
-    Vertices elementFaces_, elementOutline_, elementDrops_, walls_, nodeDrops_, shafts_;
+    FaceBatches elementFaces_;
+    Vertices elementOutline_, elementDrops_, walls_, nodeDrops_, shafts_;
     DragOutline dragOutline_;
     List pointShapes_, vectorHeads_;
     PrimitiveLists shapes_;
