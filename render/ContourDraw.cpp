@@ -34,22 +34,6 @@ void drawInterleaved(GLenum mode, const GlBuffer& buffer, size_t vertices) {
     drawInterleaved(mode, positions, buffer.bind(3 * sizeof(float)), vertices);
 }
 
-ContourRun contourRunOf(const ContourKey& key) {
-    ContourRun run;
-    run.divisions = key.divisions;
-    run.fill = key.fill;
-    run.column = key.column;
-    run.legendMin = key.legendMin;
-    run.legendMax = key.legendMax;
-    run.flat = key.flat;
-    run.flatZ = key.flatZ;
-    return run;
-}
-
-ContourColours contourColoursOf(const ContourLevels& levels, const ContourKey& key) {
-    return contourColoursOf(levels, key.colourCode, key.lineMode, key.lineColour, key.colours);
-}
-
 // The transform OpenGL will apply to the contours, as it holds it now.
 PixelCentres currentPixelCentres() {
     std::array<double, 16> modelView{}, projection{};
@@ -66,6 +50,22 @@ void drawFromMemory(GLenum mode, const std::vector<float>& vertices) {
 }
 
 } // namespace
+
+ContourRun contourRunOf(const ContourKey& key) {
+    ContourRun run;
+    run.divisions = key.divisions;
+    run.fill = key.fill;
+    run.column = key.column;
+    run.legendMin = key.legendMin;
+    run.legendMax = key.legendMax;
+    run.flat = key.flat;
+    run.flatZ = key.flatZ;
+    return run;
+}
+
+ContourColours contourColoursOf(const ContourLevels& levels, const ContourKey& key) {
+    return contourColoursOf(levels, key.colourCode, key.lineMode, key.lineColour, key.colours);
+}
 
 ContourKey contourKeyOf(const SceneContext& scene, const GraphPass& pass) {
     const ViewSettings& s = scene.settings;

@@ -2,7 +2,9 @@
 // The contour lines and bands of the graph or the projection, built once and kept on the
 // OpenGL side until the data set or a setting they are made of changes.
 #include "common/RGBColor.h"
+#include "render/ContourArrays.h"
 #include "render/ContourGeometry.h"
+#include "render/ContourMesh.h"
 #include "render/GlBuffer.h"
 #include "settings/UserColours.h"
 
@@ -31,6 +33,9 @@ struct ContourKey {
     friend bool operator==(const ContourKey&, const ContourKey&) = default;
 };
 ContourKey contourKeyOf(const SceneContext& scene, const GraphPass& pass);
+// The contour run and the colours the key asks for, shared by every output of contours.
+ContourRun contourRunOf(const ContourKey& key);
+ContourColours contourColoursOf(const ContourLevels& levels, const ContourKey& key);
 
 class ContourLayer {
 public:

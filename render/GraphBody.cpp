@@ -20,16 +20,6 @@ bool wantsHiddenFill(const GraphPass& pass) {
            !(pass.mode == kGraphContour && pass.options->CONT == 1);
 }
 
-BodyPlacement placementOf(const SceneContext& scene, const GraphPass& pass) {
-    BodyPlacement p;
-    p.projection = pass.projection;
-    p.flatZ = pass.flatZ;
-    p.liftElements = !pass.projection && scene.state.dataType == kElementValues &&
-                     scene.settings.DIM == kDimDataValue;
-    p.liftScale = p.liftElements ? scene.settings.SCALE[2] : 1.0;
-    return p;
-}
-
 ColourMap colourMapOf(const SceneContext& scene, const GraphPass& pass) {
     return ColourMap(pass.colourCode, scene.settings.selectedColumn, scene.dataSet, scene.settings);
 }
@@ -46,6 +36,29 @@ void storeArray(GlBuffer& buffer, size_t& count, GlBuffer::Kind kind, const std:
 
 } // namespace
 
+BodyPlacement bodyPlacementOf(const SceneContext& scene, const GraphPass& pass) {
+    BodyPlacement p;
+    p.projection = pass.projection;
+    p.flatZ = pass.flatZ;
+    p.liftElements = !pass.projection && scene.state.dataType == kElementValues &&
+                     scene.settings.DIM == kDimDataValue;
+    p.liftScale = p.liftElements ? scene.settings.SCALE[2] : 1.0;
+    return p;
+}
+
+BodyPieces bodyPiecesOf(const SceneContext& scene, const GraphPass& pass) {
+    const int dataType = scene.state.dataType;
+    BodyPieces p;
+    p.surface = pass.mode == kGraphGradation && !dragging(scene);
+    p.hiddenFill = wantsHiddenFill(pass);
+    p.wireframe = pass.options->WIREMODE != 0;
+    p.elementDropsAndWalls = p.wireframe && !pass.projection && dataType == kElementValues && !dragging(scene);
+    p.nodeDrops = !pass.projection && scene.settings.SUISEN1 == 1 && dataType != kElementValues;
+    p.points = pass.mode == kGraphPoints && !dragging(scene);
+    p.vectors = pass.mode == kGraphVectors && dataType == kVectorData && !dragging(scene);
+    return p;
+}
+
 BodyKey bodyKeyOf(const SceneContext& scene, const GraphPass& pass) {
     const ViewSettings& s = scene.settings;
     const GraphOptionSet& o = *pass.options;
@@ -53,7 +66,7 @@ BodyKey bodyKeyOf(const SceneContext& scene, const GraphPass& pass) {
     k.revision = scene.dataSet.revision();
     k.dataType = scene.state.dataType;
     k.shape = scene.state.shape;
-    k.placement = placementOf(scene, pass);
+    k.placement = bodyPlacementOf(scene, pass);
     k.dropZ = scene.box.dropPlaneZ;
     k.colourCode = pass.colourCode;
     k.column = s.selectedColumn;
@@ -101,20 +114,18 @@ void GraphBody::drawOverContours(const SceneContext& scene, const GraphPass& pas
 }
 
 void GraphBody::underContours(const SceneContext& scene, const GraphPass& pass, bool draw) {
-    if (pass.mode == kGraphGradation && !dragging(scene)) surface(scene, pass, draw);
-    if (wantsHiddenFill(pass)) hiddenFill(scene, draw);
-    if (pass.options->WIREMODE != 0) {
-        wireframe(scene, pass, draw);
-        if (!pass.projection && scene.state.dataType == kElementValues && !dragging(scene))
-            elementDropLinesAndWalls(scene, pass, draw);
-    }
+    const BodyPieces pieces = bodyPiecesOf(scene, pass);
+    if (pieces.surface) surface(scene, pass, draw);
+    if (pieces.hiddenFill) hiddenFill(scene, draw);
+    if (pieces.wireframe) wireframe(scene, pass, draw);
+    if (pieces.elementDropsAndWalls) elementDropLinesAndWalls(scene, pass, draw);
 }
 
 void GraphBody::overContours(const SceneContext& scene, const GraphPass& pass, bool draw) {
-    const int dataType = scene.state.dataType;
-    if (!pass.projection && scene.settings.SUISEN1 == 1 && dataType != kElementValues) nodeDropLines(scene, draw);
-    if (pass.mode == kGraphPoints && !dragging(scene)) points(scene, pass, draw);
-    if (pass.mode == kGraphVectors && dataType == kVectorData && !dragging(scene)) vectors(scene, pass, draw);
+    const BodyPieces pieces = bodyPiecesOf(scene, pass);
+    if (pieces.nodeDrops) nodeDropLines(scene, draw);
+    if (pieces.points) points(scene, pass, draw);
+    if (pieces.vectors) vectors(scene, pass, draw);
 }
 
 void GraphBody::release() {

@@ -42,6 +42,17 @@ struct BodyKey {
 };
 BodyKey bodyKeyOf(const SceneContext& scene, const GraphPass& pass);
 
+// Which pieces a pass draws in this scene, in drawing order: those under the contours
+// (surface, hidden-line fill, wireframe, element drop lines and walls), then those over
+// them (node drop lines, points, vectors). Every output of the graph body asks here.
+struct BodyPieces {
+    bool surface = false, hiddenFill = false, wireframe = false, elementDropsAndWalls = false;
+    bool nodeDrops = false, points = false, vectors = false;
+};
+BodyPieces bodyPiecesOf(const SceneContext& scene, const GraphPass& pass);
+// Where the pass puts its points.
+BodyPlacement bodyPlacementOf(const SceneContext& scene, const GraphPass& pass);
+
 class GraphBody {
 public:
     GraphBody() = default;
