@@ -83,6 +83,8 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
         if (a == "--summary") { o.summary = true; continue; }
         if (a == "--fixed-range") { o.fixedRange = true; continue; }
         if (a == "--print-range") { o.printRange = true; continue; }
+        if (a == "--antialias") { o.antialias = true; continue; }
+        if (a == "--transparent") { o.transparent = true; continue; }
 
         // Options that take a value, as "--name value" or "--name=value".
         std::string name = a, value;
@@ -94,7 +96,7 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
             hasValue = true;
         }
         static constexpr std::string_view kValued[] = {"--out",   "--size",  "--probe", "--series",
-                                                       "--fps",   "--shard", "--range", "--jobs"};
+                                                       "--fps",   "--shard", "--range", "--jobs",  "--scale"};
         if (std::find(std::begin(kValued), std::end(kValued), name) == std::end(kValued)) {
             result.error = "unknown option: " + a;
             return result;
@@ -135,6 +137,14 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
                 return result;
             }
             o.jobsFile = value;
+        } else if (name == "--scale") {
+            int scale = 0;
+            const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), scale);
+            if (ec != std::errc{} || end != value.data() + value.size() || scale < 1 || scale > 8) {
+                result.error = "--scale wants a whole number from 1 to 8: " + value;
+                return result;
+            }
+            o.scale = scale;
         } else if (name == "--fps") {
             int fps = 0;
             const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), fps);
@@ -160,7 +170,9 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
             o.height = size->second;
         }
     }
-    if (!o.jobsFile.empty() && !o.inputFile.empty()) result.error = "--jobs takes its files from the list: " + o.inputFile;
+    // A series' frames are drawn whole in one buffer each, and animations keep no alpha.
+    if (!o.seriesOutput.empty() && o.transparent) result.error = "--transparent is for single pictures, not --series";
+    else if (!o.jobsFile.empty() && !o.inputFile.empty()) result.error = "--jobs takes its files from the list: " + o.inputFile;
     else if (o.inputFile.empty() && o.jobsFile.empty() && !o.help && !o.version) result.error = "no file given";
     return result;
 }
@@ -174,6 +186,11 @@ std::string batchUsage() {
            "  --out IMAGE       also write the picture to IMAGE (.png, .jpg or .bmp)\n"
            "  --size WxH        drawing area in pixels (default: the frame size, 780x560 or\n"
            "                    the WINDOW size of the look file, less 80 pixels of height)\n"
+           "  --scale N         draw the picture N times larger (1 to 8), lines and text\n"
+           "                    included: --size 780x480 --scale 4 is 3120x1920 pixels\n"
+           "  --antialias       smooth the edges of faces, lines and text\n"
+           "  --transparent     write PNG with an alpha channel: the background transparent\n"
+           "                    (refused for .jpg and .bmp, and with --series)\n"
            "  --summary         print what was loaded as one JSON object on standard output\n"
            "  --series PATTERN  draw every step of the job's DataSeries, each to PATTERN with its\n"
            "                    number (frames/f_%04d.png), or all into one .webp or .gif\n"

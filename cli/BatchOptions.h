@@ -26,6 +26,11 @@ struct BatchOptions {
     double rangeMinimum = 0.0, rangeMaximum = 0.0;
     bool printRange = false; // --print-range: the series' fixed range as JSON, nothing drawn
     std::string jobsFile;    // --jobs LISTFILE: every command-line file named there, one a line
+    // Report pictures: --scale N (1 to 8) draws N times larger in both directions,
+    // --antialias smooths edges, --transparent writes PNG with an alpha channel.
+    int scale = 1;
+    bool antialias = false;
+    bool transparent = false;
     bool help = false;
     bool version = false;
 };

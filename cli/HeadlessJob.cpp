@@ -35,19 +35,47 @@ std::pair<int, int> drawingArea(const BatchOptions& options, const WindowEdges& 
     return drawingAreaOfFrame(frame);
 }
 
+// What a report picture asks for that cannot be given, said before anything is drawn so
+// that no file is written: transparency for a JPEG or BMP path, or a picture larger than
+// memory allows. 0 when the picture can be drawn.
+int refuseReportPicture(Ui& ui, const BatchOptions& options, int width, int height,
+                        const std::vector<std::string>& paths) {
+    if (options.transparent)
+        for (const std::string& path : paths)
+            if (CheckTransparentTarget(ui, path) != 0) {
+                ui.showDetail("対象ファイル: " + path);
+                return 1;
+            }
+    if (!reportPictureFits(width, height, options.scale)) {
+        ui.showMessage("画像が大きすぎます\n" + std::to_string(width) + "x" + std::to_string(height) + " の " +
+                       std::to_string(options.scale) + " 倍は描けません（一辺 " + std::to_string(kLargestPictureSide) +
+                       " ピクセル、全体 " + std::to_string(kLargestPicturePixels) + " ピクセルまで）");
+        ui.showDetail("対象ファイル: " + paths.front());
+        return 1;
+    }
+    return 0;
+}
+
 // Draws the loaded graph once and writes it to every path. 0 when all were written.
-int drawAndWrite(Ui& ui, const Document& doc, int width, int height, const std::vector<std::string>& paths,
-                 OffscreenWarmUp& warmUp) {
+int drawAndWrite(Ui& ui, const Document& doc, const BatchOptions& options, int width, int height,
+                 const std::vector<std::string>& paths, OffscreenWarmUp& warmUp) {
+    if (refuseReportPicture(ui, options, width, height, paths) != 0) return 1;
     OffscreenRequest request;
     request.font = &warmUp.font();
     request.width = width;
     request.height = height;
+    request.scale = options.scale;
+    request.antialias = options.antialias;
+    request.transparent = options.transparent;
     request.dataSet = doc.drawable();
     request.state = SceneState{doc.options.dataType, doc.modelShape()};
     request.progress = &ui;
     std::string error;
-    const RgbImage image = PaintOffscreen(doc.look, request, error);
-    if (image.pixels.empty()) {
+    // A picture asked for as always is drawn exactly as always.
+    const bool plain = options.scale == 1 && !options.antialias && !options.transparent;
+    const RgbaImage image =
+        plain ? RgbaImage{PaintOffscreen(doc.look, request, error), {}} : PaintReportPicture(doc.look, request, error);
+    if (image.colour.pixels.empty()) {
         ui.showMessage("OpenGLの初期化に失敗しました\n" + error);
         return 1;
     }
@@ -61,13 +89,14 @@ int drawAndWrite(Ui& ui, const Document& doc, int width, int height, const std::
 }
 
 // What lies under each probed pixel of the picture, one JSON line each; nothing is hit
-// on a graph that did not load.
-std::string probesOf(const Document& doc, const std::vector<std::pair<int, int>>& pixels, int width, int height) {
+// on a graph that did not load. A scaled picture's pixel lies over the drawing area's pixel it was enlarged from.
+std::string probesOf(const Document& doc, const std::vector<std::pair<int, int>>& pixels, int width, int height,
+                     int scale) {
     std::string lines;
     ProbePicker picker;
     const SceneState state{doc.options.dataType, doc.modelShape()};
     for (const auto& [x, y] : pixels) {
-        const ProbeHit hit = doc.drawable() ? picker.pick(doc.dataSet, doc.look, state, width, height, x, y) : ProbeHit{};
+        const ProbeHit hit = doc.drawable() ? picker.pick(doc.dataSet, doc.look, state, width, height, x / scale, y / scale) : ProbeHit{};
         if (!hit.hit) {
             lines += probeJson(x, y, nullptr) + "\n";
             continue;
@@ -122,6 +151,8 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
         request.width = width;
         request.height = height;
         request.fps = options.fps;
+        request.scale = options.scale;
+        request.antialias = options.antialias;
         request.font = &warmUp.font();
         status = writeSeriesFrames(doc, request, ui);
     } else if (result == 0) {
@@ -131,14 +162,14 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
         if (!files.imageFilePath.empty()) paths.push_back(files.imageFilePath);
         if (!outImage.empty() && outImage != files.imageFilePath) paths.push_back(outImage);
         if (!paths.empty()) {
-            if (drawAndWrite(ui, doc, width, height, paths, warmUp) != 0) status = 1;
+            if (drawAndWrite(ui, doc, options, width, height, paths, warmUp) != 0) status = 1;
             else imageWritten = paths.front();
         }
     }
 
     // Taken before the backups rename the files to their full paths.
     const std::string summaryText = formatRunSummary(doc, imageWritten);
-    const std::string probeLines = probesOf(doc, options.probes, width, height);
+    const std::string probeLines = probesOf(doc, options.probes, width, height, options.scale);
 
     // The program ends here, so the window's closing steps run: backups of a loaded graph.
     // A backup that cannot be written says so; the job itself has still been done.

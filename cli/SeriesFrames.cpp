@@ -135,7 +135,8 @@ int writeSeriesFrames(Document& document, const SeriesFramesRequest& request, Ui
     std::string animationError;
     std::unique_ptr<AnimationWriter> writer;
     if (animation) {
-        writer = AnimationWriter::open(request.pattern, request.width, request.height, request.fps, animationError);
+        writer = AnimationWriter::open(request.pattern, request.width * request.scale, request.height * request.scale,
+                                       request.fps, animationError);
         if (!writer) {
             ui.showMessage(animationError);
             noteUnwritableFile(ui, request.pattern);
@@ -149,7 +150,7 @@ int writeSeriesFrames(Document& document, const SeriesFramesRequest& request, Ui
         animation ? 1 : std::max<size_t>(1, std::min<size_t>(std::thread::hardware_concurrency(), mine.size()));
     std::atomic<size_t> next{0};
     auto work = [&](Document& own) {
-        OffscreenPainter painter(request.width, request.height, true, request.font);
+        OffscreenPainter painter(request.width, request.height, true, request.font, request.scale, request.antialias);
         for (size_t taken = next++; taken < mine.size(); taken = next++) {
             const size_t s = mine[taken];
             FrameOutcome& outcome = outcomes[s];

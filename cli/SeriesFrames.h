@@ -15,6 +15,9 @@ struct SeriesFramesRequest {
     std::string pattern; // absolute
     int width = 0, height = 0;
     int fps = 10;
+    // Each frame `scale` times larger (1 to 8), smoothed when `antialias`.
+    int scale = 1;
+    bool antialias = false;
     const FontLocation* font = nullptr;
     // Only the steps k (from 1) with (k - 1) mod shardCount = shardIndex; frames keep the
     // series' own numbers.

@@ -69,7 +69,7 @@ void GridLayer::draw(const SceneContext& scene, TextRenderer* text) {
         const Colour textColour = colourOf(s.gridStringColor);
         for (const GridValueText& value : picture_.values) {
             setColour(textColour);
-            glRasterPos3d(value.anchor[0], value.anchor[1], value.anchor[2]);
+            text->setRasterPosition(value.anchor[0], value.anchor[1], value.anchor[2]);
             text->drawBitmapText(value.text);
         }
     }

@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace vellum {
@@ -21,6 +22,9 @@ struct FramebufferFunctions {
     PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage = nullptr;
     PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
     PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
+    // Only for multisampled pictures; a context without them draws plain ones.
+    PFNGLRENDERBUFFERSTORAGEMULTISAMPLEPROC renderbufferStorageMultisample = nullptr;
+    PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;
 
     bool load() {
         genFramebuffers = reinterpret_cast<PFNGLGENFRAMEBUFFERSPROC>(eglGetProcAddress("glGenFramebuffers"));
@@ -34,6 +38,9 @@ struct FramebufferFunctions {
             reinterpret_cast<PFNGLFRAMEBUFFERRENDERBUFFERPROC>(eglGetProcAddress("glFramebufferRenderbuffer"));
         checkFramebufferStatus =
             reinterpret_cast<PFNGLCHECKFRAMEBUFFERSTATUSPROC>(eglGetProcAddress("glCheckFramebufferStatus"));
+        renderbufferStorageMultisample = reinterpret_cast<PFNGLRENDERBUFFERSTORAGEMULTISAMPLEPROC>(
+            eglGetProcAddress("glRenderbufferStorageMultisample"));
+        blitFramebuffer = reinterpret_cast<PFNGLBLITFRAMEBUFFERPROC>(eglGetProcAddress("glBlitFramebuffer"));
         return genFramebuffers && deleteFramebuffers && bindFramebuffer && genRenderbuffers && deleteRenderbuffers &&
                bindRenderbuffer && renderbufferStorage && framebufferRenderbuffer && checkFramebufferStatus;
     }
@@ -61,7 +68,8 @@ struct HeadlessGlContext::Egl {
     FramebufferFunctions gl;
 };
 
-HeadlessGlContext::HeadlessGlContext(int width, int height) : egl_(std::make_unique<Egl>()) {
+HeadlessGlContext::HeadlessGlContext(int width, int height, bool multisample)
+    : egl_(std::make_unique<Egl>()), multisample_(multisample) {
     auto getPlatformDisplay =
         reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
     if (!getPlatformDisplay) {
@@ -134,15 +142,39 @@ bool HeadlessGlContext::createBuffers() {
         return false;
     }
     const FramebufferFunctions& gl = egl_->gl;
+    samples_ = 0;
+    if (multisample_ && gl.renderbufferStorageMultisample && gl.blitFramebuffer) {
+        GLint most = 0;
+        glGetIntegerv(GL_MAX_SAMPLES, &most);
+        samples_ = most >= 2 ? most : 0;
+    }
+    if (samples_ > 0) {
+        // The plain buffer the multisampled frame is resolved into for reading.
+        gl.genFramebuffers(1, &resolveFramebuffer_);
+        gl.bindFramebuffer(GL_FRAMEBUFFER, resolveFramebuffer_);
+        gl.genRenderbuffers(1, &resolveColourBuffer_);
+        gl.bindRenderbuffer(GL_RENDERBUFFER, resolveColourBuffer_);
+        gl.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width_, height_);
+        gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, resolveColourBuffer_);
+        if (gl.checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+            error_ = "the off-screen buffer is incomplete";
+            return false;
+        }
+    }
+    // Storage for the drawing buffers: multisampled when asked and offered.
+    auto storage = [&](GLenum format) {
+        if (samples_ > 0) gl.renderbufferStorageMultisample(GL_RENDERBUFFER, samples_, format, width_, height_);
+        else gl.renderbufferStorage(GL_RENDERBUFFER, format, width_, height_);
+    };
     gl.genFramebuffers(1, &framebuffer_);
     gl.bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     gl.genRenderbuffers(1, &colourBuffer_);
     gl.bindRenderbuffer(GL_RENDERBUFFER, colourBuffer_);
-    gl.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width_, height_);
+    storage(GL_RGBA8);
     gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colourBuffer_);
     gl.genRenderbuffers(1, &depthStencilBuffer_);
     gl.bindRenderbuffer(GL_RENDERBUFFER, depthStencilBuffer_);
-    gl.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width_, height_);
+    storage(GL_DEPTH24_STENCIL8);
     gl.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, depthStencilBuffer_);
     if (gl.checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         error_ = "the off-screen buffer is incomplete";
@@ -160,7 +192,9 @@ void HeadlessGlContext::destroyBuffers() {
     if (framebuffer_) gl.deleteFramebuffers(1, &framebuffer_);
     if (colourBuffer_) gl.deleteRenderbuffers(1, &colourBuffer_);
     if (depthStencilBuffer_) gl.deleteRenderbuffers(1, &depthStencilBuffer_);
-    framebuffer_ = colourBuffer_ = depthStencilBuffer_ = 0;
+    if (resolveFramebuffer_) gl.deleteFramebuffers(1, &resolveFramebuffer_);
+    if (resolveColourBuffer_) gl.deleteRenderbuffers(1, &resolveColourBuffer_);
+    framebuffer_ = colourBuffer_ = depthStencilBuffer_ = resolveFramebuffer_ = resolveColourBuffer_ = 0;
 }
 
 bool HeadlessGlContext::resize(int width, int height) {
@@ -172,10 +206,50 @@ bool HeadlessGlContext::resize(int width, int height) {
     return ok_;
 }
 
-RgbImage HeadlessGlContext::readPixels() const {
+int HeadlessGlContext::largestSide() const {
+    if (egl_->context == EGL_NO_CONTEXT ||
+        eglMakeCurrent(egl_->display, EGL_NO_SURFACE, EGL_NO_SURFACE, egl_->context) != EGL_TRUE)
+        return 0;
+    GLint renderbuffer = 0;
+    GLint viewport[2] = {0, 0};
+    glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &renderbuffer);
+    glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
+    return std::min({renderbuffer, viewport[0], viewport[1]});
+}
+
+bool HeadlessGlContext::prepareRead(int width, int height) const {
     // Another context may have been made current since this one drew.
-    if (!ok_ || eglMakeCurrent(egl_->display, EGL_NO_SURFACE, EGL_NO_SURFACE, egl_->context) != EGL_TRUE) return {};
-    return readFramePixels(width_, height_);
+    if (!ok_ || eglMakeCurrent(egl_->display, EGL_NO_SURFACE, EGL_NO_SURFACE, egl_->context) != EGL_TRUE) return false;
+    if (samples_ == 0) return true;
+    const FramebufferFunctions& gl = egl_->gl;
+    gl.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+    gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, resolveFramebuffer_);
+    gl.blitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    gl.bindFramebuffer(GL_FRAMEBUFFER, resolveFramebuffer_);
+    glReadBuffer(GL_COLOR_ATTACHMENT0);
+    return true;
+}
+
+void HeadlessGlContext::endRead() const {
+    // The next picture is drawn multisampled again.
+    if (samples_ != 0) egl_->gl.bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+}
+
+RgbImage HeadlessGlContext::readPixels() const {
+    if (!prepareRead(width_, height_)) return {};
+    RgbImage image = readFramePixels(width_, height_);
+    endRead();
+    return image;
+}
+
+RgbaImage HeadlessGlContext::readRgbaPixels(int width, int height) const {
+    if (width <= 0 || height <= 0) width = width_, height = height_;
+    width = std::min(width, width_);
+    height = std::min(height, height_);
+    if (!prepareRead(width, height)) return {};
+    RgbaImage image = readFrameRgbaPixels(width, height, readBuffer_);
+    endRead();
+    return image;
 }
 
 RgbImage readFramePixels(int width, int height) {
@@ -192,6 +266,29 @@ RgbImage readFramePixels(int width, int height) {
     for (int y = 0; y < height; ++y)
         std::memcpy(image.pixels.data() + static_cast<size_t>(y) * rowBytes,
                     bottomUp.data() + static_cast<size_t>(height - 1 - y) * rowBytes, rowBytes);
+    return image;
+}
+
+RgbaImage readFrameRgbaPixels(int width, int height, std::vector<uint8_t>& bottomUp) {
+    RgbaImage image;
+    if (width <= 0 || height <= 0) return image;
+    image.colour.width = width;
+    image.colour.height = height;
+    const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+    if (bottomUp.size() < count * 4) bottomUp.resize(count * 4);
+    glFinish();
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+    image.colour.pixels.resize(count * 3);
+    image.alpha.resize(count);
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* from = bottomUp.data() + static_cast<size_t>(height - 1 - y) * static_cast<size_t>(width) * 4;
+        const size_t first = static_cast<size_t>(y) * static_cast<size_t>(width);
+        for (size_t x = 0; x < static_cast<size_t>(width); ++x, from += 4) {
+            std::memcpy(image.colour.pixels.data() + (first + x) * 3, from, 3);
+            image.alpha[first + x] = from[3];
+        }
+    }
     return image;
 }
 

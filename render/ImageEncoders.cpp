@@ -3,6 +3,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include <jpeglib.h>
 #include <png.h>
@@ -15,21 +16,36 @@ bool hasPixels(const RgbImage& image) {
            image.pixels.size() == static_cast<size_t>(image.width) * static_cast<size_t>(image.height) * 3;
 }
 
+// Red, green, blue and alpha interleaved, as PNG stores a picture with transparency.
+std::vector<uint8_t> interleavedRgba(const RgbaImage& image) {
+    const size_t count = image.alpha.size();
+    std::vector<uint8_t> rgba(count * 4);
+    for (size_t i = 0; i < count; ++i) {
+        rgba[i * 4] = image.colour.pixels[i * 3];
+        rgba[i * 4 + 1] = image.colour.pixels[i * 3 + 1];
+        rgba[i * 4 + 2] = image.colour.pixels[i * 3 + 2];
+        rgba[i * 4 + 3] = image.alpha[i];
+    }
+    return rgba;
+}
+
 void appendPngBytes(png_structp png, png_bytep data, png_size_t length) {
     static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), length);
 }
 void flushNothing(png_structp) {}
 
 // Kept free of C++ objects with destructors: libpng leaves it by longjmp on errors.
-bool writePng(png_structp png, png_infop info, const RgbImage& image, std::string* bytes) {
+// `rows` holds `channels` bytes a pixel: 3 (RGB) or 4 (RGBA).
+bool writePng(png_structp png, png_infop info, int width, int height, const uint8_t* rows, int channels,
+              std::string* bytes) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, bytes, appendPngBytes, flushNothing);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+                 channels == 4 ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    const size_t rowBytes = static_cast<size_t>(image.width) * 3;
-    for (int y = 0; y < image.height; ++y)
-        png_write_row(png, const_cast<png_bytep>(image.pixels.data() + static_cast<size_t>(y) * rowBytes));
+    const size_t rowBytes = static_cast<size_t>(width) * static_cast<size_t>(channels);
+    for (int y = 0; y < height; ++y) png_write_row(png, const_cast<png_bytep>(rows + static_cast<size_t>(y) * rowBytes));
     png_write_end(png, info);
     return true;
 }
@@ -75,18 +91,33 @@ void putLittleEndian(std::string& bytes, uint32_t value, int count) {
     for (int i = 0; i < count; ++i) bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
+
+// `rows`: the picture's rows with `channels` bytes a pixel.
+bool encodePngRows(int width, int height, const uint8_t* rows, int channels, std::string& bytes) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (!png) return false;
+    png_infop info = png_create_info_struct(png);
+    bool ok = info && writePng(png, info, width, height, rows, channels, &bytes);
+    png_destroy_write_struct(&png, info ? &info : nullptr);
+    if (!ok) bytes.clear();
+    return ok;
+}
+
 } // namespace
 
 bool encodePng(const RgbImage& image, std::string& bytes) {
     bytes.clear();
     if (!hasPixels(image)) return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    if (!png) return false;
-    png_infop info = png_create_info_struct(png);
-    bool ok = info && writePng(png, info, image, &bytes);
-    png_destroy_write_struct(&png, info ? &info : nullptr);
-    if (!ok) bytes.clear();
-    return ok;
+    return encodePngRows(image.width, image.height, image.pixels.data(), 3, bytes);
+}
+
+bool encodePng(const RgbaImage& image, std::string& bytes) {
+    if (!image.hasAlpha()) return encodePng(image.colour, bytes);
+    bytes.clear();
+    const RgbImage& c = image.colour;
+    if (!hasPixels(c) || image.alpha.size() != static_cast<size_t>(c.width) * static_cast<size_t>(c.height)) return false;
+    const std::vector<uint8_t> rgba = interleavedRgba(image);
+    return encodePngRows(c.width, c.height, rgba.data(), 4, bytes);
 }
 
 bool encodeJpeg(const RgbImage& image, int quality, std::string& bytes) {

@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::string_view kExportFailed = "イメージのエクスポートに失敗しました";
 constexpr std::string_view kUnknownExtension = "ファイルの拡張子が不明です";
+constexpr std::string_view kNoTransparency = "透明な背景はPNGファイルにしか書けません";
 
 // The file is replaced by renaming, which the folder's permission allows even for a
 // read-only file; a read-only file keeps its content, as its owner asked.
@@ -34,6 +35,13 @@ ImageFormat imageFormatForPath(std::string_view path) {
     return ImageFormat::Unknown;
 }
 
+int CheckTransparentTarget(Ui& ui, const std::string& path) {
+    const ImageFormat format = imageFormatForPath(path);
+    if (format != ImageFormat::Jpeg && format != ImageFormat::Bmp) return 0;
+    ui.showMessage(kNoTransparency);
+    return 1;
+}
+
 int ExportImage(Ui& ui, const std::string& path, const RgbImage& image) {
     if (path.empty() || !targetIsWritable(path)) {
         ui.showMessage(kExportFailed);
@@ -48,6 +56,22 @@ int ExportImage(Ui& ui, const std::string& path, const RgbImage& image) {
     case ImageFormat::Unknown: ui.showMessage(kUnknownExtension); return 1;
     }
     if (!encoded || !writeFileAtomically(path, bytes)) {
+        ui.showMessage(kExportFailed);
+        return 1;
+    }
+    return 0;
+}
+
+int ExportImage(Ui& ui, const std::string& path, const RgbaImage& image) {
+    if (!image.hasAlpha()) return ExportImage(ui, path, image.colour);
+    // JPEG and BMP have no alpha: writing the colours alone would quietly give the person
+    // an opaque picture where they asked for a transparent one.
+    if (CheckTransparentTarget(ui, path) != 0) return 1;
+    // An unknown extension or a target that cannot be written gets the plain picture's
+    // message.
+    if (imageFormatForPath(path) != ImageFormat::Png || !targetIsWritable(path)) return ExportImage(ui, path, image.colour);
+    std::string bytes;
+    if (!encodePng(image, bytes) || !writeFileAtomically(path, bytes)) {
         ui.showMessage(kExportFailed);
         return 1;
     }

@@ -16,6 +16,8 @@ ImageFormat imageFormatForPath(std::string_view path);
 
 // Encoders into memory; false when the image is empty or the library reports an error.
 bool encodePng(const RgbImage& image, std::string& bytes);
+// With an alpha plane: 8-bit RGBA; without one, the RGB encoding above.
+bool encodePng(const RgbaImage& image, std::string& bytes);
 bool encodeJpeg(const RgbImage& image, int quality, std::string& bytes);
 bool encodeBmp(const RgbImage& image, std::string& bytes);
 
@@ -24,5 +26,13 @@ bool encodeBmp(const RgbImage& image, std::string& bytes);
 // created) and "イメージのエクスポートに失敗しました" when the file cannot be written.
 // 0 on success, 1 after the message.
 int ExportImage(Ui& ui, const std::string& path, const RgbImage& image);
+// The same for a picture that may carry alpha: written as RGBA PNG; JPEG and BMP refuse
+// it (below). Without alpha it is the picture above.
+int ExportImage(Ui& ui, const std::string& path, const RgbaImage& image);
+
+// Whether a transparent picture can go to `path`, asked before anything is drawn: a JPEG
+// or BMP path shows "透明な背景はPNGファイルにしか書けません" and gives 1; any other path
+// gives 0 (its own writer judges its extension).
+int CheckTransparentTarget(Ui& ui, const std::string& path);
 
 } // namespace vellum

@@ -24,7 +24,7 @@ void drawLegendBar(const ViewSettings& settings, TextRenderer* text, double pixe
     if (text) {
         for (const LegendText& value : legend.values) {
             setColour(textColour);
-            glRasterPos3d(value.anchor[0], value.anchor[1], value.anchor[2]);
+            text->setRasterPosition(value.anchor[0], value.anchor[1], value.anchor[2]);
             text->drawBitmapText(value.text);
         }
     }

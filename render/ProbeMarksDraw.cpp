@@ -56,7 +56,7 @@ void drawProbeMarks(const SceneContext& c, const std::vector<ProbeMark>& pins, T
     if (text) {
         for (const PlacedMark& m : marks) {
             setMarkColour(m.kind);
-            glRasterPos3d(m.at[0], m.at[1], m.at[2]);
+            text->setRasterPosition(m.at[0], m.at[1], m.at[2]);
             // Beside the marker, not on it.
             glBitmap(0, 0, 0.0f, 0.0f, 7.0f * ratio, 4.0f * ratio, nullptr);
             text->drawBitmapText(m.label);

@@ -76,6 +76,10 @@ void Renderer::resize(int logicalWidth, int logicalHeight, double devicePixelRat
     pixelRatio_ = devicePixelRatio > 0.0 && std::isfinite(devicePixelRatio) ? devicePixelRatio : 1.0;
 }
 
+void Renderer::setTile(int x, int y, int width, int height) {
+    tile_ = Tile{true, x, y, width, height};
+}
+
 void Renderer::prepare(const DataSet* dataSet, const ViewSettings& settings, SceneState state, Ui& ui) {
     if (!dataSet) return;
     GlStateScope saved; // uploads bind buffers
@@ -100,7 +104,10 @@ void Renderer::paint(const DataSet* dataSet, const ViewSettings& settings, Scene
         ++stats_.framesReused;
         return;
     }
-    if (text_) text_->setPixelRatio(pixelRatio_);
+    if (text_) {
+        text_->setPixelRatio(pixelRatio_);
+        text_->setTile({});
+    }
     const Scene scene(*dataSet, settings, state, pixelRatio_);
     SilentUi silent; // a window cannot show a progress bar while it paints
     build(scene, silent);
@@ -112,7 +119,14 @@ void Renderer::paintOnce(const DataSet* dataSet, const ViewSettings& settings, S
     GlStateScope saved;
     setFrameState(settings);
     if (!dataSet || width_ <= 0 || height_ <= 0) return;
-    if (text_) text_->setPixelRatio(pixelRatio_);
+    if (text_) {
+        text_->setPixelRatio(pixelRatio_);
+        PictureTile tile;
+        if (tile_.active)
+            tile = PictureTile{true, orthoForWindow(width_, height_), devicePixels(width_, pixelRatio_),
+                               devicePixels(height_, pixelRatio_), tile_.x, tile_.y};
+        text_->setTile(tile);
+    }
     const Scene scene(*dataSet, settings, state, pixelRatio_);
     build(scene, ui, true);
     drawScene(scene, &ui);
@@ -135,11 +149,22 @@ void Renderer::build(const Scene& scene, Ui& ui, bool contoursOnce) {
 }
 
 void Renderer::setFrameState(const ViewSettings& settings) const {
-    glViewport(0, 0, devicePixels(width_, pixelRatio_), devicePixels(height_, pixelRatio_));
+    const int deviceWidth = devicePixels(width_, pixelRatio_), deviceHeight = devicePixels(height_, pixelRatio_);
+    if (tile_.active) glViewport(0, 0, tile_.width, tile_.height);
+    else glViewport(0, 0, deviceWidth, deviceHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     if (width_ > 0 && height_ > 0) {
-        const OrthoVolume o = orthoForWindow(width_, height_);
+        OrthoVolume o = orthoForWindow(width_, height_);
+        if (tile_.active && deviceWidth > 0 && deviceHeight > 0) {
+            // The volume narrowed to the tile: each device pixel keeps its world position.
+            const double perX = (o.right - o.left) / deviceWidth, perY = (o.top - o.bottom) / deviceHeight;
+            const double left = o.left, bottom = o.bottom;
+            o.left = left + perX * tile_.x;
+            o.right = left + perX * (tile_.x + tile_.width);
+            o.bottom = bottom + perY * tile_.y;
+            o.top = bottom + perY * (tile_.y + tile_.height);
+        }
         glOrtho(o.left, o.right, o.bottom, o.top, o.nearPlane, o.farPlane);
     }
     glMatrixMode(GL_MODELVIEW);
@@ -164,7 +189,7 @@ void Renderer::setFrameState(const ViewSettings& settings) const {
     glEnable(GL_LINE_STIPPLE);
 
     const RGBColor& back = settings.BACKCOLOR;
-    glClearColor(back.red / 255.0f, back.green / 255.0f, back.blue / 255.0f, 1.0f);
+    glClearColor(back.red / 255.0f, back.green / 255.0f, back.blue / 255.0f, transparent_ ? 0.0f : 1.0f);
     glClearDepth(1.0);
     glClearStencil(0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);

@@ -59,8 +59,17 @@ public:
     // next paint. Context current.
     void dataSetChanged();
 
+    // Report pictures (paintOnce only). A tile: the next paints draw only the part of the
+    // picture from device pixel (x, y) (lower left corner) of the given size, into a
+    // viewport of that size, as pieces of a picture larger than one buffer can hold.
+    void setTile(int x, int y, int width, int height);
+    void drawWhole() { tile_ = {}; }
+    // Clears to BACKCOLOR with alpha 0, so that the alpha read back is the graph's coverage.
+    void setTransparentBackground(bool transparent) { transparent_ = transparent; }
+
     // The pinned probes drawn over the graph from the next paint on (none at first).
     void setPins(std::vector<ProbeMark> pins) { pins_ = std::move(pins); }
+    const std::vector<ProbeMark>& pins() const { return pins_; }
 
     const RenderStats& stats() const { return stats_; }
     TextRenderer* text() const { return text_.get(); }
@@ -86,6 +95,11 @@ private:
     RenderStats stats_;
     int width_ = 0, height_ = 0;
     double pixelRatio_ = 1.0;
+    struct Tile {
+        bool active = false;
+        int x = 0, y = 0, width = 0, height = 0;
+    } tile_;
+    bool transparent_ = false;
 };
 
 } // namespace vellum

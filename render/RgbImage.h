@@ -16,4 +16,18 @@ struct RgbImage {
     }
 };
 
+// A picture that may leave its background transparent: the colours, not premultiplied,
+// and beside them width * height coverages, 0 where only the background shows and 255 on
+// the graph. An empty alpha plane is an opaque picture.
+struct RgbaImage {
+    RgbImage colour;
+    std::vector<uint8_t> alpha;
+
+    bool hasAlpha() const { return !alpha.empty(); }
+    uint8_t alphaAt(int x, int y) const {
+        return alpha.empty() ? 255
+                             : alpha[static_cast<size_t>(y) * static_cast<size_t>(colour.width) + static_cast<size_t>(x)];
+    }
+};
+
 } // namespace vellum

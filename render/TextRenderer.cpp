@@ -3,11 +3,14 @@
 #include "render/FontOutline.h"
 #include "render/TextCodePoints.h"
 
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -94,6 +97,30 @@ unsigned TextRenderer::bitmapGlyph(char32_t codePoint) {
     glEndList();
     glPopClientAttrib();
     return list;
+}
+
+void TextRenderer::setRasterPosition(double x, double y, double z) {
+    if (!tile_.active) {
+        glRasterPos3d(x, y, z);
+        return;
+    }
+    // The point in the whole picture's normalised coordinates; the projection is
+    // orthographic, so the eye point's w stays 1.
+    std::array<double, 16> m{};
+    glGetDoublev(GL_MODELVIEW_MATRIX, m.data());
+    const Point3 eye = transformPoint(m, Point3{x, y, z});
+    const OrthoVolume& o = tile_.whole;
+    const double nx = (2.0 * eye[0] - (o.right + o.left)) / (o.right - o.left);
+    const double ny = (2.0 * eye[1] - (o.top + o.bottom)) / (o.top - o.bottom);
+    const double nz = (-2.0 * eye[2] - (o.farPlane + o.nearPlane)) / (o.farPlane - o.nearPlane);
+    if (std::abs(nx) > 1.0 || std::abs(ny) > 1.0 || std::abs(nz) > 1.0) {
+        // Outside the whole picture, so outside the tile as well: OpenGL drops it, as it
+        // does in a picture drawn whole.
+        glRasterPos3d(x, y, z);
+        return;
+    }
+    glWindowPos3d((nx + 1.0) / 2.0 * tile_.wholeWidth - tile_.x, (ny + 1.0) / 2.0 * tile_.wholeHeight - tile_.y,
+                  (nz + 1.0) / 2.0);
 }
 
 void TextRenderer::drawBitmapText(std::string_view text) {

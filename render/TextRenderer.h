@@ -4,6 +4,7 @@
 // Each glyph becomes a display list the first time it is drawn and is replayed after
 // that, so a Japanese title costs no glyph build on later paints. The lists live in the
 // context current when they are built: releaseGlResources() there before it goes.
+#include "render/Camera.h"
 #include "render/FontFace.h"
 
 #include <memory>
@@ -14,6 +15,16 @@ namespace vellum {
 
 // Bitmap text is this many logical pixels an em.
 inline constexpr int kBitmapTextPixels = 12;
+
+// The part of a larger picture one paint draws, for pictures larger than a context's
+// largest buffer: the whole picture's projection and size, and the tile's lower left
+// corner in it, in device pixels.
+struct PictureTile {
+    bool active = false;
+    OrthoVolume whole{};
+    int wholeWidth = 0, wholeHeight = 0;
+    int x = 0, y = 0;
+};
 
 class TextRenderer {
 public:
@@ -34,6 +45,14 @@ public:
     void setPixelRatio(double ratio);
     // Deletes every glyph list; the context they were built in must be current.
     void releaseGlResources();
+
+    // The part of the picture the next paints draw (inactive: the whole picture).
+    void setTile(const PictureTile& tile) { tile_ = tile; }
+    // Where the next bitmap text starts: glRasterPos3d of the point. OpenGL drops a raster
+    // position outside the viewport, so in a tile a point that lies in the whole picture
+    // but outside the tile is placed by window position instead, and text crossing a tile
+    // edge is drawn on both sides. Set the raster colour first.
+    void setRasterPosition(double x, double y, double z);
 
     // Draws `text` from the current raster position in the current raster colour (set
     // the colour before glRasterPos). Nothing is drawn when the raster position is
@@ -60,6 +79,7 @@ private:
     void deleteBitmapGlyphs();
 
     std::unique_ptr<FontFace> font_;
+    PictureTile tile_;
     int bitmapPixels_ = kBitmapTextPixels;
     std::unordered_map<char32_t, OutlineGlyph> outlines_;
     std::unordered_map<char32_t, unsigned> bitmaps_;
