@@ -181,7 +181,15 @@ void CvellumPLOTView::runCommand(int id) {
     case command::kLastStep: moveInSeries(SeriesMove::Last); return;
     case command::kPlaySeries: togglePlayback(); return;
     case command::kSeriesFixedRange: toggleSeriesFixedRange(); return;
-    case 178: case 179: case 180: case 181: case 182: case 183: case 184: case 185: case 268:
+    case command::kPageStyle:
+    case command::kPageOptions:
+    case command::kPagePosition:
+    case command::kPageColour:
+    case command::kPageGrid:
+    case command::kPageGridValues:
+    case command::kPageLegend:
+    case command::kPageAxes:
+    case command::kPageLabels:
         // The page commands open the sheet at their page and leave it as the start page.
         document_.look.sheetStartPage = sheetPageOfCommand(id);
         openSettingsSheet(document_.look.sheetStartPage);

@@ -1,5 +1,7 @@
 #include "app/ToolbarIcons.h"
 
+#include "common/CommandIds.h"
+
 #include <QPainter>
 #include <QPixmap>
 
@@ -9,23 +11,23 @@ namespace {
 // A short mark for each button; the tooltip says the rest.
 QString glyphOf(int id) {
     switch (id) {
-    case 57600: return QStringLiteral("新");
-    case 153: return QStringLiteral("開");
-    case 270: return QStringLiteral("復");
-    case 155: return QStringLiteral("画");
-    case 57634: return QStringLiteral("写");
-    case 142: return QStringLiteral("列");
-    case 144: return QStringLiteral("設");
-    case 145: return QStringLiteral("断");
-    case 146: return QStringLiteral("特");
-    case 200: return QStringLiteral("初");
-    case 267: return QStringLiteral("再");
-    case 150: return QStringLiteral("W");
-    case 201: return QStringLiteral("等");
-    case 209: return QStringLiteral("↻");
-    case 265: return QStringLiteral("＋");
-    case 266: return QStringLiteral("－");
-    case 224: return QStringLiteral("↖");
+    case command::kNew: return QStringLiteral("新");
+    case command::kImportCommandLine: return QStringLiteral("開");
+    case command::kImportBackup: return QStringLiteral("復");
+    case command::kExportImage: return QStringLiteral("画");
+    case command::kCopy: return QStringLiteral("写");
+    case command::kChangeColumn: return QStringLiteral("列");
+    case command::kSettings: return QStringLiteral("設");
+    case command::kCrossSection: return QStringLiteral("断");
+    case command::kSpecificElements: return QStringLiteral("特");
+    case command::kInitialiseView: return QStringLiteral("初");
+    case command::kRedraw: return QStringLiteral("再");
+    case command::kWeb: return QStringLiteral("W");
+    case command::kIsometricView: return QStringLiteral("等");
+    case command::kTurnAxis3Plus: return QStringLiteral("↻");
+    case command::kZoomIn: return QStringLiteral("＋");
+    case command::kZoomOut: return QStringLiteral("－");
+    case command::kMouseTurnAxes12: return QStringLiteral("↖");
     default: return QStringLiteral("?");
     }
 }

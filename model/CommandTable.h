@@ -2,6 +2,7 @@
 // Every command of the application as data: its number, the rule that enables it, its
 // keys and its status text, and the menus, the context menu and the toolbar that show
 // it. The window builds its widgets from this table; tests read it without a window.
+#include "common/CommandIds.h"
 #include <string_view>
 #include <vector>
 
@@ -62,45 +63,5 @@ const std::vector<int>& toolbarButtons();
 // toolbar's buttons.
 std::string_view captionOf(int id);
 
-// Command numbers the window refers to by name.
-namespace command {
-inline constexpr int kNew = 57600;
-inline constexpr int kOpenInert = 57601; // Ctrl+O: handled, does nothing
-inline constexpr int kImportCommandLine = 153;
-inline constexpr int kImportViewSettings = 154;
-inline constexpr int kImportBackup = 270;
-inline constexpr int kImportStl = 272;
-inline constexpr int kExportImage = 155;
-inline constexpr int kExportNodes = 274;
-inline constexpr int kExportElements = 156;
-inline constexpr int kExportCommandLine = 157;
-inline constexpr int kExportViewSettings = 158;
-inline constexpr int kExit = 57665;
-inline constexpr int kCopy = 57634;
-inline constexpr int kToolbar = 59392;
-inline constexpr int kStatusBar = 59393;
-inline constexpr int kChangeColumn = 142;
-inline constexpr int kSettings = 144;
-inline constexpr int kCrossSection = 145;
-inline constexpr int kSpecificElements = 146;
-inline constexpr int kWindow = 147;
-inline constexpr int kEditPaths = 148;
-inline constexpr int kSavedItems = 149;
-inline constexpr int kWeb = 150;
-inline constexpr int kAbout = 57664;
-inline constexpr int kInitialiseView = 200;
-inline constexpr int kRedraw = 267;
-inline constexpr int kSelectionZoom = 223;
-inline constexpr int kPinnedProbes = 300; // the dialog that lists and deletes pinned probes
-inline constexpr int kCopyPins = 301;     // the pinned probes as tab-separated text
-inline constexpr int kShowExtremes = 302; // the markers of the largest and smallest value
-// Result series: stepping through the steps, playing them, one legend range for them all.
-inline constexpr int kNextStep = 310;
-inline constexpr int kPreviousStep = 311;
-inline constexpr int kFirstStep = 312;
-inline constexpr int kLastStep = 313;
-inline constexpr int kPlaySeries = 314; // starts or stops the playback
-inline constexpr int kSeriesFixedRange = 315;
-} // namespace command
 
 } // namespace vellum

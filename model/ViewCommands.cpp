@@ -1,11 +1,13 @@
 #include "model/ViewCommands.h"
 
+#include "common/CommandIds.h"
+
 namespace vellum {
 namespace {
 
-// Commands 224 to 238 choose modes 0 to 14; 223 chooses the selection zoom, mode 15.
-constexpr int kFirstModeCommand = 224;
-constexpr int kSelectionZoomCommand = 223;
+// The mode commands choose modes 0 to 14 in order; the selection zoom is mode 15.
+constexpr int kFirstModeCommand = command::kMouseTurnAxes12;
+constexpr int kSelectionZoomCommand = command::kSelectionZoom;
 constexpr int kSelectionZoomMode = 15;
 
 } // namespace
@@ -27,23 +29,28 @@ bool applyViewCommand(ViewSettings& look, int id) {
         return true;
     }
     switch (id) {
-    case 201: look.DIGREE = {2100, 1800, 2130}; return true;
-    case 202: look.DIGREE = {1800, 1800, 1800}; return true;
-    case 203: look.DIGREE = {1710, 1800, 1710}; return true;
-    case 204: look.DIGREE = {1890, 1890, 1800}; return true;
-    case 205: case 206: case 207: case 208: case 209: case 210: {
+    case command::kIsometricView: look.DIGREE = {2100, 1800, 2130}; return true;
+    case command::kPlane12View: look.DIGREE = {1800, 1800, 1800}; return true;
+    case command::kPlane23View: look.DIGREE = {1710, 1800, 1710}; return true;
+    case command::kPlane31View: look.DIGREE = {1890, 1890, 1800}; return true;
+    case command::kTurnAxis1Plus:
+    case command::kTurnAxis1Minus:
+    case command::kTurnAxis2Plus:
+    case command::kTurnAxis2Minus:
+    case command::kTurnAxis3Plus:
+    case command::kTurnAxis3Minus: {
         // Pairs of commands turn one axis each way by five degrees.
-        const int axis = (id - 205) / 2;
+        const int axis = (id - command::kTurnAxis1Plus) / 2;
         int& angle = look.DIGREE[static_cast<size_t>(axis)];
-        const int step = (id - 205) % 2 == 0 ? 5 : -5;
+        const int step = (id - command::kTurnAxis1Plus) % 2 == 0 ? 5 : -5;
         // Far from the int limits the offset keeps angles positive; a file's extreme angle
         // is taken modulo 360 first so a step never overflows.
         if (angle > 1'000'000'000 || angle < -1'000'000'000) angle %= 360;
         angle += step;
         return true;
     }
-    case 265: look.SCALE123 += 0.02; return true;
-    case 266: look.SCALE123 -= 0.02; return true;
+    case command::kZoomIn: look.SCALE123 += 0.02; return true;
+    case command::kZoomOut: look.SCALE123 -= 0.02; return true;
     default: return false;
     }
 }

@@ -1,6 +1,7 @@
 #include "settings/SheetForm.h"
 
 #include "common/Codes.h"
+#include "common/CommandIds.h"
 #include "data/DataSet.h"
 
 namespace vellum {
@@ -11,17 +12,17 @@ const std::array<const char*, kSheetPageCount>& sheetPageCaptions() {
     return captions;
 }
 
-int sheetPageOfCommand(int command) {
-    switch (command) {
-    case 178: return sheetpage::kStyle;
-    case 179: return sheetpage::kGraphOptions;
-    case 180: return sheetpage::kPosition;
-    case 181: return sheetpage::kColour;
-    case 182: return sheetpage::kGrid;
-    case 268: return sheetpage::kGridValues;
-    case 183: return sheetpage::kLegend;
-    case 184: return sheetpage::kAxes;
-    case 185: return sheetpage::kLabels;
+int sheetPageOfCommand(int id) {
+    switch (id) {
+    case command::kPageStyle: return sheetpage::kStyle;
+    case command::kPageOptions: return sheetpage::kGraphOptions;
+    case command::kPagePosition: return sheetpage::kPosition;
+    case command::kPageColour: return sheetpage::kColour;
+    case command::kPageGrid: return sheetpage::kGrid;
+    case command::kPageGridValues: return sheetpage::kGridValues;
+    case command::kPageLegend: return sheetpage::kLegend;
+    case command::kPageAxes: return sheetpage::kAxes;
+    case command::kPageLabels: return sheetpage::kLabels;
     default: return -1;
     }
 }
