@@ -12,13 +12,6 @@ namespace {
 // Neighbouring faces meet without a hairline of background between them when each is
 // drawn this much larger than it is, away from its own middle.
 constexpr float kSeamCover = 0.3f;
-// A face of the flat-pieces shading is cut in four until its corners differ by less
-// than this in every channel, its pieces are this small on the page, or it has been cut
-// this often.
-constexpr float kFlatColourStep = 1.0f / 24.0f;
-constexpr float kSmallestPiece = 3.0f;
-constexpr int kMaxCuts = 3;
-
 void setColour(cairo_t* cr, const Colour& c) { cairo_set_source_rgb(cr, c.red, c.green, c.blue); }
 
 bool sameColour(const Colour& a, const Colour& b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
@@ -48,54 +41,102 @@ std::vector<double> dashesOf(uint16_t pattern, double& offset) {
     return dashes;
 }
 
+void outline(cairo_t* cr, const PagePoint* p, int count);
+
 void fillPolygon(cairo_t* cr, const PagePoint* p, int count, const Colour& colour) {
-    float mx = 0.0f, my = 0.0f;
-    for (int i = 0; i < count; ++i) mx += p[i].x / count, my += p[i].y / count;
-    for (int i = 0; i < count; ++i) {
-        const float dx = p[i].x - mx, dy = p[i].y - my, d = std::hypot(dx, dy);
-        const float grow = d > 0.0f ? (d + kSeamCover) / d : 1.0f;
-        const double x = mx + dx * grow, y = my + dy * grow;
-        if (i == 0) cairo_move_to(cr, x, y);
-        else cairo_line_to(cr, x, y);
-    }
-    cairo_close_path(cr);
+    outline(cr, p, count);
     setColour(cr, colour);
     cairo_fill(cr);
 }
 
-struct ColouredCorner {
-    PagePoint at;
-    Colour colour;
-};
-
-ColouredCorner midway(const ColouredCorner& a, const ColouredCorner& b) {
-    return ColouredCorner{PagePoint{(a.at.x + b.at.x) / 2, (a.at.y + b.at.y) / 2, (a.at.z + b.at.z) / 2},
-                          Colour{(a.colour.red + b.colour.red) / 2, (a.colour.green + b.colour.green) / 2,
-                                 (a.colour.blue + b.colour.blue) / 2}};
+// The polygon moved out by kSeamCover along each edge's normal, so that neighbours
+// overlap by a little rather than meet on a line that smoothing lets the background
+// through. Corners keep at most a few times that much, so slivers do not grow spikes.
+void outline(cairo_t* cr, const PagePoint* p, int count) {
+    float mx = 0.0f, my = 0.0f;
+    for (int i = 0; i < count; ++i) mx += p[i].x / count, my += p[i].y / count;
+    auto outward = [&](int i, float& nx, float& ny) {
+        const PagePoint& a = p[i];
+        const PagePoint& b = p[(i + 1) % count];
+        const float dx = b.x - a.x, dy = b.y - a.y, length = std::hypot(dx, dy);
+        if (length == 0.0f) return false;
+        nx = dy / length;
+        ny = -dx / length;
+        if (nx * ((a.x + b.x) / 2 - mx) + ny * ((a.y + b.y) / 2 - my) < 0.0f) nx = -nx, ny = -ny;
+        return true;
+    };
+    for (int i = 0; i < count; ++i) {
+        float ax = 0.0f, ay = 0.0f, bx = 0.0f, by = 0.0f;
+        const bool before = outward((i + count - 1) % count, ax, ay), after = outward(i, bx, by);
+        float ox = 0.0f, oy = 0.0f;
+        if (before && after) {
+            const float k = 1.0f + ax * bx + ay * by;
+            if (k > 1e-3f) ox = (ax + bx) / k * kSeamCover, oy = (ay + by) / k * kSeamCover;
+        } else if (before || after) {
+            ox = (before ? ax : bx) * kSeamCover, oy = (before ? ay : by) * kSeamCover;
+        }
+        const float length = std::hypot(ox, oy), most = 3.0f * kSeamCover;
+        if (length > most) ox *= most / length, oy *= most / length;
+        if (i == 0) cairo_move_to(cr, p[i].x + ox, p[i].y + oy);
+        else cairo_line_to(cr, p[i].x + ox, p[i].y + oy);
+    }
+    cairo_close_path(cr);
 }
 
-float spread(const ColouredCorner& a, const ColouredCorner& b, const ColouredCorner& c) {
-    auto channel = [](float x, float y, float z) { return std::max({x, y, z}) - std::min({x, y, z}); };
-    return std::max({channel(a.colour.red, b.colour.red, c.colour.red),
-                     channel(a.colour.green, b.colour.green, c.colour.green),
-                     channel(a.colour.blue, b.colour.blue, c.colour.blue)});
-}
-
-void flatTriangle(cairo_t* cr, const ColouredCorner& a, const ColouredCorner& b, const ColouredCorner& c, int cuts) {
-    const float size = std::max({std::fabs(a.at.x - b.at.x), std::fabs(a.at.y - b.at.y), std::fabs(b.at.x - c.at.x),
-                                 std::fabs(b.at.y - c.at.y), std::fabs(c.at.x - a.at.x), std::fabs(c.at.y - a.at.y)});
-    if (cuts < kMaxCuts && size > kSmallestPiece && spread(a, b, c) > kFlatColourStep) {
-        const ColouredCorner ab = midway(a, b), bc = midway(b, c), ca = midway(c, a);
-        flatTriangle(cr, a, ab, ca, cuts + 1);
-        flatTriangle(cr, ab, b, bc, cuts + 1);
-        flatTriangle(cr, ca, bc, c, cuts + 1);
-        flatTriangle(cr, ab, bc, ca, cuts + 1);
+// A triangle blended from its corners' colours as a linear gradient, which SVG has:
+// exact when the three colours lie on one line in colour space (one stretch of a colour
+// map), and exact at the corners and along the middle corner's level line otherwise.
+void gradientTriangle(cairo_t* cr, const PagePoint* p, const Colour* c) {
+    auto distance = [&](int i, int j) {
+        return std::hypot(c[j].red - c[i].red, c[j].green - c[i].green, c[j].blue - c[i].blue);
+    };
+    int from = 0, to = 1;
+    for (const auto& [i, j] : {std::pair{0, 2}, std::pair{1, 2}})
+        if (distance(i, j) > distance(from, to)) from = i, to = j;
+    const float length = distance(from, to);
+    const Colour mean{(c[0].red + c[1].red + c[2].red) / 3, (c[0].green + c[1].green + c[2].green) / 3,
+                      (c[0].blue + c[1].blue + c[2].blue) / 3};
+    // Where each corner lies along the strongest change of colour.
+    double level[3];
+    for (int k = 0; k < 3; ++k)
+        level[k] = ((c[k].red - c[from].red) * (c[to].red - c[from].red) +
+                    (c[k].green - c[from].green) * (c[to].green - c[from].green) +
+                    (c[k].blue - c[from].blue) * (c[to].blue - c[from].blue)) /
+                   (length > 0.0f ? length : 1.0f);
+    // The level as an affine function a x + b y of the page.
+    const double x1 = p[1].x - p[0].x, y1 = p[1].y - p[0].y, x2 = p[2].x - p[0].x, y2 = p[2].y - p[0].y;
+    const double det = x1 * y2 - x2 * y1;
+    outline(cr, p, 3);
+    if (length <= 0.0f || std::fabs(det) < 1e-9) {
+        setColour(cr, mean);
+        cairo_fill(cr);
         return;
     }
-    const PagePoint p[3] = {a.at, b.at, c.at};
-    const Colour mean{(a.colour.red + b.colour.red + c.colour.red) / 3, (a.colour.green + b.colour.green + c.colour.green) / 3,
-                      (a.colour.blue + b.colour.blue + c.colour.blue) / 3};
-    fillPolygon(cr, p, 3, mean);
+    const double s1 = level[1] - level[0], s2 = level[2] - level[0];
+    const double a = (s1 * y2 - s2 * y1) / det, b = (x1 * s2 - x2 * s1) / det;
+    const double g2 = a * a + b * b;
+    if (!(g2 > 0.0) || !std::isfinite(g2)) {
+        setColour(cr, mean);
+        cairo_fill(cr);
+        return;
+    }
+    const double low = std::min({level[0], level[1], level[2]}), high = std::max({level[0], level[1], level[2]});
+    auto pointAt = [&](double value, double& x, double& y) {
+        x = p[0].x + (value - level[0]) * a / g2;
+        y = p[0].y + (value - level[0]) * b / g2;
+    };
+    double ax, ay, bx, by;
+    pointAt(low, ax, ay);
+    pointAt(high, bx, by);
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(ax, ay, bx, by);
+    int order[3] = {0, 1, 2};
+    std::sort(order, order + 3, [&](int i, int j) { return level[i] < level[j]; });
+    for (const int k : order)
+        cairo_pattern_add_color_stop_rgb(gradient, high > low ? (level[k] - low) / (high - low) : 0.0, c[k].red,
+                                         c[k].green, c[k].blue);
+    cairo_set_source(cr, gradient);
+    cairo_fill(cr);
+    cairo_pattern_destroy(gradient);
 }
 
 void meshPatch(cairo_pattern_t* mesh, const PagePoint* p, const Colour* c, int count) {
@@ -153,10 +194,11 @@ void paintPolygon(cairo_t* cr, const VectorScene::Polygon& polygon, Shading shad
         return;
     }
     mesh.flush();
-    for (int i = 1; i + 1 < polygon.count; ++i)
-        flatTriangle(cr, ColouredCorner{polygon.corners[0], polygon.colours[0]},
-                     ColouredCorner{polygon.corners[i], polygon.colours[i]},
-                     ColouredCorner{polygon.corners[i + 1], polygon.colours[i + 1]}, 0);
+    for (int i = 1; i + 1 < polygon.count; ++i) {
+        const PagePoint p[3] = {polygon.corners[0], polygon.corners[i], polygon.corners[i + 1]};
+        const Colour c[3] = {polygon.colours[0], polygon.colours[i], polygon.colours[i + 1]};
+        gradientTriangle(cr, p, c);
+    }
 }
 
 // Lines of one colour and style that follow each other are stroked as one path.

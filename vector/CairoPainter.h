@@ -10,7 +10,7 @@ namespace vellum {
 
 enum class Shading {
     Mesh,       // colour blended across each face (PDF's triangle gradients)
-    FlatPieces  // each face cut into small pieces of one colour (SVG has no triangle gradients)
+    Gradients   // a linear gradient across each triangle (SVG has no triangle gradients)
 };
 
 // `font` may be null: texts are then left out. Items of layers before `firstLayer` and

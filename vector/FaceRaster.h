@@ -5,6 +5,7 @@
 #include "vector/VectorScene.h"
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace vellum {
@@ -17,6 +18,14 @@ public:
     void polygon(const PagePoint* corners, const Colour* colours, int count);
     void line(const PagePoint& from, const PagePoint& to, const Colour& colour, float width);
     void dot(const PagePoint& at, const Colour& colour, float radius, bool square);
+
+    // The depth of the nearest face at a pixel; minus infinity where there is none.
+    float depthAt(int x, int y) const {
+        return x < 0 || y < 0 || x >= width_ || y >= height_
+                   ? -std::numeric_limits<float>::infinity()
+                   : depth_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
+    }
+    double scale() const { return scale_; }
 
     int width() const { return width_; }
     int height() const { return height_; }

@@ -110,11 +110,11 @@ void drawPicture(cairo_t* cr, VectorFormat format, const ViewSettings& settings,
     collect.pins = &request.pins;
     collect.bodyRaster = raster.get();
     collectScene(context, collect, scene, ui);
-    scene.order();
+    scene.order(request.width, request.height);
 
     std::unique_ptr<CairoFont> font;
     if (request.withText) font = std::make_unique<CairoFont>(request.font ? *request.font : findJapaneseGothicFont());
-    const Shading shading = format == VectorFormat::Pdf ? Shading::Mesh : Shading::FlatPieces;
+    const Shading shading = format == VectorFormat::Pdf ? Shading::Mesh : Shading::Gradients;
     cairo_font_face_t* face = font ? font->face() : nullptr;
     if (!raster) {
         paintScene(cr, scene, face, shading);

@@ -8,6 +8,11 @@
 namespace vellum {
 namespace {
 
+// Depth differences below this (eye units) are one surface: a line on a face is not
+// behind it. The faces are rasterised this many times finer than the page to judge it.
+constexpr float kSameSurface = 2e-3f;
+constexpr double kHidingScale = 2.0;
+
 // Longer lines are cut into pieces of this many pixels, so that a grid line running
 // behind the graph and out in front of it is hidden only where it is behind.
 constexpr float kLinePiece = 12.0f;
@@ -112,7 +117,43 @@ void VectorScene::text(PageText text) {
     add(Kind::Text, static_cast<uint32_t>(texts_.size() - 1), depth);
 }
 
-void VectorScene::order() {
+void VectorScene::dropHidden(uint32_t layer, int width, int height) {
+    FaceRaster faces(width, height, kHidingScale);
+    bool any = false;
+    for (const Item& item : items_)
+        if (item.layer == layer && item.kind == Kind::Polygon) {
+            const Polygon& p = polygons_[item.index];
+            faces.polygon(p.corners, p.colours, p.count);
+            any = true;
+        }
+    if (!any) return;
+    // OpenGL's depth test hides a line where a face lies in front of it; a piece is left
+    // out when it is behind the faces at its middle and on every side of it.
+    auto hidden = [&](const PagePoint& at, float tolerance) {
+        const int x = static_cast<int>(std::floor(at.x * kHidingScale));
+        const int y = static_cast<int>(std::floor(at.y * kHidingScale));
+        for (const auto& [dx, dy] : {std::pair{0, 0}, {1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+            if (!(faces.depthAt(x + dx, y + dy) > at.z + tolerance)) return false;
+        return true;
+    };
+    std::erase_if(items_, [&](const Item& item) {
+        if (item.layer != layer) return false;
+        if (item.kind == Kind::Line) {
+            const Line& l = lines_[item.index];
+            return hidden(between(l.from, l.to, 0.5f), kSameSurface);
+        }
+        if (item.kind == Kind::Dot) {
+            const Dot& d = dots_[item.index];
+            // A ball's front stands out from its centre by its radius.
+            return hidden(d.at, kSameSurface + (d.square ? 0.0f : d.radius / static_cast<float>(kPixelsPerWorldUnit)));
+        }
+        return false;
+    });
+}
+
+void VectorScene::order(int width, int height) {
+    for (uint32_t layer = 0; layer < layers_.size(); ++layer)
+        if (layers_[layer].sorted && layers_[layer].faces > 0) dropHidden(layer, width, height);
     // OpenGL pushes faces back a little so that lines on them win; here a line or a dot
     // on a face is brought forward by a face's typical depth extent, so that it comes
     // after every face it touches and before faces well in front of it.

@@ -94,8 +94,9 @@ public:
     void dot(const PagePoint& at, const Colour& colour, float radius, bool square);
     void text(PageText text);
 
-    // Puts the items in painting order. Lines and dots on a face are drawn after it.
-    void order();
+    // Puts the items in painting order for a `width` x `height` page. Lines and dots on a
+    // face are drawn after it; those wholly behind faces are left out.
+    void order(int width, int height);
 
     const std::vector<Item>& items() const { return items_; }
     const Polygon& polygonAt(uint32_t i) const { return polygons_[i]; }
@@ -106,6 +107,7 @@ public:
 
 private:
     void add(Kind kind, uint32_t index, float depth);
+    void dropHidden(uint32_t layer, int width, int height);
 
     std::vector<Item> items_;
     std::vector<Polygon> polygons_;
