@@ -2,6 +2,8 @@
 // 998,001 four-node elements and one data row of 3 values per node, once with an element
 // file and once with the automatic mesh. Peak resident memory is reported as a counter;
 // run one benchmark per process (--benchmark_filter) to read it for that load alone.
+// bench/floor_scan and bench/floor_ratio.sh give the floor these times are measured against.
+#include "common/Numbers.h"
 #include "common/StreamUi.h"
 #include "data/ParsedFiles.h"
 #include "model/Document.h"
@@ -17,6 +19,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 namespace vellum {
 namespace {
@@ -162,12 +165,42 @@ void BM_ParseDataFile(benchmark::State& state) {
     }
 }
 
+// Converting numbers alone: short decimals as result files print them, which the scanner
+// converts itself, and the shortest forms of arbitrary doubles (up to 17 digits), most of
+// which need the full conversion.
+void scanNumbers(benchmark::State& state, const std::vector<std::string>& texts) {
+    size_t bytes = 0;
+    for (const std::string& text : texts) bytes += text.size();
+    for (auto _ : state) {
+        double sum = 0.0;
+        for (const std::string& text : texts) sum += parseRealPrefix(text).value;
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+}
+std::vector<std::string> numberTexts(bool shortest) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < 100000; ++i) {
+        const double value = std::sin(i * 0.001) * 37.0;
+        char text[32];
+        const auto [end, ec] = shortest ? std::to_chars(text, text + sizeof text, value)
+                                        : std::to_chars(text, text + sizeof text, value, std::chars_format::general, 9);
+        (void)ec;
+        texts.emplace_back(text, end);
+    }
+    return texts;
+}
+void BM_ScanShortDecimals(benchmark::State& state) { scanNumbers(state, numberTexts(false)); }
+void BM_ScanShortestDoubles(benchmark::State& state) { scanNumbers(state, numberTexts(true)); }
+
 BENCHMARK(BM_LoadWithElementFile)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_LoadWithAutomaticMesh)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_LoadWithElementFileSerially)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_ReadNodeFile)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_ParseElementFile)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_ParseDataFile)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_ScanShortDecimals)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScanShortestDoubles)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace vellum

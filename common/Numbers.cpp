@@ -27,69 +27,135 @@ locale_t cLocale() {
 int32_t parseIntPrefix(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && isBlank(text[i])) ++i;
+    int32_t value = 0;
+    scanIntPrefix(text.data() + i, text.data() + text.size(), value);
+    return value;
+}
+
+const char* scanIntPrefix(const char* first, const char* last, int32_t& value) {
+    const char* p = first;
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
+    if (p < last && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
     }
-    int64_t value = 0;
+    const char* digitsStart = p;
+    int64_t magnitude = 0;
     bool saturated = false;
-    for (; i < text.size() && isDigit(text[i]); ++i) {
+    for (; p < last && isDigit(*p); ++p) {
         if (!saturated) {
-            value = value * 10 + (text[i] - '0');
-            if (value > int64_t{1} << 32) saturated = true;
+            magnitude = magnitude * 10 + (*p - '0');
+            if (magnitude > int64_t{1} << 32) saturated = true;
         }
     }
-    if (negative) value = -value;
-    if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-    if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(value);
+    if (p == digitsStart) {
+        value = 0;
+        return first;
+    }
+    if (negative) magnitude = -magnitude;
+    if (magnitude > std::numeric_limits<int32_t>::max()) value = std::numeric_limits<int32_t>::max();
+    else if (magnitude < std::numeric_limits<int32_t>::min()) value = std::numeric_limits<int32_t>::min();
+    else value = static_cast<int32_t>(magnitude);
+    return p;
 }
 
 RealParse parseRealPrefix(std::string_view text) {
-    RealParse result;
     size_t i = 0;
     while (i < text.size() && isBlank(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    const size_t start = i;
-    size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
-    }
-    if (digits == 0) return result;
-    // An exponent counts only when digits follow it ("1e" reads as 1).
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
-        if (j < text.size() && isDigit(text[j])) {
-            while (j < text.size() && isDigit(text[j])) ++j;
-            i = j;
-        }
-    }
-    const char* first = text.data() + start;
-    const char* last = text.data() + i;
+    RealParse result;
+    scanRealPrefix(text.data() + i, text.data() + text.size(), result);
+    return result;
+}
+
+namespace {
+
+// Powers of ten that a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The exact conversion of the unsigned number text [first, last), which the syntax scan has
+// already accepted. Out of range tells overflow (refused) from underflow (the nearest tiny
+// value or 0).
+double convertExactly(const char* first, const char* last, bool& overflow) {
     double value = 0.0;
     auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    (void)ptr;
     if (ec == std::errc::result_out_of_range) {
-        // Tell overflow from underflow; underflow reads as the nearest tiny value or 0.
         std::string copy(first, last);
         value = strtod_l(copy.c_str(), nullptr, cLocale());
         if (std::isinf(value)) {
-            result.overflow = true;
+            overflow = true;
             value = 0.0;
         }
     } else if (ec != std::errc()) {
         value = 0.0;
     }
-    (void)ptr;
+    return value;
+}
+
+} // namespace
+
+const char* scanRealPrefix(const char* first, const char* last, RealParse& result) {
+    result = RealParse{};
+    const char* p = first;
+    bool negative = false;
+    if (p < last && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    const char* const start = p;
+    // Most numbers in result files have at most 19 significant digits and a small exponent:
+    // their digits fit a 64-bit integer as they are scanned, and one multiplication or
+    // division by an exact power of ten then rounds once, to the very double the full
+    // conversion gives. Anything else takes the full conversion.
+    uint64_t mantissa = 0; // wraps when more than 19 digits count; they take the full conversion
+    size_t significant = 0;
+    const char* const integerStart = p;
+    while (p < last && *p == '0') ++p;
+    const char* digitsStart = p;
+    for (; p < last && isDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    significant = static_cast<size_t>(p - digitsStart);
+    size_t digits = static_cast<size_t>(p - integerStart);
+    int64_t exponent = 0;
+    if (p < last && *p == '.') {
+        const char* const fractionStart = ++p;
+        // Zeros after the point and before any other digit only move the point.
+        if (mantissa == 0)
+            while (p < last && *p == '0') ++p;
+        digitsStart = p;
+        for (; p < last && isDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+        significant += static_cast<size_t>(p - digitsStart);
+        digits += static_cast<size_t>(p - fractionStart);
+        exponent = -static_cast<int64_t>(p - fractionStart);
+    }
+    if (digits == 0) return first;
+    const bool tooManyDigits = significant > 19;
+    // An exponent counts only when digits follow it ("1e" reads as 1).
+    if (p < last && (*p == 'e' || *p == 'E')) {
+        const char* q = p + 1;
+        bool negativeExponent = false;
+        if (q < last && (*q == '+' || *q == '-')) {
+            negativeExponent = *q == '-';
+            ++q;
+        }
+        if (q < last && isDigit(*q)) {
+            int64_t e = 0;
+            for (; q < last && isDigit(*q); ++q)
+                if (e < 100000) e = e * 10 + (*q - '0');
+            exponent += negativeExponent ? -e : e;
+            p = q;
+        }
+    }
+    double value = 0.0;
+    if (!tooManyDigits && mantissa <= (uint64_t{1} << 53) && exponent >= -22 && exponent <= 22) {
+        value = static_cast<double>(mantissa);
+        if (exponent < 0) value /= kExactPowersOfTen[-exponent];
+        else value *= kExactPowersOfTen[exponent];
+    } else {
+        value = convertExactly(start, p, result.overflow);
+    }
     result.value = negative ? -value : value;
-    return result;
+    return p;
 }
 
 std::string formatC(const char* format, ...) {

@@ -23,6 +23,12 @@ struct RealParse {
 // ("inf", "nan" and hexadecimal read as 0.0), so the value is finite unless `overflow`.
 RealParse parseRealPrefix(std::string_view text);
 
+// The same parses over the bytes [first, last) without skipping leading blanks, for readers
+// that scan numbers where they lie. Each returns where its number ends: `first` when there
+// is none (the value is then 0), otherwise the first byte after it.
+const char* scanIntPrefix(const char* first, const char* last, int32_t& value);
+const char* scanRealPrefix(const char* first, const char* last, RealParse& result);
+
 // printf-style formatting under the "C" locale.
 std::string formatC(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

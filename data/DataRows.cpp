@@ -1,5 +1,7 @@
 #include "data/DataRows.h"
 
+#include "data/HugePages.h"
+
 #include <algorithm>
 
 namespace vellum {
@@ -16,6 +18,9 @@ void DataRows::reserve(size_t rows, size_t width) {
     numbers_.reserve(rows);
     counts_.reserve(rows);
     values_.reserve(rows * width_);
+    adviseHugePages(numbers_);
+    adviseHugePages(counts_);
+    adviseHugePages(values_);
 }
 
 void DataRows::append(int32_t number, const double* values, size_t count) {

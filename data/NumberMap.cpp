@@ -1,4 +1,5 @@
 #include "data/DataSet.h"
+#include "data/HugePages.h"
 
 #include <algorithm>
 
@@ -27,6 +28,8 @@ void NumberMap::sortAndDeduplicate() {
     const int64_t span = int64_t{entries_.back().number} - first + 1;
     if (span > static_cast<int64_t>(entries_.size()) * 2 + 1024) return;
     denseBase_ = static_cast<int32_t>(first);
+    dense_.reserve(static_cast<size_t>(span));
+    adviseHugePages(dense_);
     dense_.assign(static_cast<size_t>(span), kNoIndex);
     for (const Entry& entry : entries_) dense_[static_cast<size_t>(entry.number - first)] = entry.index;
     entries_ = {};

@@ -1,5 +1,6 @@
 #include "common/Ui.h"
 #include "data/DataSet.h"
+#include "data/HugePages.h"
 #include "data/LoadMessages.h"
 #include "data/ParsedFiles.h"
 #include "data/TextRecordReader.h"
@@ -15,6 +16,7 @@ ParsedElements parseElementFile(const std::string& path) {
     parsed.opened = true;
     std::vector<ElementRecord>& elements = parsed.elements;
     elements.reserve(std::min<size_t>(reader.recordCountBound(), 4 * kMaxNodes));
+    adviseHugePages(elements);
     int32_t number = 0;
     int32_t nodeNumbers[kMaxElementNodes];
     size_t count = 0;

@@ -1,5 +1,6 @@
 #include "common/Ui.h"
 #include "data/DataSet.h"
+#include "data/HugePages.h"
 #include "data/LoadMessages.h"
 #include "data/TextRecordReader.h"
 
@@ -24,6 +25,7 @@ int DataSet::ReadNodes(Ui& ui) {
     progress.set(30);
 
     nodes.reserve(std::min(reader.recordCountBound(), kMaxNodes + 1));
+    adviseHugePages(nodes);
     int32_t number = 0;
     double coordinates[3];
     size_t count = 0;

@@ -168,11 +168,43 @@ bool TextRecordReader::toReal(std::string_view token, double& value) {
     return !parsed.overflow;
 }
 
+namespace {
+bool isAsciiSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
+} // namespace
+
+// A token that is a plain number, ended by an ASCII separator or the line's end, is
+// converted where it lies in one pass; any other token (words, numbers with letters after
+// them, characters beyond ASCII, the ideographic space) goes through nextToken and the
+// conversion of the whole token, which are the rules themselves.
+template <class Value, class Scan, class Convert>
+bool TextRecordReader::nextNumber(Value& value, Scan scan, Convert convert) {
+    const char* const data = bytes_.data();
+    while (cursor_ < lineEnd_ && isAsciiSeparator(data[cursor_])) ++cursor_;
+    if (cursor_ >= lineEnd_) return false;
+    const char* const first = data + cursor_;
+    const char* const last = data + lineEnd_;
+    const char* const end = scan(first, last, value);
+    if (end != first && (end == last || isAsciiSeparator(*end))) {
+        cursor_ = static_cast<size_t>(end - data);
+        return true;
+    }
+    std::string_view token;
+    if (!nextToken(token)) return false;
+    value = convert(token);
+    return true;
+}
+
+bool TextRecordReader::nextInteger(int32_t& value) {
+    return nextNumber(value, scanIntPrefix, parseIntPrefix);
+}
+
+bool TextRecordReader::nextReal(RealParse& value) {
+    return nextNumber(value, scanRealPrefix, parseRealPrefix);
+}
+
 bool TextRecordReader::startRecord(int32_t& number) {
     if (!nextLine()) return false;
-    std::string_view token;
-    nextToken(token);
-    number = parseIntPrefix(token);
+    nextInteger(number);
     return true;
 }
 
@@ -180,10 +212,10 @@ TextRecordReader::Result TextRecordReader::readRealRecord(int32_t& number, doubl
                                                           size_t& valueCount) {
     valueCount = 0;
     if (!startRecord(number)) return Result::End;
-    std::string_view token;
-    while (valueCount < maxValues && nextToken(token)) {
-        if (!toReal(token, values[valueCount])) return Result::Overflow;
-        ++valueCount;
+    RealParse parsed;
+    while (valueCount < maxValues && nextReal(parsed)) {
+        if (parsed.overflow) return Result::Overflow;
+        values[valueCount++] = parsed.value;
     }
     return Result::Record;
 }
@@ -192,8 +224,7 @@ TextRecordReader::Result TextRecordReader::readIntegerRecord(int32_t& number, in
                                                              size_t& valueCount) {
     valueCount = 0;
     if (!startRecord(number)) return Result::End;
-    std::string_view token;
-    while (valueCount < maxValues && nextToken(token)) values[valueCount++] = parseIntPrefix(token);
+    while (valueCount < maxValues && nextInteger(values[valueCount])) ++valueCount;
     return Result::Record;
 }
 

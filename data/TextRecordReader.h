@@ -11,6 +11,7 @@
 // byte-order mark, or is valid UTF-8 with multi-byte characters, is read as UTF-8, where
 // the ideographic space is U+3000.
 #include "common/FileIo.h"
+#include "common/Numbers.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -71,6 +72,11 @@ private:
     bool atSeparator(size_t pos, size_t& width) const;
     // Moves to the next line with tokens and converts its first token as the number.
     bool startRecord(int32_t& number);
+    // The next token of the current line, converted. False when the line has no more.
+    bool nextInteger(int32_t& value);
+    bool nextReal(RealParse& value);
+    template <class Value, class Scan, class Convert>
+    bool nextNumber(Value& value, Scan scan, Convert convert);
 
     std::string bytes_; // the block being read: the unread rest of the file's bytes so far
     BlockFile file_;
