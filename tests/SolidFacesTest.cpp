@@ -1,0 +1,228 @@
+// Faces inside a solid: which are left out of fills and filled contours, and which come
+// back when the elements around them are hidden.
+#include "common/Codes.h"
+#include "data/DataSet.h"
+#include "data/Visibility.h"
+#include "render/BodyArrays.h"
+#include "render/ContourMesh.h"
+#include "settings/ViewSettings.h"
+#include "tests/support/RecordingUi.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+namespace vellum {
+namespace {
+
+// nx x ny x nz unit hexahedra (bottom face first); node positions are the coordinates and
+// t = value(x, y, z).
+DataSet hexBlock(int nx, int ny, int nz, double (*value)(double, double, double) = nullptr) {
+    DataSet d;
+    for (int k = 0; k <= nz; ++k)
+        for (int j = 0; j <= ny; ++j)
+            for (int i = 0; i <= nx; ++i) {
+                NodeRecord node;
+                node.number = int32_t(d.nodes.size() + 1);
+                node.coordinates = {double(i), double(j), double(k)};
+                node.position = node.coordinates;
+                node.t = value ? value(i, j, k) : 0.0;
+                d.nodes.push_back(node);
+            }
+    auto at = [&](int i, int j, int k) { return uint32_t((k * (ny + 1) + j) * (nx + 1) + i); };
+    for (int k = 0; k < nz; ++k)
+        for (int j = 0; j < ny; ++j)
+            for (int i = 0; i < nx; ++i) {
+                ElementRecord e;
+                e.number = int32_t(d.elements.size() + 1);
+                e.nodes = {at(i, j, k),     at(i + 1, j, k),     at(i + 1, j + 1, k),     at(i, j + 1, k),
+                           at(i, j, k + 1), at(i + 1, j, k + 1), at(i + 1, j + 1, k + 1), at(i, j + 1, k + 1)};
+                e.nodeCount = 8;
+                d.elements.push_back(e);
+            }
+    d.columnMinimum = {0.0};
+    d.columnMaximum = {1.0};
+    d.columnRange = {1.0};
+    d.columnMiddle = {0.5};
+    d.minimum = {0.0, 0.0, 0.0};
+    d.maximum = {double(nx), double(ny), double(nz)};
+    d.ResetSectionBox();
+    return d;
+}
+
+int bits(uint8_t mask) { return __builtin_popcount(mask); }
+
+// The planes x = c that some drawn triangle lies in.
+std::set<double> drawnPlanesAlongX(const DataSet& d) {
+    std::set<double> planes;
+    const std::vector<uint32_t> triangles = faceTriangles(d);
+    for (size_t t = 0; t + 2 < triangles.size(); t += 3) {
+        const double x = d.nodes[triangles[t]].position[0];
+        if (d.nodes[triangles[t + 1]].position[0] == x && d.nodes[triangles[t + 2]].position[0] == x) planes.insert(x);
+    }
+    return planes;
+}
+
+TEST(SolidFaces, SharedFacesAreLeftOutAndComeBackWhenANeighbourIsHidden) {
+    DataSet d = hexBlock(3, 1, 1);
+    ASSERT_EQ(d.BuildFaces(kNoDataFile, kSolidShape), 0);
+    EXPECT_EQ(bits(d.coveredFacesOf(0)), 1);
+    EXPECT_EQ(bits(d.coveredFacesOf(1)), 2);
+    EXPECT_EQ(bits(d.coveredFacesOf(2)), 1);
+    EXPECT_EQ(faceTriangles(d).size(), 14u * 6u); // 18 faces less the two shared pairs
+    EXPECT_EQ(drawnPlanesAlongX(d), (std::set<double>{0.0, 3.0}));
+
+    // The section box cuts off the last element: the face it shared becomes the outside.
+    RecordingUi ui;
+    d.sectionBox[1] = 2.5;
+    ApplyVisibility(d, ui, {});
+    EXPECT_EQ(d.elements[2].visible, 0.0);
+    EXPECT_EQ(drawnPlanesAlongX(d), (std::set<double>{0.0, 2.0}));
+    EXPECT_EQ(faceTriangles(d).size(), 10u * 6u);
+
+    // A hidden material uncovers the other side as well.
+    d.elements[0].material = 7;
+    ApplyVisibility(d, ui, {7});
+    EXPECT_EQ(drawnPlanesAlongX(d), (std::set<double>{1.0, 2.0}));
+    EXPECT_EQ(faceTriangles(d).size(), 6u * 6u);
+
+    // And the whole box again: the inner faces are left out once more.
+    d.ResetSectionBox();
+    ApplyVisibility(d, ui, {});
+    EXPECT_EQ(drawnPlanesAlongX(d), (std::set<double>{0.0, 3.0}));
+}
+
+TEST(SolidFaces, OnlyAFaceBetweenTwoElementsOnItsTwoSidesIsLeftOut) {
+    // The same face listed from other corners (node values pick each element's rotation)
+    // and in another order is still the same face.
+    DataSet rotated = hexBlock(2, 1, 1, [](double x, double y, double z) { return std::fmod(x * 0.37 + y * 0.61 + z * 0.23, 1.0); });
+    ASSERT_EQ(rotated.BuildFaces(kNodeValues, kSolidShape), 0);
+    EXPECT_EQ(bits(rotated.coveredFacesOf(0)), 1);
+    EXPECT_EQ(bits(rotated.coveredFacesOf(1)), 1);
+
+    // An element given twice lies on the same side of all its faces: both are drawn.
+    DataSet repeated = hexBlock(1, 1, 1);
+    repeated.elements.push_back(repeated.elements[0]);
+    repeated.BuildFaces(kNoDataFile, kSolidShape);
+    EXPECT_FALSE(repeated.anyFaceCovered());
+    EXPECT_EQ(faceTriangles(repeated).size(), 2u * 36u);
+
+    // Three elements on one face: none of them is left out.
+    DataSet three = hexBlock(2, 1, 1);
+    three.elements.push_back(three.elements[1]);
+    three.BuildFaces(kNoDataFile, kSolidShape);
+    EXPECT_FALSE(three.anyFaceCovered());
+
+    // An element that names a node the data set lacks is not drawn and hides nothing.
+    DataSet broken = hexBlock(2, 1, 1);
+    broken.elements[1].nodes[5] = 999;
+    broken.BuildFaces(kNoDataFile, kSolidShape);
+    EXPECT_FALSE(broken.anyFaceCovered());
+    EXPECT_EQ(faceTriangles(broken).size(), 36u);
+
+    // Two tetrahedra on either side of the triangle 0-1-2 (z = 0): node 4 above, 7 below.
+    DataSet tetrahedra = hexBlock(1, 1, 1);
+    tetrahedra.nodes[7].position = {0.2, 0.3, -1.0};
+    ElementRecord first;
+    first.nodes = {0, 1, 2, 4};
+    first.nodeCount = 4;
+    ElementRecord second = first;
+    second.nodes = {1, 2, 0, 7};
+    tetrahedra.elements = {first, second};
+    tetrahedra.BuildFaces(kNoDataFile, kSolidShape);
+    EXPECT_EQ(bits(tetrahedra.coveredFacesOf(0)), 1);
+    EXPECT_EQ(bits(tetrahedra.coveredFacesOf(1)), 1);
+
+    // Faces of a sheet are never left out.
+    DataSet sheet = hexBlock(2, 1, 1);
+    for (ElementRecord& e : sheet.elements) e.nodeCount = 4;
+    sheet.elements.push_back(sheet.elements[0]);
+    sheet.BuildFaces(kNoDataFile, kSheetShape);
+    EXPECT_FALSE(sheet.anyFaceCovered());
+}
+
+TEST(SolidFaces, MarksMadeBeforeTheDataSetChangedAreNotUsed) {
+    DataSet d = hexBlock(2, 1, 1);
+    d.BuildFaces(kNoDataFile, kSolidShape);
+    ASSERT_TRUE(d.anyFaceCovered());
+    // A change made without marking again: every face is drawn rather than a wrong few.
+    d.elements[1].visible = 0.0;
+    d.markChanged();
+    EXPECT_FALSE(d.anyFaceCovered());
+    EXPECT_EQ(d.coveredFacesOf(0), 0);
+    EXPECT_EQ(faceTriangles(d).size(), 36u);
+}
+
+struct CountingSink : ContourSink {
+    void fill(const Point3* corners, int count, int) override {
+        ++fills;
+        if (onPlane(corners, count)) ++fillsInside;
+    }
+    void line(const Point3& from, const Point3& to, int) override {
+        const Point3 ends[2] = {from, to};
+        if (onPlane(ends, 2)) ++linesInside;
+    }
+    static bool onPlane(const Point3* p, int count) {
+        for (int i = 0; i < count; ++i)
+            if (p[i][0] != 1.0) return false;
+        return true;
+    }
+    int fills = 0, fillsInside = 0, linesInside = 0;
+};
+
+TEST(SolidFaces, FilledContoursLeaveOutInnerFacesAndLinesAloneTraceThem) {
+    DataSet d = hexBlock(2, 1, 1, [](double, double y, double z) { return 0.1 + 0.5 * y + 0.3 * z; });
+    d.BuildFaces(kNodeValues, kSolidShape);
+    RecordingUi ui;
+    ContourRun run;
+    run.divisions = 4;
+
+    // Without a fill the lines on the shared face would show through the solid.
+    run.fill = ContourFill::none;
+    CountingSink lines;
+    traceContours(d, ui, run, lines);
+    EXPECT_GT(lines.linesInside, 0);
+
+    for (ContourFill fill : {ContourFill::bands, ContourFill::white}) {
+        run.fill = fill;
+        CountingSink filled;
+        traceContours(d, ui, run, filled);
+        EXPECT_GT(filled.fills, 0);
+        EXPECT_EQ(filled.fillsInside, 0);
+        EXPECT_EQ(filled.linesInside, 0);
+    }
+}
+
+TEST(ElementFaceBatches, HoldTheFacesOfOneArrayInBatchesWithByteColours) {
+    DataSet d = hexBlock(3, 2, 1);
+    for (size_t e = 0; e < d.elements.size(); ++e) d.elements[e].t = double(e) / 6.0;
+    d.BuildFaces(kElementValues, kSolidShape);
+    ViewSettings look;
+    look.MIN = 0.0;
+    look.MAX = 1.0;
+    const ColourMap colours(0, 0, d, look);
+    BodyPlacement placement;
+    placement.liftElements = true;
+    placement.liftScale = 0.5;
+    const ColouredVertices whole = elementFaces(d, colours, placement);
+    ASSERT_GT(whole.count(), 0u);
+
+    std::vector<float> positions;
+    std::vector<uint8_t> bytes;
+    int batches = 0;
+    elementFaceBatches(d, colours, placement, 8, [&](const ByteColouredVertices& batch) {
+        ++batches;
+        EXPECT_LE(batch.count(), 6u); // whole triangles only
+        EXPECT_EQ(batch.count() % 3, 0u);
+        positions.insert(positions.end(), batch.positions.begin(), batch.positions.end());
+        bytes.insert(bytes.end(), batch.colours.begin(), batch.colours.end());
+    });
+    EXPECT_EQ(size_t(batches), (whole.count() + 5) / 6);
+    EXPECT_EQ(positions, whole.positions);
+    ASSERT_EQ(bytes.size(), whole.colours.size());
+    for (size_t i = 0; i < bytes.size(); ++i) EXPECT_EQ(bytes[i], std::lround(whole.colours[i] * 255.0f)) << i;
+}
+
+} // namespace
+} // namespace vellum
