@@ -37,6 +37,12 @@ const FacePattern* solidFace(const ElementRecord& element, size_t face) {
     return &pattern;
 }
 
+uint32_t lowestNode(const ElementRecord& element, const FacePattern& pattern) {
+    uint32_t lowest = element.nodes[pattern.positions[0]];
+    for (size_t i = 1; i < pattern.count; ++i) lowest = std::min(lowest, element.nodes[pattern.positions[i]]);
+    return lowest;
+}
+
 FaceKey keyOf(const ElementRecord& element, const FacePattern& pattern) {
     FaceKey key{kNoIndex, kNoIndex, kNoIndex, kNoIndex};
     for (size_t i = 0; i < pattern.count; ++i) key[i] = element.nodes[pattern.positions[i]];
@@ -91,7 +97,7 @@ void DataSet::MarkCoveredFaces() {
         if (!usable(element, nodeCount)) continue;
         for (size_t f = 0; f < element.faceCount && f < kMaxElementFaces; ++f)
             if (const FacePattern* pattern = solidFace(element, f)) {
-                ++start[keyOf(element, *pattern)[0]];
+                ++start[lowestNode(element, *pattern)];
                 ++faceCount;
             }
     }
@@ -110,7 +116,7 @@ void DataSet::MarkCoveredFaces() {
             if (!usable(element, nodeCount)) continue;
             for (uint32_t f = 0; f < element.faceCount && f < kMaxElementFaces; ++f)
                 if (const FacePattern* pattern = solidFace(element, f))
-                    members[next[keyOf(element, *pattern)[0]]++] = e * 8 + f;
+                    members[next[lowestNode(element, *pattern)]++] = e * 8 + f;
         }
     }
     start.back() = static_cast<uint32_t>(faceCount);
