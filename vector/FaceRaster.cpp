@@ -9,6 +9,7 @@ namespace {
 
 // Lines and dots on a face win over it, as OpenGL's polygon offset lets them.
 constexpr float kOverFaceBias = 2e-3f;
+constexpr float kOnEdge = 1e-5f;
 
 uint32_t packed(const Colour& c) {
     auto channel = [](float v) { return static_cast<uint32_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); };
@@ -75,7 +76,9 @@ void FaceRaster::triangle(const Vertex& a, const Vertex& b, const Vertex& c) {
             const float wa = ((b.x - px) * (c.y - py) - (b.y - py) * (c.x - px)) * inverse;
             const float wb = ((c.x - px) * (a.y - py) - (c.y - py) * (a.x - px)) * inverse;
             const float wc = 1.0f - wa - wb;
-            if (wa < 0.0f || wb < 0.0f || wc < 0.0f) continue;
+            // A pixel centre on an edge shared by two faces goes to both rather than, by
+            // rounding, to neither.
+            if (wa < -kOnEdge || wb < -kOnEdge || wc < -kOnEdge) continue;
             const float z = wa * a.z + wb * b.z + wc * c.z;
             if (flat) {
                 plot(x, y, z, a.colour, 0.0f);
