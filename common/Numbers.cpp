@@ -39,14 +39,16 @@ const char* scanIntPrefix(const char* first, const char* last, int32_t& value) {
         negative = *p == '-';
         ++p;
     }
-    const char* digitsStart = p;
+    const char* const digitsStart = p;
+    // Leading zeros leave the value as it is; up to 18 further digits fit an int64 exactly,
+    // and more than that are beyond int32 whatever they are, so the value saturates.
+    while (p < last && *p == '0') ++p;
+    const char* const exactEnd = last - p > 18 ? p + 18 : last;
     int64_t magnitude = 0;
-    bool saturated = false;
-    for (; p < last && isDigit(*p); ++p) {
-        if (!saturated) {
-            magnitude = magnitude * 10 + (*p - '0');
-            if (magnitude > int64_t{1} << 32) saturated = true;
-        }
+    for (; p < exactEnd && isDigit(*p); ++p) magnitude = magnitude * 10 + (*p - '0');
+    if (p == exactEnd && p < last && isDigit(*p)) {
+        magnitude = int64_t{1} << 40;
+        while (p < last && isDigit(*p)) ++p;
     }
     if (p == digitsStart) {
         value = 0;
