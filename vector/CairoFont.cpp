@@ -28,6 +28,7 @@ CairoFont::CairoFont(const FontLocation& location) {
         cairo_font_face_destroy(face);
         return;
     }
+    family_ = font->familyName();
     font.release();
     face_ = face;
 }

@@ -3,6 +3,8 @@
 // with, handed to cairo through FreeType so that a PDF embeds the glyphs it uses.
 #include "render/FontFace.h"
 
+#include <string>
+
 typedef struct _cairo_font_face cairo_font_face_t;
 
 namespace vellum {
@@ -16,9 +18,12 @@ public:
     CairoFont(const CairoFont&) = delete;
     CairoFont& operator=(const CairoFont&) = delete;
     cairo_font_face_t* face() const { return face_; }
+    // The face's family name, e.g. "IPAGothic"; empty without a face.
+    const std::string& familyName() const { return family_; }
 
 private:
     cairo_font_face_t* face_ = nullptr;
+    std::string family_;
 };
 
 } // namespace vellum

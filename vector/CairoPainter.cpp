@@ -1,5 +1,7 @@
 #include "vector/CairoPainter.h"
 
+#include "render/TextCodePoints.h"
+
 #include <cairo.h>
 
 #include <algorithm>
@@ -258,7 +260,32 @@ void paintDot(cairo_t* cr, const VectorScene::Dot& dot) {
     cairo_fill(cr);
 }
 
-void paintText(cairo_t* cr, const PageText& text, cairo_font_face_t* font) {
+// Cairo refuses text that is not valid UTF-8 and then draws nothing more at all; the
+// renderer shows a broken byte as U+FFFD, and so does the file.
+std::string repairedUtf8(std::string_view text) {
+    std::string out;
+    for (const char32_t c : decodeUtf8(text)) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+void paintText(cairo_t* cr, const PageText& text, cairo_font_face_t* font, std::vector<PlacedText>* placed) {
+    const std::string utf8 = repairedUtf8(text.text);
     cairo_save(cr);
     cairo_set_font_face(cr, font);
     cairo_matrix_t frame;
@@ -268,19 +295,24 @@ void paintText(cairo_t* cr, const PageText& text, cairo_font_face_t* font) {
     double x = 0.0;
     if (text.centred) {
         cairo_text_extents_t extents;
-        cairo_text_extents(cr, text.text.c_str(), &extents);
+        cairo_text_extents(cr, utf8.c_str(), &extents);
         x = -extents.x_advance / 2.0;
     }
     cairo_move_to(cr, x, 0.0);
     setColour(cr, text.colour);
-    cairo_show_text(cr, text.text.c_str());
+    cairo_show_text(cr, utf8.c_str());
+    if (placed) {
+        cairo_matrix_t m;
+        cairo_get_matrix(cr, &m);
+        placed->push_back(PlacedText{utf8, {m.xx, m.yx, m.xy, m.yy, m.x0, m.y0}, x});
+    }
     cairo_restore(cr);
 }
 
 } // namespace
 
 void paintScene(cairo_t* cr, const VectorScene& scene, cairo_font_face_t* font, Shading shading,
-                const PaintRange& range) {
+                const PaintRange& range, std::vector<PlacedText>* placed) {
     if (font) {
         // Glyphs placed exactly, not moved to whole pixels of some screen.
         cairo_font_options_t* options = cairo_font_options_create();
@@ -300,7 +332,7 @@ void paintScene(cairo_t* cr, const VectorScene& scene, cairo_font_face_t* font, 
         case VectorScene::Kind::Line: lines.add(scene.lineAt(item.index)); break;
         case VectorScene::Kind::Dot: paintDot(cr, scene.dotAt(item.index)); break;
         case VectorScene::Kind::Text:
-            if (font && !range.skipTexts) paintText(cr, scene.textAt(item.index), font);
+            if (font) paintText(cr, scene.textAt(item.index), font, placed);
             break;
         }
     }

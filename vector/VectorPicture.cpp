@@ -12,6 +12,7 @@
 #include "vector/CairoPainter.h"
 #include "vector/FaceRaster.h"
 #include "vector/SceneCollector.h"
+#include "vector/SvgText.h"
 
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
@@ -84,7 +85,9 @@ Surface createSurface(VectorFormat format, const std::string& path, double width
     return svg;
 }
 
-void drawPicture(cairo_t* cr, VectorFormat format, const ViewSettings& settings, const VectorRequest& request, Ui& ui) {
+// Draws the picture; the texts of an SVG are added to `svgTexts` as they are placed.
+void drawPicture(cairo_t* cr, VectorFormat format, const ViewSettings& settings, const VectorRequest& request, Ui& ui,
+                 std::string& svgTexts) {
     cairo_scale(cr, request.scale, request.scale);
     if (!request.transparent) {
         const RGBColor& back = settings.BACKCOLOR;
@@ -116,13 +119,16 @@ void drawPicture(cairo_t* cr, VectorFormat format, const ViewSettings& settings,
     if (request.withText) font = std::make_unique<CairoFont>(request.font ? *request.font : findJapaneseGothicFont());
     const Shading shading = format == VectorFormat::Pdf ? Shading::Mesh : Shading::Gradients;
     cairo_font_face_t* face = font ? font->face() : nullptr;
+    std::vector<PlacedText> placed;
+    std::vector<PlacedText>* texts = format == VectorFormat::Svg ? &placed : nullptr;
     if (!raster) {
-        paintScene(cr, scene, face, shading);
-        return;
+        paintScene(cr, scene, face, shading, PaintRange{}, texts);
+    } else {
+        paintScene(cr, scene, face, shading, PaintRange{kLegendLayer, kGraphLayer}, texts);
+        paintRaster(cr, *raster, request.scale);
+        paintScene(cr, scene, face, shading, PaintRange{kGraphLayer}, texts);
     }
-    paintScene(cr, scene, face, shading, PaintRange{kLegendLayer, kGraphLayer});
-    paintRaster(cr, *raster, request.scale);
-    paintScene(cr, scene, face, shading, PaintRange{kGraphLayer});
+    if (font) svgTexts = svgTextElements(placed, font->familyName());
 }
 
 } // namespace
@@ -147,19 +153,21 @@ int ExportVectorPicture(Ui& ui, const std::string& path, const ViewSettings& set
         return 1;
     }
     bool written = false;
+    std::string svgTexts;
     {
         Surface surface = createSurface(format, file.temporaryPath(), request.width * request.scale,
                                         request.height * request.scale);
         if (cairo_surface_status(surface.get()) == CAIRO_STATUS_SUCCESS) {
             {
                 Context cr(cairo_create(surface.get()));
-                drawPicture(cr.get(), format, settings, request, ui);
+                drawPicture(cr.get(), format, settings, request, ui, svgTexts);
                 written = cairo_status(cr.get()) == CAIRO_STATUS_SUCCESS;
             }
             cairo_surface_finish(surface.get());
             written = written && cairo_surface_status(surface.get()) == CAIRO_STATUS_SUCCESS;
         }
     }
+    if (written && !svgTexts.empty()) written = insertIntoSvg(file.temporaryPath(), svgTexts);
     if (!written || !file.commit()) {
         ui.showMessage(kExportFailed);
         return 1;

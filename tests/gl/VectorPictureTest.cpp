@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, VectorExamples,
                              return name;
                          });
 
-TEST(VectorPicture, TitlesAndLabelsAreTextInThePdf) {
+TEST(VectorPicture, TitlesAndLabelsAreTextInThePdfAndTheSvg) {
     TempFolder folder;
     for (const char* example : {"japanese/moment.dat", "plate/plate.dat"}) {
         SCOPED_TRACE(example);
@@ -200,16 +200,38 @@ TEST(VectorPicture, TitlesAndLabelsAreTextInThePdf) {
         ASSERT_FALSE(job.doc.look.TITLE.empty());
         RecordingUi ui;
         const std::string pdf = folder.path() + "picture.pdf", txt = folder.path() + "picture.txt";
+        const std::string svg = folder.path() + "picture.svg";
         ASSERT_EQ(ExportVectorPicture(ui, pdf, job.doc.look, requestFor(job)), 0);
+        ASSERT_EQ(ExportVectorPicture(ui, svg, job.doc.look, requestFor(job)), 0);
         ASSERT_TRUE(runTool("pdftotext -enc UTF-8 " + quoted(pdf) + " " + quoted(txt)));
-        std::string text;
+        std::string text, svgText;
         ASSERT_TRUE(readWholeFile(txt, text));
-        EXPECT_NE(text.find(job.doc.look.TITLE), std::string::npos) << text;
-        for (const std::string& label : job.doc.look.LABEL) {
-            if (label.empty()) continue;
-            EXPECT_NE(text.find(label), std::string::npos) << label << "\n" << text;
+        ASSERT_TRUE(readWholeFile(svg, svgText));
+        std::vector<std::string> names{job.doc.look.TITLE};
+        for (const std::string& label : job.doc.look.LABEL)
+            if (!label.empty()) names.push_back(label);
+        for (const std::string& name : names) {
+            EXPECT_NE(text.find(name), std::string::npos) << name << "\n" << text;
+            EXPECT_NE(svgText.find("\">" + name + "</text>"), std::string::npos) << name;
         }
     }
+}
+
+// A title that is not valid UTF-8 and holds markup characters still gives an SVG that
+// reads back, with the text escaped and the broken byte replaced.
+TEST(VectorPicture, ADamagedTitleStillGivesAReadableSvg) {
+    TempFolder folder;
+    LoadedJob job;
+    loadJob(std::string(VELLUM_SOURCE_DIR) + "/examples/plate/plate.dat", job);
+    ASSERT_TRUE(job.ok);
+    job.doc.look.TITLE = "A&B <x> \"q\" \xff\x01" "end";
+    RecordingUi ui;
+    const std::string svg = folder.path() + "damaged.svg";
+    ASSERT_EQ(ExportVectorPicture(ui, svg, job.doc.look, requestFor(job)), 0);
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(svg, bytes));
+    EXPECT_NE(bytes.find("A&amp;B &lt;x&gt; &quot;q&quot; \xEF\xBF\xBD" "end</text>"), std::string::npos);
+    EXPECT_EQ(rasterise(svg, folder.path() + "damaged").width, job.width);
 }
 
 // Two squares one above the other, the nearer one listed first, seen turned.
