@@ -18,6 +18,8 @@
 namespace vellum {
 
 class FileChooser;
+class ImageExportForm;
+struct OffscreenRequest;
 class QtUi;
 class Renderer;
 
@@ -148,6 +150,10 @@ private:
     // when the file asks for it.
     void runJob(const std::string& path);
     int writeImage(const std::string& path);
+    // The image export beyond the window's pixels: larger, smoothed, transparent or a
+    // vector picture, drawn off screen from the view's look, data and pins at its size.
+    int writeReportImage(const std::string& path, const ImageExportForm& form);
+    int writeVectorImage(const std::string& path, const OffscreenRequest& request);
     // The frame's edges and the work area, before and after a look file is read.
     void takeWindowEdges();
     // The image export of a series into a .webp or .gif animation of every step.

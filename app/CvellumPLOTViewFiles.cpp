@@ -6,12 +6,16 @@
 #include "app/QtUi.h"
 #include "batch/FileNameResolution.h"
 #include "common/UserPaths.h"
+#include "cli/PictureRequests.h"
 #include "cli/SeriesFrames.h"
 #include "model/EmptyMeshWarning.h"
 #include "render/AnimationWriter.h"
 #include "model/FaultNotes.h"
 #include "model/FileOpenForm.h"
+#include "model/ImageExportForm.h"
 #include "render/ImageFile.h"
+#include "render/OffscreenPicture.h"
+#include "render/Renderer.h"
 #include "settings/Profile.h"
 #include "settings/ProfileValues.h"
 #include "settings/ViewSettingsFile.h"
@@ -149,13 +153,63 @@ void CvellumPLOTView::exportImage() {
         exportAnimation(chosenPath(path));
         return;
     }
+    ImageExportChoice remembered;
+    remembered.load(Profile::openUserProfile());
+    ImageExportForm form(remembered, chosenPath(path), width(), height());
+    if (!chooser_.chooseImageOptions(window(), form, ui_)) {
+        update();
+        return;
+    }
     FileSet& f = document_.dataSet.files;
     f.imageFilePath = chosenPath(path);
     f.imageExtension = extensionOf(f.imageFilePath);
     const std::string name = finalComponent(f.imageFilePath);
     f.imageFileName = name.substr(0, name.size() - f.imageExtension.size());
     QtUi::MessageGroup messages(ui_);
-    writeImage(f.imageFilePath);
+    {
+        Profile profile = Profile::openUserProfile();
+        form.choice().store(profile);
+        saveProfile(ui_, profile);
+    }
+    // Asking for nothing more than the window shows keeps the export a copy of its pixels.
+    if (form.plain()) writeImage(f.imageFilePath);
+    else writeReportImage(f.imageFilePath, form);
+}
+
+int CvellumPLOTView::writeReportImage(const std::string& path, const ImageExportForm& form) {
+    WaitCursorScope waitCursor(ui_);
+    OffscreenRequest request;
+    request.width = width();
+    request.height = height();
+    request.dataSet = document_.drawable();
+    request.state = SceneState{document_.options.dataType, document_.modelShape()};
+    request.scale = form.pixelRatio();
+    request.antialias = form.antialias();
+    request.transparent = form.transparent();
+    if (renderer_) {
+        handPinsToRenderer();
+        request.pins = renderer_->pins();
+    }
+    int status = 0;
+    if (form.isVector()) {
+        status = writeVectorImage(path, request);
+    } else {
+        std::string error;
+        const RgbaImage image = PaintReportPicture(document_.look, request, error);
+        if (image.colour.pixels.empty()) {
+            ui_.showMessage("OpenGLの初期化に失敗しました\n" + error);
+            status = 1;
+        } else {
+            status = ExportImage(ui_, path, image);
+        }
+    }
+    if (status != 0) noteUnwritableFile(ui_, path);
+    update();
+    return status;
+}
+
+int CvellumPLOTView::writeVectorImage(const std::string& path, const OffscreenRequest& request) {
+    return ExportVectorPicture(ui_, path, document_.look, vectorRequestOf(request));
 }
 
 void CvellumPLOTView::exportAnimation(const std::string& path) {

@@ -1,7 +1,10 @@
 #include "app/FileChooser.h"
 
+#include "app/ImageExportDialog.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace vellum {
 namespace {
@@ -22,10 +25,13 @@ KindInfo infoOf(FileKind kind) {
     case FileKind::ViewSettings: return {"設定ファイル(*.ini) (*.ini *.INI)", "ini"};
     case FileKind::Stl: return {"STLフォーマットファイル(*.stl) (*.stl *.STL)", "stl"};
     case FileKind::Image:
-        return {"画像ファイル(*.png,*.jpg,*bmp) (*.png *.PNG *.bmp *.BMP *.jpg *.JPG)", "png"};
+        return {"画像ファイル(*.png,*.jpg,*bmp) (*.png *.PNG *.bmp *.BMP *.jpg *.JPG);;"
+                "ベクター画像(*.svg,*.pdf) (*.svg *.SVG *.pdf *.PDF)",
+                "png"};
     case FileKind::MeshExport: return {"テキストファイル(*.dat;*.txt) (*.dat *.txt *.DAT *.TXT)", "dat"};
     case FileKind::SeriesImage:
         return {"画像ファイル(*.png,*.jpg,*bmp) (*.png *.PNG *.bmp *.BMP *.jpg *.JPG);;"
+                "ベクター画像(*.svg,*.pdf) (*.svg *.SVG *.pdf *.PDF);;"
                 "アニメーション(*.webp,*.gif) (*.webp *.WEBP *.gif *.GIF)",
                 "png"};
     }
@@ -38,6 +44,15 @@ QStringList runDialog(QFileDialog& dialog, FileKind kind, const QString& current
     const KindInfo info = infoOf(kind);
     dialog.setNameFilter(QString::fromUtf8(info.filter));
     dialog.setDefaultSuffix(QString::fromUtf8(info.defaultExtension));
+    // A name typed without extension takes the type of the filter chosen: the first of
+    // its patterns, "(*.svg *.SVG ...)" giving "svg".
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const qsizetype from = filter.lastIndexOf(QStringLiteral("(*."));
+        if (from < 0) return;
+        const QString patterns = filter.mid(from + 3);
+        const qsizetype end = patterns.indexOf(QRegularExpression(QStringLiteral("[ )]")));
+        dialog.setDefaultSuffix(patterns.left(end));
+    });
     if (!current.isEmpty()) dialog.selectFile(current);
     else if (!folder.isEmpty()) dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -67,6 +82,13 @@ QString DialogFileChooser::saveFile(QWidget* parent, FileKind kind) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     return runDialog(dialog, kind, {}, folders_[static_cast<int>(kind)]).value(0);
+}
+
+bool FileChooser::chooseImageOptions(QWidget* parent, ImageExportForm& form, Ui& ui) {
+    ImageExportDialog dialog(form, ui, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    form = dialog.form();
+    return true;
 }
 
 QString DialogFileChooser::chooseFolder(QWidget* parent) {

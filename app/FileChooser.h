@@ -8,6 +8,9 @@ class QWidget;
 
 namespace vellum {
 
+class ImageExportForm;
+class Ui;
+
 enum class FileKind {
     DataText,    // node, element and data files of the open dialog
     CommandLine, // command-line files, import and export
@@ -29,6 +32,9 @@ public:
     virtual QString saveFile(QWidget* parent, FileKind kind) = 0;
     // A folder's full path from the platform's folder browser, or empty when cancelled.
     virtual QString chooseFolder(QWidget* parent) = 0;
+    // The image export's options for the file just chosen, edited in `form`; false when
+    // the person cancelled. The options dialog unless a test answers otherwise.
+    virtual bool chooseImageOptions(QWidget* parent, ImageExportForm& form, Ui& ui);
 };
 
 // The platform's dialogs, asking before a file is replaced and remembering the last

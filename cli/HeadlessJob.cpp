@@ -3,6 +3,7 @@
 #include "batch/DrawingArea.h"
 #include "batch/FileNameResolution.h"
 #include "batch/RegisteredPaths.h"
+#include "cli/PictureRequests.h"
 #include "cli/RunSummary.h"
 #include "cli/SeriesFrames.h"
 #include "common/StreamUi.h"
@@ -46,17 +47,21 @@ int refuseReportPicture(Ui& ui, const BatchOptions& options, int width, int heig
                 ui.showDetail("対象ファイル: " + path);
                 return 1;
             }
-    if (!reportPictureFits(width, height, options.scale)) {
-        ui.showMessage("画像が大きすぎます\n" + std::to_string(width) + "x" + std::to_string(height) + " の " +
-                       std::to_string(options.scale) + " 倍は描けません（一辺 " + std::to_string(kLargestPictureSide) +
-                       " ピクセル、全体 " + std::to_string(kLargestPicturePixels) + " ピクセルまで）");
-        ui.showDetail("対象ファイル: " + paths.front());
-        return 1;
-    }
+    // Vector pictures have no pixels to run out of.
+    for (const std::string& path : paths)
+        if (vectorFormatForPath(path) == VectorFormat::None && !reportPictureFits(width, height, options.scale)) {
+            ui.showMessage("画像が大きすぎます\n" + std::to_string(width) + "x" + std::to_string(height) + " の " +
+                           std::to_string(options.scale) + " 倍は描けません（一辺 " +
+                           std::to_string(kLargestPictureSide) + " ピクセル、全体 " +
+                           std::to_string(kLargestPicturePixels) + " ピクセルまで）");
+            ui.showDetail("対象ファイル: " + path);
+            return 1;
+        }
     return 0;
 }
 
-// Draws the loaded graph once and writes it to every path. 0 when all were written.
+// Draws the loaded graph and writes it to every path: SVG and PDF as vector pictures,
+// the other types from one picture drawn once. 0 when all were written.
 int drawAndWrite(Ui& ui, const Document& doc, const BatchOptions& options, int width, int height,
                  const std::vector<std::string>& paths, OffscreenWarmUp& warmUp) {
     if (refuseReportPicture(ui, options, width, height, paths) != 0) return 1;
@@ -70,33 +75,45 @@ int drawAndWrite(Ui& ui, const Document& doc, const BatchOptions& options, int w
     request.dataSet = doc.drawable();
     request.state = SceneState{doc.options.dataType, doc.modelShape()};
     request.progress = &ui;
-    std::string error;
-    // A picture asked for as always is drawn exactly as always.
-    const bool plain = options.scale == 1 && !options.antialias && !options.transparent;
-    const RgbaImage image =
-        plain ? RgbaImage{PaintOffscreen(doc.look, request, error), {}} : PaintReportPicture(doc.look, request, error);
-    if (image.colour.pixels.empty()) {
-        ui.showMessage("OpenGLの初期化に失敗しました\n" + error);
-        return 1;
-    }
+    RgbaImage image;
     int result = 0;
-    for (const std::string& path : paths)
-        if (ExportImage(ui, path, image) != 0) {
+    for (const std::string& path : paths) {
+        int written = 0;
+        if (vectorFormatForPath(path) != VectorFormat::None) {
+            written = ExportVectorPicture(ui, path, doc.look, vectorRequestOf(request));
+        } else {
+            if (image.colour.pixels.empty()) {
+                std::string error;
+                // A picture asked for as always is drawn exactly as always.
+                const bool plain = options.scale == 1 && !options.antialias && !options.transparent;
+                image = plain ? RgbaImage{PaintOffscreen(doc.look, request, error), {}}
+                              : PaintReportPicture(doc.look, request, error);
+                if (image.colour.pixels.empty()) {
+                    ui.showMessage("OpenGLの初期化に失敗しました\n" + error);
+                    return 1;
+                }
+            }
+            written = ExportImage(ui, path, image);
+        }
+        if (written != 0) {
             noteUnwritableFile(ui, path);
             result = 1;
         }
+    }
     return result;
 }
 
 // What lies under each probed pixel of the picture, one JSON line each; nothing is hit
-// on a graph that did not load. A scaled picture's pixel lies over the drawing area's pixel it was enlarged from.
+// on a graph that did not load. A scaled picture's pixel lies over the drawing area's
+// pixel it was enlarged from.
 std::string probesOf(const Document& doc, const std::vector<std::pair<int, int>>& pixels, int width, int height,
                      int scale) {
     std::string lines;
     ProbePicker picker;
     const SceneState state{doc.options.dataType, doc.modelShape()};
     for (const auto& [x, y] : pixels) {
-        const ProbeHit hit = doc.drawable() ? picker.pick(doc.dataSet, doc.look, state, width, height, x / scale, y / scale) : ProbeHit{};
+        const ProbeHit hit =
+            doc.drawable() ? picker.pick(doc.dataSet, doc.look, state, width, height, x / scale, y / scale) : ProbeHit{};
         if (!hit.hit) {
             lines += probeJson(x, y, nullptr) + "\n";
             continue;
