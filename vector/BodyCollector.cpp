@@ -41,6 +41,19 @@ void addIndexedTriangles(const PageProjection& page, const std::vector<float>& p
     }
 }
 
+// Faces of `corners` vertices each, one after another, each vertex with its colour.
+void addVertexFaces(const PageProjection& page, const ColouredVertices& faces, size_t corners, VectorScene& out) {
+    PagePoint points[4];
+    Colour tints[4];
+    for (size_t v = 0; v + corners <= faces.count(); v += corners) {
+        for (size_t k = 0; k < corners; ++k) {
+            points[k] = page(floatsAt(faces.positions, v + k));
+            tints[k] = colourAt(faces.colours, v + k);
+        }
+        out.polygon(points, tints, static_cast<int>(corners));
+    }
+}
+
 // Lines with a colour at each end are shaded from one to the other; on the page each
 // half takes the colour of its end.
 void addShadedLine(const PagePoint& a, const PagePoint& b, const Colour& ca, const Colour& cb, const LineStyle& style,
@@ -73,16 +86,7 @@ void surface(const SceneContext& scene, const GraphPass& pass, const BodyPlaceme
              const PageProjection& page, VectorScene& out) {
     const ColourMap colours = colourMapOf(scene, pass);
     if (scene.state.dataType == kElementValues) {
-        const ColouredVertices faces = elementFaces(scene.dataSet, colours, placement);
-        PagePoint corners[3];
-        Colour tints[3];
-        for (size_t v = 0; v + 2 < faces.count(); v += 3) {
-            for (size_t k = 0; k < 3; ++k) {
-                corners[k] = page(floatsAt(faces.positions, v + k));
-                tints[k] = colourAt(faces.colours, v + k);
-            }
-            out.polygon(corners, tints, 3);
-        }
+        addVertexFaces(page, elementFaces(scene.dataSet, colours, placement), 3, out);
         return;
     }
     const std::vector<float> positions = nodePositions(scene.dataSet, placement);
@@ -129,18 +133,8 @@ void elementDropsAndWalls(const SceneContext& scene, const GraphPass& pass, cons
     if (s.SUISEN1 == 1)
         addPlainLines(page, elementDropLines(scene.dataSet, placement, dropZ), colourOf(s.SUISENCOLOR),
                       styleOf(s.SUISENWIDTH, s.suisenPattern()), out);
-    if (s.SUISEN2 == 1) {
-        const ColouredVertices walls = elementWalls(scene.dataSet, colourMapOf(scene, pass), placement, dropZ);
-        PagePoint corners[4];
-        Colour tints[4];
-        for (size_t v = 0; v + 3 < walls.count(); v += 4) {
-            for (size_t k = 0; k < 4; ++k) {
-                corners[k] = page(floatsAt(walls.positions, v + k));
-                tints[k] = colourAt(walls.colours, v + k);
-            }
-            out.polygon(corners, tints, 4);
-        }
-    }
+    if (s.SUISEN2 == 1)
+        addVertexFaces(page, elementWalls(scene.dataSet, colourMapOf(scene, pass), placement, dropZ), 4, out);
 }
 
 Point3 placed(const std::array<double, 3>& p, const BodyPlacement& placement) {

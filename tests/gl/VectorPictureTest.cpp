@@ -18,6 +18,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
@@ -282,6 +283,91 @@ TEST(VectorPicture, TheNearerFaceStaysInFrontWhateverItsOrder) {
             EXPECT_LT(centre[1], 60);
         }
     }
+}
+
+// Half the size: the mean of every 2 x 2 pixels.
+RgbImage halved(const RgbImage& image) {
+    RgbImage out;
+    out.width = image.width / 2;
+    out.height = image.height / 2;
+    out.pixels.resize(size_t(out.width) * size_t(out.height) * 3);
+    for (int y = 0; y < out.height; ++y)
+        for (int x = 0; x < out.width; ++x)
+            for (int c = 0; c < 3; ++c)
+                out.pixels[(size_t(y) * size_t(out.width) + size_t(x)) * 3 + size_t(c)] = uint8_t(
+                    (pixel(image, 2 * x, 2 * y)[c] + pixel(image, 2 * x + 1, 2 * y)[c] + pixel(image, 2 * x, 2 * y + 1)[c] +
+                     pixel(image, 2 * x + 1, 2 * y + 1)[c] + 2) / 4);
+    return out;
+}
+
+std::string toolOutput(const std::string& command, const std::string& scratch) {
+    std::string text;
+    if (!runTool(command + " > " + quoted(scratch))) return text;
+    readWholeFile(scratch, text);
+    return text;
+}
+
+// A sheet of more faces than a file should carry as paths: the graph body goes in as one
+// image, drawn like the headless picture, while the legend and the title stay vector.
+TEST(VectorPicture, AVeryLargeGraphBodyGoesInAsOneImageAndTextStaysText) {
+    TempFolder folder;
+    const DataSet sheet = quadSheet(330, 330, 0.0, [](double x, double y) { return 0.5 + 0.5 * std::sin(6 * x) * std::cos(5 * y); });
+    ViewSettings look;
+    look.MIN = 0.0;
+    look.MAX = 1.0;
+    look.TITLE = "Large sheet";
+    look.DIGREE = {1750, 1800, 1790};
+    const SceneState state{kNodeValues, kSheetShape};
+    OffscreenRequest offscreen;
+    offscreen.width = 640;
+    offscreen.height = 480;
+    offscreen.dataSet = &sheet;
+    offscreen.state = state;
+    std::string error;
+    const RgbImage expected = PaintOffscreen(look, offscreen, error);
+    ASSERT_FALSE(expected.pixels.empty()) << error;
+
+    VectorRequest request;
+    request.width = 640;
+    request.height = 480;
+    request.dataSet = &sheet;
+    request.state = state;
+    for (const char* extension : {".pdf", ".svg"}) {
+        SCOPED_TRACE(extension);
+        const std::string path = folder.path() + "large" + extension;
+        RecordingUi ui;
+        ASSERT_EQ(ExportVectorPicture(ui, path, look, request), 0);
+        EXPECT_LT(fs::file_size(path), 5u * 1024 * 1024);
+        const RgbImage drawn = rasterise(path, folder.path() + "large");
+        ASSERT_EQ(drawn.width, 640);
+        const BlockComparison c = compareBlocks(drawn, expected, 36);
+        EXPECT_LT(c.differing * 100, c.blocks) << c.differing << " of " << c.blocks << " blocks differ";
+        if (::testing::Test::HasFailure()) keepForAPerson(drawn, std::string("VectorLarge") + extension + ".png");
+    }
+    const std::string pdf = folder.path() + "large.pdf", scratch = folder.path() + "out.txt";
+    const std::string images = toolOutput("pdfimages -list " + quoted(pdf), scratch);
+    EXPECT_NE(images.find(" image "), std::string::npos) << images;
+    EXPECT_NE(toolOutput("pdftotext " + quoted(pdf) + " -", scratch).find("Large sheet"), std::string::npos);
+}
+
+// A report picture: twice the page, with everything on it twice as large.
+TEST(VectorPicture, AScaledPageDrawsTheSamePictureLarger) {
+    TempFolder folder;
+    LoadedJob job;
+    loadJob(std::string(VELLUM_SOURCE_DIR) + "/examples/element-values/beam.dat", job);
+    ASSERT_TRUE(job.ok);
+    VectorRequest request = requestFor(job);
+    RecordingUi ui;
+    const std::string once = folder.path() + "once.pdf", twice = folder.path() + "twice.pdf";
+    ASSERT_EQ(ExportVectorPicture(ui, once, job.doc.look, request), 0);
+    request.scale = 2.0;
+    ASSERT_EQ(ExportVectorPicture(ui, twice, job.doc.look, request), 0);
+    const RgbImage small = rasterise(once, folder.path() + "once");
+    const RgbImage large = rasterise(twice, folder.path() + "twice");
+    ASSERT_EQ(large.width, 2 * job.width);
+    ASSERT_EQ(large.height, 2 * job.height);
+    const BlockComparison c = compareBlocks(halved(large), small, 24);
+    EXPECT_LT(c.differing * 100, c.blocks) << c.differing << " of " << c.blocks << " blocks differ";
 }
 
 TEST(VectorPicture, AFailedWriteShowsTheMessageAndKeepsTheOldFile) {
