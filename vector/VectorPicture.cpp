@@ -18,7 +18,9 @@
 #include <cairo-svg.h>
 #include <cairo.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <memory>
 
 namespace vellum {
@@ -32,6 +34,12 @@ constexpr std::string_view kUnknownExtension = "ファイルの拡張子が不�
 // make a file of hundreds of megabytes that viewers open slowly, and show nothing more
 // at the picture's size.
 constexpr size_t kImageBodyTriangles = 200000;
+
+// The graph body's image holds at most this many pixels (eight bytes each while drawn);
+// a larger page gets a coarser image rather than gigabytes of memory.
+constexpr double kLargestBodyImage = 64.0 * 1024 * 1024;
+// Pages larger than this on a side (in units of the file) are refused: no viewer shows them.
+constexpr double kLargestPageSide = 200000.0;
 
 size_t bodyTriangles(const DataSet& dataSet) {
     size_t count = 0;
@@ -104,7 +112,9 @@ void drawPicture(cairo_t* cr, VectorFormat format, const ViewSettings& settings,
     const SceneContext context{*request.dataSet, settings, request.state, box, 1.0};
     std::unique_ptr<FaceRaster> raster;
     if (bodyTriangles(*request.dataSet) > kImageBodyTriangles)
-        raster = std::make_unique<FaceRaster>(request.width, request.height, request.scale);
+        raster = std::make_unique<FaceRaster>(
+            request.width, request.height,
+            std::min(request.scale, std::sqrt(kLargestBodyImage / (double(request.width) * request.height))));
     VectorScene scene;
     CollectRequest collect;
     collect.width = request.width;
@@ -125,7 +135,7 @@ void drawPicture(cairo_t* cr, VectorFormat format, const ViewSettings& settings,
         paintScene(cr, scene, face, shading, PaintRange{}, texts);
     } else {
         paintScene(cr, scene, face, shading, PaintRange{kLegendLayer, kGraphLayer}, texts);
-        paintRaster(cr, *raster, request.scale);
+        paintRaster(cr, *raster, raster->scale());
         paintScene(cr, scene, face, shading, PaintRange{kGraphLayer}, texts);
     }
     if (font) svgTexts = svgTextElements(placed, font->familyName());
@@ -146,7 +156,8 @@ int ExportVectorPicture(Ui& ui, const std::string& path, const ViewSettings& set
         return 1;
     }
     const bool sized = request.width > 0 && request.height > 0 && request.scale > 0.0 &&
-                       request.width * request.scale <= 14400.0 * 100 && request.height * request.scale <= 14400.0 * 100;
+                       request.width * request.scale <= kLargestPageSide &&
+                       request.height * request.scale <= kLargestPageSide;
     AtomicFile file(path);
     if (!sized || file.temporaryPath().empty()) {
         ui.showMessage(kExportFailed);

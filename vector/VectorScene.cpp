@@ -12,6 +12,8 @@ namespace {
 // behind it. The faces are rasterised this many times finer than the page to judge it.
 constexpr float kSameSurface = 2e-3f;
 constexpr double kHidingScale = 2.0;
+// A huge drawing area is judged more coarsely rather than with gigabytes of depths.
+constexpr double kMostHidingPixels = 16.0 * 1024 * 1024;
 
 // Longer lines are cut into pieces of this many pixels, so that a grid line running
 // behind the graph and out in front of it is hidden only where it is behind.
@@ -118,7 +120,9 @@ void VectorScene::text(PageText text) {
 }
 
 void VectorScene::dropHidden(uint32_t layer, int width, int height) {
-    FaceRaster faces(width, height, kHidingScale);
+    const double scale =
+        std::min(kHidingScale, std::sqrt(kMostHidingPixels / std::max(1.0, double(width) * double(height))));
+    FaceRaster faces(width, height, scale);
     bool any = false;
     for (const Item& item : items_)
         if (item.layer == layer && item.kind == Kind::Polygon) {
@@ -130,8 +134,8 @@ void VectorScene::dropHidden(uint32_t layer, int width, int height) {
     // OpenGL's depth test hides a line where a face lies in front of it; a piece is left
     // out when it is behind the faces at its middle and on every side of it.
     auto hidden = [&](const PagePoint& at, float tolerance) {
-        const int x = static_cast<int>(std::floor(at.x * kHidingScale));
-        const int y = static_cast<int>(std::floor(at.y * kHidingScale));
+        const int x = static_cast<int>(std::floor(at.x * scale));
+        const int y = static_cast<int>(std::floor(at.y * scale));
         for (const auto& [dx, dy] : {std::pair{0, 0}, {1, 0}, {-1, 0}, {0, 1}, {0, -1}})
             if (!(faces.depthAt(x + dx, y + dy) > at.z + tolerance)) return false;
         return true;
