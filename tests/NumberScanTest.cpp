@@ -119,7 +119,7 @@ TEST(NumberScan, RecordsReadAsTheirTokensConvertOneByOne) {
             for (int t = 0; t < tokens; ++t) {
                 if (t > 0) file += separators[pick(6)];
                 if (pick(8) == 0) file += words[pick(10)];
-                else if (pick(2) == 0) file += std::to_string(static_cast<int64_t>(random() >> pick(64)) - (1 << 20));
+                else if (pick(2) == 0) file += std::to_string(static_cast<int64_t>(random() >> (1 + pick(63))) - (1 << 20));
                 else file += randomDecimal(random).substr(0, 12) + (pick(3) == 0 ? "" : "1");
             }
             if (pick(4) == 0) file += separators[pick(6)];
