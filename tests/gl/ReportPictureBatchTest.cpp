@@ -68,6 +68,26 @@ TEST_F(ReportPictureBatch, AScaledTransparentPictureIsAnRgbaPngOfTheScaledSize) 
     }
 }
 
+TEST_F(ReportPictureBatch, SvgAndPdfPathsGetVectorPicturesBesideTheRasterOne) {
+    folder.write("plate/vector.dat",
+                 folder.read("plate/plate.dat").replace(folder.read("plate/plate.dat").find("ImageFile=plate.png"), 19,
+                                                        "ImageFile=plate.svg"),
+                 true);
+    BatchOptions options;
+    options.inputFile = folder.path() + "plate/vector.dat";
+    options.width = 200;
+    options.height = 120;
+    options.transparent = true; // a vector picture can leave its background out
+    options.outImage = folder.path() + "copy.png";
+    std::ostringstream err, out;
+    ASSERT_EQ(runHeadlessJob(options, err, out), 0) << err.str();
+    EXPECT_NE(folder.read("plate/plate.svg").find("<svg"), std::string::npos);
+    EXPECT_EQ(pngSize(folder.read("copy.png")), std::make_pair(200, 120));
+    options.outImage = folder.path() + "copy.pdf";
+    ASSERT_EQ(runHeadlessJob(options, err, out), 0) << err.str();
+    EXPECT_EQ(folder.read("copy.pdf").rfind("%PDF", 0), 0u);
+}
+
 TEST_F(ReportPictureBatch, RefusedRequestsWriteNoFileAtAll) {
     // Transparency for a JPEG: the job's own PNG is not written either.
     BatchOptions options;
