@@ -1,13 +1,13 @@
 // The commands that choose what of the data is drawn: the data column and the materials.
-#include "app/CChangeData.h"
-#include "app/CViewElement.h"
+#include "app/DataColumnDialog.h"
+#include "app/SpecificElementsDialog.h"
 #include "app/CvellumPLOTView.h"
 #include "app/QtUi.h"
 
 namespace vellum {
 
 void CvellumPLOTView::changeDataColumns() {
-    CChangeData dialog(ColumnChoiceForm(document_), ui_, window());
+    DataColumnDialog dialog(ColumnChoiceForm(document_), ui_, window());
     if (dialog.exec() != QDialog::Accepted) return;
     // The steps show their own messages; the picture shows whatever they left.
     QtUi::MessageGroup messages(ui_);
@@ -16,7 +16,7 @@ void CvellumPLOTView::changeDataColumns() {
 }
 
 void CvellumPLOTView::showSpecificElements() {
-    CViewElement dialog(ViewElementForm(document_), document_, chooser_, ui_, window());
+    SpecificElementsDialog dialog(ViewElementForm(document_), document_, chooser_, ui_, window());
     if (dialog.exec() != QDialog::Accepted) return;
     QtUi::MessageGroup messages(ui_);
     document_.ApplySpecificElements(ui_, dialog.form().choice());

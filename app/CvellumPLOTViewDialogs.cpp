@@ -1,9 +1,9 @@
 // The view's small dialogs: the cross-section box, the window size and background, the
 // registered paths and the saved items. Each works on a copy and changes nothing on cancel.
-#include "app/CAddPath.h"
-#include "app/CDanmen.h"
-#include "app/CDlgWindow.h"
-#include "app/CSaveViewPropaty.h"
+#include "app/PathsDialog.h"
+#include "app/SectionDialog.h"
+#include "app/WindowSizeDialog.h"
+#include "app/SaveItemsDialog.h"
 #include "app/CvellumPLOTView.h"
 #include "app/QtUi.h"
 #include "settings/Profile.h"
@@ -15,7 +15,7 @@
 namespace vellum {
 
 void CvellumPLOTView::crossSectionCommand() {
-    CDanmen dialog(SectionForm(document_.dataSet), ui_, window());
+    SectionDialog dialog(SectionForm(document_.dataSet), ui_, window());
     if (dialog.exec() != QDialog::Accepted) return;
     document_.ApplySectionBox(ui_, dialog.form().box());
     refresh();
@@ -24,7 +24,7 @@ void CvellumPLOTView::crossSectionCommand() {
 void CvellumPLOTView::windowCommand() {
     QWidget* frame = window();
     const QRect outer = frame->frameGeometry();
-    CDlgWindow dialog(WindowForm(outer.width(), outer.height(), document_.look.BACKCOLOR), ui_, frame);
+    WindowSizeDialog dialog(WindowForm(outer.width(), outer.height(), document_.look.BACKCOLOR), ui_, frame);
     if (dialog.exec() != QDialog::Accepted) return;
     const QRect area = frame->screen() ? frame->screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
     const FrameRect place = dialog.form().placement(outer.x(), outer.y(), area.width(), area.height());
@@ -37,7 +37,7 @@ void CvellumPLOTView::windowCommand() {
 }
 
 void CvellumPLOTView::editPathsCommand() {
-    CAddPath dialog(PathListForm(document_.registeredPaths), chooser_, window());
+    PathsDialog dialog(PathListForm(document_.registeredPaths), chooser_, window());
     if (dialog.exec() != QDialog::Accepted) return;
     document_.registeredPaths = dialog.form().result();
     // The next command-line run reads the list from the profile.
@@ -47,7 +47,7 @@ void CvellumPLOTView::editPathsCommand() {
 }
 
 void CvellumPLOTView::savedItemsCommand() {
-    CSaveViewPropaty dialog(SaveItemForm(document_.saveItems), window());
+    SaveItemsDialog dialog(SaveItemForm(document_.saveItems), window());
     if (dialog.exec() != QDialog::Accepted) return;
     document_.saveItems = dialog.form().selection();
     Profile profile = Profile::openUserProfile();

@@ -2,14 +2,14 @@
 // click on a loaded graph.
 #include "app/CvellumPLOTView.h"
 #include "app/QtUi.h"
-#include "app/sheet/CPsheet.h"
+#include "app/sheet/SettingsSheet.h"
 
 namespace vellum {
 
 void CvellumPLOTView::openSettingsSheet(int startPage) {
     const SheetFacts facts = sheetFactsOf(document_.dataSet, document_.look, document_.options.dataType,
                                           document_.modelShape());
-    CPsheet sheet(SheetForm(document_.look, facts), ui_, startPage, window());
+    SettingsSheet sheet(SheetForm(document_.look, facts), ui_, startPage, window());
     if (sheet.exec() != QDialog::Accepted) return;
     // A normalisation failure has shown its message and leaves the look applied.
     QtUi::MessageGroup messages(ui_);

@@ -13,11 +13,11 @@ namespace vellum {
 
 struct GraphOptionSet;
 
-// "ｽﾀｲﾙ": graph and projection kinds, hidden lines, the axis-3 value source and the
+// CPpage05, "ｽﾀｲﾙ": graph and projection kinds, hidden lines, the axis-3 value source and the
 // perpendiculars.
-class CPpage05 : public SheetPage {
+class StylePage : public SheetPage {
 public:
-    CPpage05(SheetForm& form, Ui& ui, QWidget* parent);
+    StylePage(SheetForm& form, Ui& ui, QWidget* parent);
 
 private:
     void applyRules();
@@ -29,11 +29,11 @@ private:
     QList<QWidget*> perpendicularLine_, projection_;
 };
 
-// "ｵﾌﾟｼｮﾝ": the wireframe, contour, point and vector options of the graph or of the
+// CPpage10, "ｵﾌﾟｼｮﾝ": the wireframe, contour, point and vector options of the graph or of the
 // projection.
-class CPpage10 : public SheetPage {
+class OptionsPage : public SheetPage {
 public:
-    CPpage10(SheetForm& form, GraphOptionSet& options, bool projection, Ui& ui, QWidget* parent);
+    OptionsPage(SheetForm& form, GraphOptionSet& options, bool projection, Ui& ui, QWidget* parent);
 
 private:
     void applyRules();
@@ -45,16 +45,16 @@ private:
     QList<QWidget*> contourGroup_, pointGroup_, vectorGroup_, vectorLength_;
 };
 
-// "ﾎﾟｼﾞｼｮﾝ": rotation angles, translation, scales.
-class CPpage15 : public SheetPage {
+// CPpage15, "ﾎﾟｼﾞｼｮﾝ": rotation angles, translation, scales.
+class PositionPage : public SheetPage {
 public:
-    CPpage15(SheetForm& form, Ui& ui, QWidget* parent);
+    PositionPage(SheetForm& form, Ui& ui, QWidget* parent);
 };
 
-// "ｶﾗｰ": the colour maps of graph and projection and the user's three colours.
-class CPpage20 : public SheetPage {
+// CPpage20, "ｶﾗｰ": the colour maps of graph and projection and the user's three colours.
+class ColourPage : public SheetPage {
 public:
-    CPpage20(SheetForm& form, Ui& ui, QWidget* parent);
+    ColourPage(SheetForm& form, Ui& ui, QWidget* parent);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -68,10 +68,10 @@ private:
     QWidget *minimum_, *middle_, *maximum_;
 };
 
-// "ｸﾞﾘｯﾄﾞ": grid planes, lines, the grid box and the division lines.
-class CPpage25 : public SheetPage {
+// CPpage25, "ｸﾞﾘｯﾄﾞ": grid planes, lines, the grid box and the division lines.
+class GridPage : public SheetPage {
 public:
-    CPpage25(SheetForm& form, Ui& ui, QWidget* parent);
+    GridPage(SheetForm& form, Ui& ui, QWidget* parent);
 
 private:
     void applyRules();
@@ -82,28 +82,28 @@ private:
     QList<QWidget*> divisionRange_, counts_, intervals_;
 };
 
-// "グリッド値": the values written along the grid.
-class CPpage27 : public SheetPage {
+// CPpage27, "グリッド値": the values written along the grid.
+class GridValuesPage : public SheetPage {
 public:
-    CPpage27(SheetForm& form, Ui& ui, QWidget* parent);
+    GridValuesPage(SheetForm& form, Ui& ui, QWidget* parent);
 };
 
-// "凡例": the legend and its value range.
-class CPpage30 : public SheetPage {
+// CPpage30, "凡例": the legend and its value range.
+class LegendPage : public SheetPage {
 public:
-    CPpage30(SheetForm& form, Ui& ui, QWidget* parent);
+    LegendPage(SheetForm& form, Ui& ui, QWidget* parent);
 };
 
-// "軸": the coordinate axes.
-class CPpage35 : public SheetPage {
+// CPpage35, "軸": the coordinate axes.
+class AxesPage : public SheetPage {
 public:
-    CPpage35(SheetForm& form, Ui& ui, QWidget* parent);
+    AxesPage(SheetForm& form, Ui& ui, QWidget* parent);
 };
 
-// "ﾗﾍﾞﾙ": the title and the three axis labels.
-class CPpage40 : public SheetPage {
+// CPpage40, "ﾗﾍﾞﾙ": the title and the three axis labels.
+class LabelsPage : public SheetPage {
 public:
-    CPpage40(SheetForm& form, Ui& ui, QWidget* parent);
+    LabelsPage(SheetForm& form, Ui& ui, QWidget* parent);
 };
 
 } // namespace vellum

@@ -18,7 +18,7 @@ const char* const kAxisRows[3] = {"１軸：", "２軸：", "３軸："};
 
 } // namespace
 
-CPpage20::CPpage20(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent), form_(form) {
+ColourPage::ColourPage(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent), form_(form) {
     auto* layout = new QGridLayout(this);
     const QStringList maps = captionsOf(kColourMapCaptions);
     graphMap_ = list("colorMode", maps, form.graphMap.index, [this] { applyRules(); });
@@ -44,12 +44,12 @@ CPpage20::CPpage20(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     applyRules();
 }
 
-void CPpage20::showEvent(QShowEvent* event) {
+void ColourPage::showEvent(QShowEvent* event) {
     applyRules();
     SheetPage::showEvent(event);
 }
 
-void CPpage20::applyRules() {
+void ColourPage::applyRules() {
     const ColourPageEnables e =
         colourPageEnables(form_.facts().shape, graphMap_->currentIndex(), projectionMap_->currentIndex());
     graphInvert_->setEnabled(e.graphInvert);
@@ -60,7 +60,7 @@ void CPpage20::applyRules() {
     projectionInvert_->setEnabled(e.projectionMap);
 }
 
-CPpage25::CPpage25(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent), form_(form) {
+GridPage::GridPage(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent), form_(form) {
     ViewSettings& look = form.look;
     auto* layout = new QGridLayout(this);
     layout->addWidget(check("FREESPACE", q("グリッド面とグラフ間にスペースをあける"), look.FREESPACE), 0, 0, 1, 2);
@@ -151,14 +151,14 @@ CPpage25::CPpage25(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     applyRules();
 }
 
-void CPpage25::applyRules() {
+void GridPage::applyRules() {
     enableAll(divisionRange_, divisionRangeEnabled(followsGridSize_->isChecked()));
     const int style = divisionStyle_->checkedId();
     enableAll(counts_, divisionCountsEnabled(style));
     enableAll(intervals_, divisionIntervalsEnabled(style));
 }
 
-CPpage27::CPpage27(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent) {
+GridValuesPage::GridValuesPage(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent) {
     ViewSettings& look = form.look;
     auto* layout = new QGridLayout(this);
     const char* axisValues[3] = {"１軸", "２軸", "３軸"};

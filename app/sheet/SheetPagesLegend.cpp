@@ -16,7 +16,7 @@ const char* const kDirections[3] = {"：１軸方向", "：２軸方向", "：�
 
 } // namespace
 
-CPpage30::CPpage30(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent) {
+LegendPage::LegendPage(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent) {
     ViewSettings& look = form.look;
     auto* layout = new QGridLayout(this);
     layout->addWidget(check("legendOn1", q("凡例を表示する"), look.legendOn[0]), 0, 0);
@@ -75,7 +75,7 @@ CPpage30::CPpage30(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     layout->setRowStretch(4, 1);
 }
 
-CPpage35::CPpage35(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent) {
+AxesPage::AxesPage(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent) {
     ViewSettings& look = form.look;
     auto* layout = new QGridLayout(this);
     layout->addWidget(check("axesOn", q("座標軸を表示する"), look.axesOn), 0, 0, 1, 2);
@@ -109,7 +109,7 @@ CPpage35::CPpage35(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     layout->setRowStretch(4, 1);
 }
 
-CPpage40::CPpage40(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent) {
+LabelsPage::LabelsPage(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent) {
     ViewSettings& look = form.look;
     auto* layout = new QGridLayout(this);
 

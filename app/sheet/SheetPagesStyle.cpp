@@ -21,7 +21,7 @@ QList<QWidget*> buttonsOf(const QButtonGroup* group) {
 
 } // namespace
 
-CPpage05::CPpage05(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent), form_(form) {
+StylePage::StylePage(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent), form_(form) {
     ViewSettings& look = form.look;
     auto* layout = new QGridLayout(this);
 
@@ -87,7 +87,7 @@ CPpage05::CPpage05(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, par
     applyRules();
 }
 
-void CPpage05::applyRules() {
+void StylePage::applyRules() {
     const StylePageEnables e = stylePageEnables(form_.facts(), perpendiculars_->isChecked());
     for (int source = 0; source < 3; ++source) axis3_->button(source)->setEnabled(e.axis3Sources[static_cast<size_t>(source)]);
     perpendiculars_->setEnabled(e.perpendiculars);
@@ -96,7 +96,7 @@ void CPpage05::applyRules() {
     enableAll(projection_, e.projection);
 }
 
-CPpage10::CPpage10(SheetForm& form, GraphOptionSet& o, bool projection, Ui& ui, QWidget* parent)
+OptionsPage::OptionsPage(SheetForm& form, GraphOptionSet& o, bool projection, Ui& ui, QWidget* parent)
     : SheetPage(ui, parent), form_(form), projection_(projection) {
     auto* layout = new QGridLayout(this);
     const auto rulesAfterClick = [this](int) { applyRules(); };
@@ -182,7 +182,7 @@ CPpage10::CPpage10(SheetForm& form, GraphOptionSet& o, bool projection, Ui& ui, 
     applyRules();
 }
 
-void CPpage10::applyRules() {
+void OptionsPage::applyRules() {
     const OptionModes modes{wire_->checkedId(), contour_->checkedId(), point_->checkedId(), vector_->checkedId()};
     const OptionPageEnables e = optionPageEnables(form_.facts().dataType, projection_, modes);
     wire_->button(1)->setEnabled(e.wireGraphColours);
@@ -196,7 +196,7 @@ void CPpage10::applyRules() {
     enableAll(vectorLength_, e.vectorLength);
 }
 
-CPpage15::CPpage15(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent) {
+PositionPage::PositionPage(SheetForm& form, Ui& ui, QWidget* parent) : SheetPage(ui, parent) {
     ViewSettings& look = form.look;
     auto* layout = new QGridLayout(this);
     const char* axisNames[3] = {"：１軸", "：２軸", "：３軸"};

@@ -1,6 +1,6 @@
 // Opening the data-column dialog on a data file of 1,000,000 rows: the dialog is built
 // and drawn once, table included.
-#include "app/CChangeData.h"
+#include "app/DataColumnDialog.h"
 #include "common/Codes.h"
 #include "common/StreamUi.h"
 #include "data/DataSet.h"
@@ -25,7 +25,7 @@ void BM_OpenColumnDialog(benchmark::State& state) {
     }
     StreamUi ui(std::cerr);
     for (auto _ : state) {
-        CChangeData dialog(ColumnChoiceForm(d, kNodeValues, {1, -1, -1}), ui);
+        DataColumnDialog dialog(ColumnChoiceForm(d, kNodeValues, {1, -1, -1}), ui);
         benchmark::DoNotOptimize(dialog.grab());
     }
 }

@@ -1,9 +1,9 @@
 // The data-column and specific-element dialogs, alone and through their commands.
 #include "../BatchTestFolder.h"
 #include "FakeChooser.h"
-#include "app/CChangeData.h"
+#include "app/DataColumnDialog.h"
 #include "app/CMainFrame.h"
-#include "app/CViewElement.h"
+#include "app/SpecificElementsDialog.h"
 #include "app/CvellumPLOTView.h"
 #include "app/QtUi.h"
 #include "model/CommandTable.h"
@@ -49,7 +49,7 @@ TEST(ChangeDataDialog, ListsOfferTheColumnsAndAVectorChoiceNeedsAllThree) {
     for (int32_t number = 1; number <= 12'000; ++number) d.rows.append(number, values, 3);
     RecordingUi ui;
 
-    CChangeData nodeValues(ColumnChoiceForm(d, kNodeValues, {2, 0, 0}), ui);
+    DataColumnDialog nodeValues(ColumnChoiceForm(d, kNodeValues, {2, 0, 0}), ui);
     EXPECT_EQ(nodeValues.windowTitle(), QStringLiteral("データ列の変更"));
     EXPECT_EQ(nodeValues.columnList(0)->currentText(), QStringLiteral("data3"));
     EXPECT_FALSE(nodeValues.columnList(1)->isEnabled());
@@ -62,7 +62,7 @@ TEST(ChangeDataDialog, ListsOfferTheColumnsAndAVectorChoiceNeedsAllThree) {
     EXPECT_EQ(nodeValues.result(), QDialog::Accepted);
     EXPECT_EQ(nodeValues.form().choice()[0], 1);
 
-    CChangeData vectors(ColumnChoiceForm(d, kVectorData, {2, 0, 7}), ui);
+    DataColumnDialog vectors(ColumnChoiceForm(d, kVectorData, {2, 0, 7}), ui);
     vectors.show();
     EXPECT_TRUE(vectors.columnList(2)->isEnabled());
     EXPECT_EQ(vectors.columnList(2)->currentIndex(), -1);
@@ -91,7 +91,7 @@ TEST(DataCommands, ChosenColumnIsDrawnAndAHiddenMaterialLeavesThePicture) {
     view.refresh();
 
     {
-        WhenModal<CChangeData> person([](CChangeData& dialog) {
+        WhenModal<DataColumnDialog> person([](DataColumnDialog& dialog) {
             dialog.columnList(0)->setCurrentIndex(1);
             dialog.accept();
         });
@@ -109,7 +109,7 @@ TEST(DataCommands, ChosenColumnIsDrawnAndAHiddenMaterialLeavesThePicture) {
         materials += std::to_string(element) + ((element - 1) % 40 >= 20 ? " 20\n" : " 10\n");
     chooser.answers = {QString::fromStdString(folder.write("materials.txt", materials))};
     {
-        WhenModal<CViewElement> person([](CViewElement& dialog) {
+        WhenModal<SpecificElementsDialog> person([](SpecificElementsDialog& dialog) {
             QTest::mouseClick(dialog.browseButton(), Qt::LeftButton);
             EXPECT_EQ(dialog.nameEdit()->text(), QStringLiteral("materials.txt"));
             EXPECT_EQ(dialog.shownList()->model()->rowCount(), 2);

@@ -2,7 +2,7 @@
 // confirmed is drawn at once; refused entries hold their page; the start page; the look
 // saved from the sheet comes back in a new session.
 #include "AppWindowTest.h"
-#include "app/sheet/CPsheet.h"
+#include "app/sheet/SettingsSheet.h"
 #include "app/sheet/SheetPages.h"
 #include "common/Numbers.h"
 #include "model/CommandTable.h"
@@ -33,9 +33,9 @@ using testing::differingPixels;
 // "キャンセル" (OK again while the sheet stays open after a refused entry).
 class SheetDriver {
 public:
-    SheetDriver(std::function<void(CPsheet&)> act, bool ok = true) {
+    SheetDriver(std::function<void(SettingsSheet&)> act, bool ok = true) {
         QObject::connect(&timer_, &QTimer::timeout, [this, act, ok] {
-            auto* sheet = qobject_cast<CPsheet*>(QApplication::activeModalWidget());
+            auto* sheet = qobject_cast<SettingsSheet*>(QApplication::activeModalWidget());
             if (!sheet || ran_) return;
             ran_ = true;
             act(*sheet);
@@ -81,25 +81,25 @@ private:
 };
 
 template <class Widget>
-Widget* on(CPsheet& sheet, int page, const char* name) {
+Widget* on(SettingsSheet& sheet, int page, const char* name) {
     auto* widget = sheet.page(page)->findChild<Widget*>(QString::fromUtf8(name));
     EXPECT_NE(widget, nullptr) << name;
     return widget;
 }
 
-void type(CPsheet& sheet, int page, const char* name, const char* text) {
+void type(SettingsSheet& sheet, int page, const char* name, const char* text) {
     QLineEdit* edit = on<QLineEdit>(sheet, page, name);
     edit->selectAll();
     QTest::keyClicks(edit, QString::fromUtf8(text));
 }
 
-void click(CPsheet& sheet, int page, const char* name) { on<QAbstractButton>(sheet, page, name)->click(); }
+void click(SettingsSheet& sheet, int page, const char* name) { on<QAbstractButton>(sheet, page, name)->click(); }
 
 struct PageCase {
     const char* name;
     int command;
     int page; // the page OK is pressed on
-    std::function<void(CPsheet&)> fill;
+    std::function<void(SettingsSheet&)> fill;
     std::function<void(ViewSettings&)> change;
 };
 
@@ -116,7 +116,7 @@ TEST_P(SheetPages, AChangeConfirmedIsStoredAndDrawnAtOnce) {
     expected.sheetStartPage = c.page;
     const RgbImage before = view.capture();
 
-    SheetDriver driver([&](CPsheet& sheet) {
+    SheetDriver driver([&](SettingsSheet& sheet) {
         EXPECT_EQ(sheet.activePage(), sheetPageOfCommand(c.command));
         c.fill(sheet);
         EXPECT_EQ(sheet.activePage(), c.page);
@@ -129,10 +129,10 @@ TEST_P(SheetPages, AChangeConfirmedIsStoredAndDrawnAtOnce) {
 }
 
 const PageCase kPageCases[] = {
-    {"style", 178, 0, [](CPsheet& s) { on<QComboBox>(s, 0, "MODE")->setCurrentIndex(2); },
+    {"style", 178, 0, [](SettingsSheet& s) { on<QComboBox>(s, 0, "MODE")->setCurrentIndex(2); },
      [](ViewSettings& look) { look.MODE = kGraphPoints; }},
     {"graphOptions", 179, 1,
-     [](CPsheet& s) {
+     [](SettingsSheet& s) {
          // The chooser starts at the current colour; cancelling it keeps the chosen one.
          ColourChooserAnswerer chooser({QColor(255, 0, 0), std::nullopt});
          auto* colour = on<ColourButton>(s, 1, "WIRECOLOR");
@@ -143,7 +143,7 @@ const PageCase kPageCases[] = {
      },
      [](ViewSettings& look) { look.graph.WIRECOLOR = {255, 0, 0}; }},
     {"projectionOptions", 178, 2,
-     [](CPsheet& s) {
+     [](SettingsSheet& s) {
          on<QComboBox>(s, 0, "MODE2")->setCurrentIndex(3); // "ワイヤーフレーム"
          s.tabs()->setCurrentIndex(2);
          EXPECT_EQ(on<QLabel>(s, 2, "note")->text(), QStringLiteral("※　投影図の詳細を設定"));
@@ -153,31 +153,31 @@ const PageCase kPageCases[] = {
          look.MODE2 = kGraphWireframe;
          look.projection.WIREWID = 3.0;
      }},
-    {"position", 180, 3, [](CPsheet& s) { type(s, 3, "DIGREE1", "10"); },
+    {"position", 180, 3, [](SettingsSheet& s) { type(s, 3, "DIGREE1", "10"); },
      [](ViewSettings& look) { look.DIGREE[0] = 1810; }},
     {"colour", 181, 4,
-     [](CPsheet& s) {
+     [](SettingsSheet& s) {
          on<QComboBox>(s, 4, "colorMode")->setCurrentIndex(0);
          click(s, 4, "colorInvert");
      },
      [](ViewSettings& look) { look.colorMode = 1; }},
-    {"grid", 182, 5, [](CPsheet& s) { click(s, 5, "gridOn0"); }, [](ViewSettings& look) { look.gridOn[0] = 0; }},
-    {"gridValues", 268, 6, [](CPsheet& s) { click(s, 6, "gridVal1"); }, [](ViewSettings& look) { look.gridVal[0] = 1; }},
-    {"legend", 183, 7, [](CPsheet& s) { click(s, 7, "legendOn1"); }, [](ViewSettings& look) { look.legendOn[0] = 0; }},
-    {"axes", 184, 8, [](CPsheet& s) { type(s, 8, "axesScale", "3"); }, [](ViewSettings& look) { look.axesScale = 3.0; }},
-    {"labels", 185, 9, [](CPsheet& s) { type(s, 9, "TITLE", "Sheet"); }, [](ViewSettings& look) { look.TITLE = "Sheet"; }},
+    {"grid", 182, 5, [](SettingsSheet& s) { click(s, 5, "gridOn0"); }, [](ViewSettings& look) { look.gridOn[0] = 0; }},
+    {"gridValues", 268, 6, [](SettingsSheet& s) { click(s, 6, "gridVal1"); }, [](ViewSettings& look) { look.gridVal[0] = 1; }},
+    {"legend", 183, 7, [](SettingsSheet& s) { click(s, 7, "legendOn1"); }, [](ViewSettings& look) { look.legendOn[0] = 0; }},
+    {"axes", 184, 8, [](SettingsSheet& s) { type(s, 8, "axesScale", "3"); }, [](ViewSettings& look) { look.axesScale = 3.0; }},
+    {"labels", 185, 9, [](SettingsSheet& s) { type(s, 9, "TITLE", "Sheet"); }, [](ViewSettings& look) { look.TITLE = "Sheet"; }},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryPage, SheetPages, ::testing::ValuesIn(kPageCases),
                          [](const ::testing::TestParamInfo<PageCase>& info) { return std::string(info.param.name); });
 
-class SettingsSheet : public testing::AppWindowTest {};
+class SettingsSheetWindow : public testing::AppWindowTest {};
 
-TEST_F(SettingsSheet, OkKeepsThePageShownAsTheStartPageAndCancelChangesNothing) {
+TEST_F(SettingsSheetWindow, OkKeepsThePageShownAsTheStartPageAndCancelChangesNothing) {
     auto frame = frameWith("plate/plate.dat");
     CvellumPLOTView& view = frame->view();
     {
-        SheetDriver driver([](CPsheet& sheet) {
+        SheetDriver driver([](SettingsSheet& sheet) {
             EXPECT_EQ(sheet.windowTitle(), QStringLiteral("視覚設定"));
             QStringList captions;
             for (int i = 0; i < sheet.tabs()->count(); ++i) captions << sheet.tabs()->tabText(i);
@@ -195,7 +195,7 @@ TEST_F(SettingsSheet, OkKeepsThePageShownAsTheStartPageAndCancelChangesNothing) 
     const ViewSettings before = view.document().look;
     {
         SheetDriver driver(
-            [](CPsheet& sheet) {
+            [](SettingsSheet& sheet) {
                 EXPECT_EQ(sheet.activePage(), sheetpage::kGrid);
                 sheet.tabs()->setCurrentIndex(sheetpage::kLabels);
                 type(sheet, sheetpage::kLabels, "TITLE", "forgotten");
@@ -206,20 +206,20 @@ TEST_F(SettingsSheet, OkKeepsThePageShownAsTheStartPageAndCancelChangesNothing) 
         EXPECT_TRUE(driver.ran());
     }
     EXPECT_TRUE(view.document().look == before);
-    SheetDriver ctrlF([](CPsheet& sheet) { EXPECT_EQ(sheet.activePage(), sheetpage::kGrid); }, false);
+    SheetDriver ctrlF([](SettingsSheet& sheet) { EXPECT_EQ(sheet.activePage(), sheetpage::kGrid); }, false);
     frame->activateWindow(); // shortcuts reach the active window only
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     QTest::keyClick(frame.get(), Qt::Key_F, Qt::ControlModifier);
     EXPECT_TRUE(ctrlF.ran());
 }
 
-TEST_F(SettingsSheet, ARefusedEntryHoldsItsPageUntilCorrected) {
+TEST_F(SettingsSheetWindow, ARefusedEntryHoldsItsPageUntilCorrected) {
     auto frame = frameWith("plate/plate.dat");
     CvellumPLOTView& view = frame->view();
     // A value read from a file beyond the page's range, in an edit node values switch off.
     view.document().look.graph.VECLEN = 20.0;
     MessageBoxAnswerer answerer;
-    SheetDriver driver([&](CPsheet& sheet) {
+    SheetDriver driver([&](SettingsSheet& sheet) {
         type(sheet, 1, "CONTNUM", "300");
         sheet.tabs()->setCurrentIndex(sheetpage::kPosition);
         EXPECT_EQ(sheet.tabs()->currentIndex(), sheetpage::kGraphOptions);
@@ -236,13 +236,13 @@ TEST_F(SettingsSheet, ARefusedEntryHoldsItsPageUntilCorrected) {
     EXPECT_EQ(view.document().look.graph.VECLEN, 20.0);
 }
 
-TEST_F(SettingsSheet, TheGridPagesInitialValuesFollowTheAxis3SourceChosenBeforeOk) {
+TEST_F(SettingsSheetWindow, TheGridPagesInitialValuesFollowTheAxis3SourceChosenBeforeOk) {
     auto frame = frameWith("plate/plate.dat");
     const Document& doc = frame->view().document();
     ASSERT_EQ(doc.look.DIM, kDimDataValue);
     const QString dataMaximum = QString::fromStdString(formatC("%G", doc.dataSet.columnMaximum[0]));
     const QString xMinimum = QString::fromStdString(formatC("%G", doc.dataSet.minimum[0]));
-    SheetDriver driver([&](CPsheet& sheet) {
+    SheetDriver driver([&](SettingsSheet& sheet) {
         click(sheet, sheetpage::kStyle, "DIM0");
         sheet.tabs()->setCurrentIndex(sheetpage::kGrid);
         click(sheet, sheetpage::kGrid, "GRIDSIZE3maxInitial");
@@ -267,13 +267,13 @@ TEST_F(SettingsSheet, TheGridPagesInitialValuesFollowTheAxis3SourceChosenBeforeO
     EXPECT_EQ(doc.look.GRIDDEV, 1);
 }
 
-TEST_F(SettingsSheet, ALookMadeInTheSheetAndSavedComesBackInANewSession) {
+TEST_F(SettingsSheetWindow, ALookMadeInTheSheetAndSavedComesBackInANewSession) {
     const std::string saved = folder.path() + "sheet.ini";
     RgbImage made;
     ViewSettings look;
     {
         auto frame = frameWith("plate/plate.dat");
-        SheetDriver driver([](CPsheet& s) {
+        SheetDriver driver([](SettingsSheet& s) {
             on<QComboBox>(s, sheetpage::kStyle, "MODE2")->setCurrentIndex(3);
             s.tabs()->setCurrentIndex(sheetpage::kColour);
             on<QComboBox>(s, sheetpage::kColour, "colorMode")->setCurrentIndex(7);

@@ -1,10 +1,10 @@
 // The cross-section, window, path and saved-item dialogs, opened by their commands on a
 // shown window and filled as a person would; what they change in the view and the profile.
 #include "AppWindowTest.h"
-#include "app/CAddPath.h"
-#include "app/CDanmen.h"
-#include "app/CDlgWindow.h"
-#include "app/CSaveViewPropaty.h"
+#include "app/PathsDialog.h"
+#include "app/SectionDialog.h"
+#include "app/WindowSizeDialog.h"
+#include "app/SaveItemsDialog.h"
 #include "model/CommandTable.h"
 #include "settings/Profile.h"
 
@@ -42,7 +42,7 @@ TEST_F(ViewDialogs, TheCrossSectionRefusesAnEmptyBoxAndThenCutsTheGraph) {
     const RgbImage whole = view().capture();
     ModalScript script;
     script
-        .then<CDanmen>([](CDanmen* dialog) {
+        .then<SectionDialog>([](SectionDialog* dialog) {
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("断面の設定"));
             EXPECT_EQ(dialog->edit(0, 1)->text(), QStringLiteral("2"));
             dialog->edit(0, 0)->setText(QStringLiteral("3"));
@@ -69,7 +69,7 @@ TEST_F(ViewDialogs, TheCrossSectionRefusesAnEmptyBoxAndThenCutsTheGraph) {
 TEST_F(ViewDialogs, TheWindowDialogSizesTheFrameAndPaintsTheBackground) {
     ModalScript script;
     script
-        .then<CDlgWindow>([](CDlgWindow* dialog) {
+        .then<WindowSizeDialog>([](WindowSizeDialog* dialog) {
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Window設定"));
             EXPECT_EQ(dialog->widthEdit()->text(), QStringLiteral("780"));
             dialog->widthEdit()->setText(QStringLiteral("700"));
@@ -103,7 +103,7 @@ TEST_F(ViewDialogs, PathsAndSavedItemsAreWrittenToTheProfileOnOkOnly) {
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     chooser.answers = {QStringLiteral("/data/one"), QString()};
     ModalScript script;
-    script.then<CAddPath>([](CAddPath* dialog) {
+    script.then<PathsDialog>([](PathsDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("パスの追加"));
         dialog->addButton()->click();
         dialog->addButton()->click(); // the browser cancelled: nothing added
@@ -125,11 +125,11 @@ TEST_F(ViewDialogs, PathsAndSavedItemsAreWrittenToTheProfileOnOkOnly) {
 
     // Cancel changes nothing; OK writes every flag, the window size's too.
     ModalScript items;
-    items.then<CSaveViewPropaty>([](CSaveViewPropaty* dialog) {
+    items.then<SaveItemsDialog>([](SaveItemsDialog* dialog) {
              dialog->box(SaveItem::graphpos1)->click();
              dialog->reject();
          })
-        .then<CSaveViewPropaty>([](CSaveViewPropaty* dialog) {
+        .then<SaveItemsDialog>([](SaveItemsDialog* dialog) {
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("視覚設定保存ファイルの設定"));
             EXPECT_TRUE(dialog->box(SaveItem::graphpos1)->isChecked());
             EXPECT_FALSE(dialog->box(SaveItem::graphpos4)->isEnabled());

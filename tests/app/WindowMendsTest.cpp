@@ -2,10 +2,10 @@
 // language, captions that fit their controls, a refusal over its own page, the first
 // start's size and place, and the toolbar's tick in the View menu.
 #include "AppWindowTest.h"
-#include "app/CChangeData.h"
+#include "app/DataColumnDialog.h"
 #include "app/InterfaceStyle.h"
 #include "app/QtTranslations.h"
-#include "app/sheet/CPsheet.h"
+#include "app/sheet/SettingsSheet.h"
 #include "app/sheet/SheetPages.h"
 #include "model/ColumnChoiceForm.h"
 #include "model/CommandTable.h"
@@ -131,7 +131,7 @@ TEST(WindowLayout, EverySheetPagesCaptionsAndTabsFitAt96And144DotsPerInch) {
     RecordingUi ui;
     const SheetForm form(look, sheetFactsOf(dataSet, look, kNodeValues, 0));
     atBothDensities([&](const QFont& font, const std::string& density) {
-        CPsheet sheet(form, ui, 0);
+        SettingsSheet sheet(form, ui, 0);
         sheet.setFont(font);
         sheet.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
@@ -153,7 +153,7 @@ TEST(WindowLayout, TheColumnDialogOpensShowingFourDataColumnsAndFifteenRows) {
     RecordingUi ui;
     InterfaceStyleScope style;
     atBothDensities([&](const QFont& font, const std::string& density) {
-        CChangeData dialog(ColumnChoiceForm(d, kNodeValues, {0, 0, 0}), ui);
+        DataColumnDialog dialog(ColumnChoiceForm(d, kNodeValues, {0, 0, 0}), ui);
         dialog.setFont(font);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -175,7 +175,7 @@ TEST(SettingsSheetRefusal, ARefusedEntryIsShownOverItsOwnPage) {
     DataSet dataSet;
     ViewSettings look;
     QtUi ui;
-    CPsheet sheet(SheetForm(look, sheetFactsOf(dataSet, look, kNodeValues, 0)), ui, sheetpage::kPosition);
+    SettingsSheet sheet(SheetForm(look, sheetFactsOf(dataSet, look, kNodeValues, 0)), ui, sheetpage::kPosition);
     sheet.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
     auto* angle = sheet.page(sheetpage::kPosition)->findChild<QLineEdit*>(QStringLiteral("DIGREE1"));

@@ -1,7 +1,7 @@
 // What the window says about a load: the file at fault below the message, the warning for
 // a graph without elements, and a material file that belongs to another model.
 #include "AppWindowTest.h"
-#include "app/CViewElement.h"
+#include "app/SpecificElementsDialog.h"
 #include "model/ViewElementForm.h"
 
 #include <QLabel>
@@ -74,7 +74,7 @@ TEST_F(WindowMessages, TheMaterialDialogSaysWhenItsFileBelongsToAnotherModel) {
               0);
 
     testing::FakeChooser none;
-    CViewElement dialog(ViewElementForm(document), document, none, quiet);
+    SpecificElementsDialog dialog(ViewElementForm(document), document, none, quiet);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     EXPECT_EQ(dialog.nameEdit()->text(), QStringLiteral("materials.txt"));

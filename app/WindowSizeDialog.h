@@ -1,5 +1,5 @@
 #pragma once
-// The window dialog "Window設定": the frame's outer width and height, and the background
+// CDlgWindow: the window dialog "Window設定": the frame's outer width and height, and the background
 // colour with its chooser and swatch. Its rules are WindowForm's.
 #include "model/WindowForm.h"
 
@@ -13,10 +13,10 @@ namespace vellum {
 
 class Ui;
 
-class CDlgWindow : public QDialog {
+class WindowSizeDialog : public QDialog {
     Q_OBJECT
 public:
-    CDlgWindow(WindowForm form, Ui& ui, QWidget* parent = nullptr);
+    WindowSizeDialog(WindowForm form, Ui& ui, QWidget* parent = nullptr);
 
     const WindowForm& form() const { return form_; }
     // The edits 1018 (width), 1020 (height), the button 1019 and the swatch 1021.

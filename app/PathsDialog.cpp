@@ -1,4 +1,4 @@
-#include "app/CAddPath.h"
+#include "app/PathsDialog.h"
 
 #include "app/DialogButtons.h"
 #include "app/FileChooser.h"
@@ -13,7 +13,7 @@
 
 namespace vellum {
 
-CAddPath::CAddPath(PathListForm form, FileChooser& chooser, QWidget* parent)
+PathsDialog::PathsDialog(PathListForm form, FileChooser& chooser, QWidget* parent)
     : QDialog(parent), form_(std::move(form)), chooser_(chooser) {
     setWindowTitle(QStringLiteral("パスの追加"));
     auto* grid = new QGridLayout(this);
@@ -64,7 +64,7 @@ CAddPath::CAddPath(PathListForm form, FileChooser& chooser, QWidget* parent)
     showList();
 }
 
-void CAddPath::showList() {
+void PathsDialog::showList() {
     const QSignalBlocker quiet(list_);
     list_->clear();
     for (const std::string& path : form_.paths()) list_->addItem(QString::fromStdString(path));

@@ -1,4 +1,4 @@
-#include "app/CChangeData.h"
+#include "app/DataColumnDialog.h"
 
 #include "common/Ui.h"
 
@@ -86,7 +86,7 @@ protected:
 
 } // namespace
 
-CChangeData::CChangeData(ColumnChoiceForm form, Ui& ui, QWidget* parent)
+DataColumnDialog::DataColumnDialog(ColumnChoiceForm form, Ui& ui, QWidget* parent)
     : QDialog(parent), form_(std::move(form)), ui_(ui) {
     setWindowTitle(QStringLiteral("データ列の変更"));
     auto* grid = new QGridLayout(this);
@@ -123,11 +123,11 @@ CChangeData::CChangeData(ColumnChoiceForm form, Ui& ui, QWidget* parent)
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
     grid->addWidget(buttons, 5, 0, 1, 3);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CChangeData::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CChangeData::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &DataColumnDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &DataColumnDialog::reject);
 }
 
-void CChangeData::accept() {
+void DataColumnDialog::accept() {
     const std::string message = form_.confirm();
     if (!message.empty()) {
         ui_.showMessage(message);

@@ -1,4 +1,4 @@
-#include "app/CSaveViewPropaty.h"
+#include "app/SaveItemsDialog.h"
 
 #include "app/DialogButtons.h"
 
@@ -17,7 +17,7 @@ constexpr int kItemIndent = 20;
 
 } // namespace
 
-CSaveViewPropaty::CSaveViewPropaty(SaveItemForm form, QWidget* parent) : QDialog(parent), form_(std::move(form)) {
+SaveItemsDialog::SaveItemsDialog(SaveItemForm form, QWidget* parent) : QDialog(parent), form_(std::move(form)) {
     setWindowTitle(QStringLiteral("視覚設定保存ファイルの設定"));
     auto* layout = new QVBoxLayout(this);
     auto* groups = new QGridLayout;
@@ -56,7 +56,7 @@ CSaveViewPropaty::CSaveViewPropaty(SaveItemForm form, QWidget* parent) : QDialog
     showState();
 }
 
-void CSaveViewPropaty::showState() {
+void SaveItemsDialog::showState() {
     for (size_t i = 0; i < kSaveItemCount; ++i) {
         const auto item = static_cast<SaveItem>(i);
         boxes_[i]->setChecked(form_.checked(item));

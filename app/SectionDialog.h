@@ -1,5 +1,5 @@
 #pragma once
-// The cross-section dialog "断面の設定": minimum and maximum per axis, and each axis's
+// CDanmen: the cross-section dialog "断面の設定": minimum and maximum per axis, and each axis's
 // "初期値" button. Its rules are SectionForm's.
 #include "model/SectionForm.h"
 
@@ -14,10 +14,10 @@ namespace vellum {
 
 class Ui;
 
-class CDanmen : public QDialog {
+class SectionDialog : public QDialog {
     Q_OBJECT
 public:
-    CDanmen(SectionForm form, Ui& ui, QWidget* parent = nullptr);
+    SectionDialog(SectionForm form, Ui& ui, QWidget* parent = nullptr);
 
     const SectionForm& form() const { return form_; }
     // The edits 1018, 1020 (axis 1), 1021, 1022 (axis 2), 1024, 1025 (axis 3) and the

@@ -1,5 +1,5 @@
 #pragma once
-// The path dialog "パスの追加": the registered folders in order, the buttons that add,
+// CAddPath: the path dialog "パスの追加": the registered folders in order, the buttons that add,
 // remove and move them, and the absolute-path option. Its rules are PathListForm's.
 #include "model/PathListForm.h"
 
@@ -13,10 +13,10 @@ namespace vellum {
 
 class FileChooser;
 
-class CAddPath : public QDialog {
+class PathsDialog : public QDialog {
     Q_OBJECT
 public:
-    CAddPath(PathListForm form, FileChooser& chooser, QWidget* parent = nullptr);
+    PathsDialog(PathListForm form, FileChooser& chooser, QWidget* parent = nullptr);
 
     const PathListForm& form() const { return form_; }
     // The check box 1013, the list 1012 and the buttons 1019, 1032, 1008, 1050, 1051.

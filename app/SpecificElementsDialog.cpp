@@ -1,4 +1,4 @@
-#include "app/CViewElement.h"
+#include "app/SpecificElementsDialog.h"
 
 #include "app/FileChooser.h"
 
@@ -67,7 +67,7 @@ QTableView* materialList(QAbstractItemModel* model, QWidget* parent) {
 
 } // namespace
 
-CViewElement::CViewElement(ViewElementForm form, Document& document, FileChooser& chooser, Ui& ui, QWidget* parent)
+SpecificElementsDialog::SpecificElementsDialog(ViewElementForm form, Document& document, FileChooser& chooser, Ui& ui, QWidget* parent)
     : QDialog(parent), form_(std::move(form)), document_(document), chooser_(chooser), ui_(ui) {
     setWindowTitle(QStringLiteral("特定要素の設定"));
     auto* grid = new QGridLayout(this);
@@ -104,15 +104,15 @@ CViewElement::CViewElement(ViewElementForm form, Document& document, FileChooser
     buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
     grid->addWidget(buttons, 5, 0, 1, 3);
 
-    connect(browse_, &QPushButton::clicked, this, &CViewElement::browse);
+    connect(browse_, &QPushButton::clicked, this, &SpecificElementsDialog::browse);
     connect(hide_, &QPushButton::clicked, this, [this] { moveSelected(shownList_, true); });
     connect(show_, &QPushButton::clicked, this, [this] { moveSelected(hiddenList_, false); });
-    connect(buttons, &QDialogButtonBox::accepted, this, &CViewElement::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CViewElement::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SpecificElementsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &SpecificElementsDialog::reject);
     showState();
 }
 
-void CViewElement::showState() {
+void SpecificElementsDialog::showState() {
     nameEdit_->setText(QString::fromStdString(form_.name()));
     fitNote_->setText(QString::fromStdString(form_.fitNote()));
     fitNote_->setVisible(!form_.fitNote().empty());
@@ -120,7 +120,7 @@ void CViewElement::showState() {
     hiddenModel_->reload();
 }
 
-void CViewElement::browse() {
+void SpecificElementsDialog::browse() {
     const QString chosen =
         chooser_.openFile(this, FileKind::DataText, QString::fromStdString(form_.choice().path));
     if (chosen.isEmpty()) return;
@@ -128,7 +128,7 @@ void CViewElement::browse() {
     showState();
 }
 
-void CViewElement::moveSelected(QTableView* list, bool hide) {
+void SpecificElementsDialog::moveSelected(QTableView* list, bool hide) {
     std::vector<int> rows;
     for (const QModelIndex& index : list->selectionModel()->selectedRows()) rows.push_back(index.row());
     if (hide) form_.hideRows(rows);

@@ -1,4 +1,4 @@
-#include "app/CDanmen.h"
+#include "app/SectionDialog.h"
 
 #include "app/DialogButtons.h"
 
@@ -10,7 +10,7 @@
 
 namespace vellum {
 
-CDanmen::CDanmen(SectionForm form, Ui& ui, QWidget* parent) : QDialog(parent), form_(std::move(form)), ui_(ui) {
+SectionDialog::SectionDialog(SectionForm form, Ui& ui, QWidget* parent) : QDialog(parent), form_(std::move(form)), ui_(ui) {
     setWindowTitle(QStringLiteral("断面の設定"));
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("最小値"), this), 0, 1, Qt::AlignCenter);
@@ -40,11 +40,11 @@ CDanmen::CDanmen(SectionForm form, Ui& ui, QWidget* parent) : QDialog(parent), f
     showTexts();
 }
 
-void CDanmen::showTexts() {
+void SectionDialog::showTexts() {
     for (size_t i = 0; i < 6; ++i) edits_[i]->setText(QString::fromStdString(form_.text(i / 2, i % 2)));
 }
 
-void CDanmen::accept() {
+void SectionDialog::accept() {
     for (size_t i = 0; i < 6; ++i) form_.setText(i / 2, i % 2, edits_[i]->text().toStdString());
     if (refused(ui_, form_.confirm())) return;
     QDialog::accept();

@@ -1,5 +1,5 @@
 #pragma once
-// The data-column dialog "データ列の変更": the drawn column or the three vector
+// CChangeData: the data-column dialog "データ列の変更": the drawn column or the three vector
 // components, and the data rows as a table. Its rules are ColumnChoiceForm's.
 #include "model/ColumnChoiceForm.h"
 
@@ -14,10 +14,10 @@ namespace vellum {
 
 class Ui;
 
-class CChangeData : public QDialog {
+class DataColumnDialog : public QDialog {
     Q_OBJECT
 public:
-    CChangeData(ColumnChoiceForm form, Ui& ui, QWidget* parent = nullptr);
+    DataColumnDialog(ColumnChoiceForm form, Ui& ui, QWidget* parent = nullptr);
 
     const ColumnChoiceForm& form() const { return form_; }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The settings sheet "視覚設定": ten pages over a copy of the look. A page's values are
+// CPsheet: the settings sheet "視覚設定": ten pages over a copy of the look. A page's values are
 // checked and kept when it is left; OK keeps the shown page's values and the caller asks
 // the form for the look to apply. Cancel leaves the look as it was.
 #include "settings/SheetForm.h"
@@ -15,11 +15,11 @@ namespace vellum {
 class SheetPage;
 class Ui;
 
-class CPsheet : public QDialog {
+class SettingsSheet : public QDialog {
     Q_OBJECT
 public:
     // `ui` shows the messages of refused entries.
-    CPsheet(const SheetForm& form, Ui& ui, int startPage, QWidget* parent = nullptr);
+    SettingsSheet(const SheetForm& form, Ui& ui, int startPage, QWidget* parent = nullptr);
 
     const SheetForm& form() const { return form_; }
     // The page shown; after OK, the one shown when OK was pressed.

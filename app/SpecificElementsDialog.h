@@ -1,5 +1,5 @@
 #pragma once
-// The specific-element dialog "特定要素の設定": the material file, the shown and the
+// CViewElement: the specific-element dialog "特定要素の設定": the material file, the shown and the
 // hidden materials with their element counts, and ">>" and "<<" between them. Its rules
 // are ViewElementForm's.
 #include "model/ViewElementForm.h"
@@ -18,11 +18,11 @@ class FileChooser;
 class MaterialListModel;
 class Ui;
 
-class CViewElement : public QDialog {
+class SpecificElementsDialog : public QDialog {
     Q_OBJECT
 public:
     // A browse reads the file onto `document` at once, as the person sees it listed.
-    CViewElement(ViewElementForm form, Document& document, FileChooser& chooser, Ui& ui, QWidget* parent = nullptr);
+    SpecificElementsDialog(ViewElementForm form, Document& document, FileChooser& chooser, Ui& ui, QWidget* parent = nullptr);
 
     const ViewElementForm& form() const { return form_; }
 

@@ -1,4 +1,4 @@
-#include "app/CDlgWindow.h"
+#include "app/WindowSizeDialog.h"
 
 #include "app/DialogButtons.h"
 
@@ -14,7 +14,7 @@
 
 namespace vellum {
 
-CDlgWindow::CDlgWindow(WindowForm form, Ui& ui, QWidget* parent) : QDialog(parent), form_(std::move(form)), ui_(ui) {
+WindowSizeDialog::WindowSizeDialog(WindowForm form, Ui& ui, QWidget* parent) : QDialog(parent), form_(std::move(form)), ui_(ui) {
     setWindowTitle(QStringLiteral("Window設定"));
     auto* layout = new QVBoxLayout(this);
 
@@ -41,11 +41,11 @@ CDlgWindow::CDlgWindow(WindowForm form, Ui& ui, QWidget* parent) : QDialog(paren
 
     QDialogButtonBox* buttons = okCancelButtons(this);
     layout->addWidget(buttons);
-    connect(choose_, &QPushButton::clicked, this, &CDlgWindow::chooseColour);
+    connect(choose_, &QPushButton::clicked, this, &WindowSizeDialog::chooseColour);
     paintSwatch();
 }
 
-void CDlgWindow::chooseColour() {
+void WindowSizeDialog::chooseColour() {
     const RGBColor current = form_.colour();
     QColorDialog dialog(QColor(current.red, current.green, current.blue), this);
     if (dialog.exec() != QDialog::Accepted) return;
@@ -54,7 +54,7 @@ void CDlgWindow::chooseColour() {
     paintSwatch();
 }
 
-void CDlgWindow::paintSwatch() {
+void WindowSizeDialog::paintSwatch() {
     const RGBColor c = form_.colour();
     QPalette palette = swatch_->palette();
     palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
@@ -62,7 +62,7 @@ void CDlgWindow::paintSwatch() {
     swatch_->update();
 }
 
-void CDlgWindow::accept() {
+void WindowSizeDialog::accept() {
     form_.setWidthText(width_->text().toStdString());
     form_.setHeightText(height_->text().toStdString());
     if (refused(ui_, form_.confirm())) return;

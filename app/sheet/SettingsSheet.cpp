@@ -1,4 +1,4 @@
-#include "app/sheet/CPsheet.h"
+#include "app/sheet/SettingsSheet.h"
 
 #include "app/sheet/SheetPages.h"
 
@@ -10,22 +10,22 @@
 
 namespace vellum {
 
-CPsheet::CPsheet(const SheetForm& form, Ui& ui, int startPage, QWidget* parent) : QDialog(parent), form_(form) {
+SettingsSheet::SettingsSheet(const SheetForm& form, Ui& ui, int startPage, QWidget* parent) : QDialog(parent), form_(form) {
     setWindowTitle(QStringLiteral("視覚設定"));
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget(this);
     // Every page's tab stays in sight: the sheet is made as wide as its tabs.
     tabs_->setUsesScrollButtons(false);
-    pages_ = {new CPpage05(form_, ui, tabs_),
-              new CPpage10(form_, form_.look.graph, false, ui, tabs_),
-              new CPpage10(form_, form_.look.projection, true, ui, tabs_),
-              new CPpage15(form_, ui, tabs_),
-              new CPpage20(form_, ui, tabs_),
-              new CPpage25(form_, ui, tabs_),
-              new CPpage27(form_, ui, tabs_),
-              new CPpage30(form_, ui, tabs_),
-              new CPpage35(form_, ui, tabs_),
-              new CPpage40(form_, ui, tabs_)};
+    pages_ = {new StylePage(form_, ui, tabs_),
+              new OptionsPage(form_, form_.look.graph, false, ui, tabs_),
+              new OptionsPage(form_, form_.look.projection, true, ui, tabs_),
+              new PositionPage(form_, ui, tabs_),
+              new ColourPage(form_, ui, tabs_),
+              new GridPage(form_, ui, tabs_),
+              new GridValuesPage(form_, ui, tabs_),
+              new LegendPage(form_, ui, tabs_),
+              new AxesPage(form_, ui, tabs_),
+              new LabelsPage(form_, ui, tabs_)};
     for (size_t i = 0; i < pages_.size(); ++i) tabs_->addTab(pages_[i], QString::fromUtf8(sheetPageCaptions()[i]));
     current_ = startPage >= 0 && startPage < kSheetPageCount ? startPage : 0;
     tabs_->setCurrentIndex(current_);
@@ -35,12 +35,12 @@ CPsheet::CPsheet(const SheetForm& form, Ui& ui, int startPage, QWidget* parent) 
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CPsheet::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CPsheet::reject);
-    connect(tabs_, &QTabWidget::currentChanged, this, &CPsheet::pageChanged);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SettingsSheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &SettingsSheet::reject);
+    connect(tabs_, &QTabWidget::currentChanged, this, &SettingsSheet::pageChanged);
 }
 
-void CPsheet::pageChanged(int index) {
+void SettingsSheet::pageChanged(int index) {
     // The tab has already changed. The page being left is shown again while its entries
     // are checked, so that a refusal appears over the entry it is about, which then takes
     // the focus; only a page that is kept lets the person go on to the other.
@@ -55,7 +55,7 @@ void CPsheet::pageChanged(int index) {
     current_ = index;
 }
 
-void CPsheet::accept() {
+void SettingsSheet::accept() {
     if (NumberEdit* refused = pages_[static_cast<size_t>(current_)]->exchange()) {
         refused->setFocus();
         refused->selectAll();

@@ -1,5 +1,5 @@
 #pragma once
-// The saved-item dialog "視覚設定保存ファイルの設定": a check box per group of settings a
+// CSaveViewPropaty: the saved-item dialog "視覚設定保存ファイルの設定": a check box per group of settings a
 // written look file holds, in ten groups. Its rules are SaveItemForm's.
 #include "model/SaveItemForm.h"
 
@@ -11,10 +11,10 @@ class QCheckBox;
 
 namespace vellum {
 
-class CSaveViewPropaty : public QDialog {
+class SaveItemsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CSaveViewPropaty(SaveItemForm form, QWidget* parent = nullptr);
+    explicit SaveItemsDialog(SaveItemForm form, QWidget* parent = nullptr);
 
     const SaveItemForm& form() const { return form_; }
     // The check box of an item, for tests that click them.
