@@ -76,16 +76,18 @@ int drawAndWrite(Ui& ui, const Document& doc, const BatchOptions& options, int w
     request.state = SceneState{doc.options.dataType, doc.modelShape()};
     request.progress = &ui;
     RgbaImage image;
+    EncodedImage encoded; // ImageFile and --out of one type share one encoding
     int result = 0;
     for (const std::string& path : paths) {
         int written = 0;
         if (vectorFormatForPath(path) != VectorFormat::None) {
             written = ExportVectorPicture(ui, path, doc.look, vectorRequestOf(request));
         } else {
+            // A picture asked for as always is drawn and written exactly as always.
+            const bool plain = options.scale == 1 && !options.antialias && !options.transparent;
+            encoded.quick = !plain;
             if (image.colour.pixels.empty()) {
                 std::string error;
-                // A picture asked for as always is drawn exactly as always.
-                const bool plain = options.scale == 1 && !options.antialias && !options.transparent;
                 image = plain ? RgbaImage{PaintOffscreen(doc.look, request, error), {}}
                               : PaintReportPicture(doc.look, request, error);
                 if (image.colour.pixels.empty()) {
@@ -93,7 +95,7 @@ int drawAndWrite(Ui& ui, const Document& doc, const BatchOptions& options, int w
                     return 1;
                 }
             }
-            written = ExportImage(ui, path, image);
+            written = ExportImage(ui, path, image, &encoded);
         }
         if (written != 0) {
             noteUnwritableFile(ui, path);

@@ -42,40 +42,51 @@ int CheckTransparentTarget(Ui& ui, const std::string& path) {
     return 1;
 }
 
-int ExportImage(Ui& ui, const std::string& path, const RgbImage& image) {
+namespace {
+
+// Writes `image` to `path`, taking the bytes from `kept` when they were encoded for the
+// same type already (and keeping them there otherwise).
+int exportEncoded(Ui& ui, const std::string& path, const RgbaImage& image, EncodedImage& kept) {
     if (path.empty() || !targetIsWritable(path)) {
         ui.showMessage(kExportFailed);
         return 1;
     }
-    std::string bytes;
-    bool encoded = false;
-    switch (imageFormatForPath(path)) {
-    case ImageFormat::Png: encoded = encodePng(image, bytes); break;
-    case ImageFormat::Jpeg: encoded = encodeJpeg(image, 100, bytes); break;
-    case ImageFormat::Bmp: encoded = encodeBmp(image, bytes); break;
-    case ImageFormat::Unknown: ui.showMessage(kUnknownExtension); return 1;
+    const ImageFormat format = imageFormatForPath(path);
+    if (format == ImageFormat::Unknown) {
+        ui.showMessage(kUnknownExtension);
+        return 1;
     }
-    if (!encoded || !writeFileAtomically(path, bytes)) {
+    if (kept.format != format || kept.bytes.empty()) {
+        kept.format = format;
+        bool encoded = false;
+        switch (format) {
+        case ImageFormat::Png: encoded = encodePng(image, kept.bytes, kept.quick); break;
+        case ImageFormat::Jpeg: encoded = encodeJpeg(image.colour, 100, kept.bytes); break;
+        case ImageFormat::Bmp: encoded = encodeBmp(image.colour, kept.bytes); break;
+        case ImageFormat::Unknown: break;
+        }
+        if (!encoded) kept.bytes.clear();
+    }
+    if (kept.bytes.empty() || !writeFileAtomically(path, kept.bytes)) {
         ui.showMessage(kExportFailed);
         return 1;
     }
     return 0;
 }
 
-int ExportImage(Ui& ui, const std::string& path, const RgbaImage& image) {
-    if (!image.hasAlpha()) return ExportImage(ui, path, image.colour);
+} // namespace
+
+int ExportImage(Ui& ui, const std::string& path, const RgbImage& image) {
+    EncodedImage once;
+    return exportEncoded(ui, path, RgbaImage{image, {}}, once);
+}
+
+int ExportImage(Ui& ui, const std::string& path, const RgbaImage& image, EncodedImage* kept) {
     // JPEG and BMP have no alpha: writing the colours alone would quietly give the person
     // an opaque picture where they asked for a transparent one.
-    if (CheckTransparentTarget(ui, path) != 0) return 1;
-    // An unknown extension or a target that cannot be written gets the plain picture's
-    // message.
-    if (imageFormatForPath(path) != ImageFormat::Png || !targetIsWritable(path)) return ExportImage(ui, path, image.colour);
-    std::string bytes;
-    if (!encodePng(image, bytes) || !writeFileAtomically(path, bytes)) {
-        ui.showMessage(kExportFailed);
-        return 1;
-    }
-    return 0;
+    if (image.hasAlpha() && CheckTransparentTarget(ui, path) != 0) return 1;
+    EncodedImage once;
+    return exportEncoded(ui, path, image, kept ? *kept : once);
 }
 
 } // namespace vellum

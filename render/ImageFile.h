@@ -16,8 +16,9 @@ ImageFormat imageFormatForPath(std::string_view path);
 
 // Encoders into memory; false when the image is empty or the library reports an error.
 bool encodePng(const RgbImage& image, std::string& bytes);
-// With an alpha plane: 8-bit RGBA; without one, the RGB encoding above.
-bool encodePng(const RgbaImage& image, std::string& bytes);
+// With an alpha plane: 8-bit RGBA; without one, the RGB encoding above. `quick`: a lighter
+// compression, for report pictures.
+bool encodePng(const RgbaImage& image, std::string& bytes, bool quick = false);
 bool encodeJpeg(const RgbImage& image, int quality, std::string& bytes);
 bool encodeBmp(const RgbImage& image, std::string& bytes);
 
@@ -26,9 +27,18 @@ bool encodeBmp(const RgbImage& image, std::string& bytes);
 // created) and "イメージのエクスポートに失敗しました" when the file cannot be written.
 // 0 on success, 1 after the message.
 int ExportImage(Ui& ui, const std::string& path, const RgbImage& image);
+// The bytes of a picture encoded for one type, kept to write the same picture to several
+// paths of that type with one encoding.
+struct EncodedImage {
+    ImageFormat format = ImageFormat::Unknown;
+    std::string bytes;
+    bool quick = false; // PNG with a lighter compression (report pictures)
+};
+
 // The same for a picture that may carry alpha: written as RGBA PNG; JPEG and BMP refuse
-// it (below). Without alpha it is the picture above.
-int ExportImage(Ui& ui, const std::string& path, const RgbaImage& image);
+// it (below). Without alpha it is the picture above. `kept`, when given, holds the bytes
+// of the last type written and is used again for the next path of that type.
+int ExportImage(Ui& ui, const std::string& path, const RgbaImage& image, EncodedImage* kept = nullptr);
 
 // Whether a transparent picture can go to `path`, asked before anything is drawn: a JPEG
 // or BMP path shows "透明な背景はPNGファイルにしか書けません" and gives 1; any other path
