@@ -178,6 +178,9 @@ void CvellumPLOTView::exportImage() {
 
 int CvellumPLOTView::writeReportImage(const std::string& path, const ImageExportForm& form) {
     WaitCursorScope waitCursor(ui_);
+    // The off-screen context cannot be made current while the window's is (a capture
+    // leaves it so); the window makes its own current again before it paints.
+    doneCurrent();
     OffscreenRequest request;
     request.width = width();
     request.height = height();
