@@ -39,6 +39,16 @@ public:
 
 int devicePixels(int logical, double ratio) { return static_cast<int>(std::lround(logical * ratio)); }
 
+// Whether a tile of a picture this large can be drawn through the whole picture's viewport
+// shifted to the tile. That keeps every vertex at the very window position it has in the
+// untiled picture, so tiles join without a seam; only pictures beyond the largest viewport
+// need the volume narrowed to each tile.
+bool tileByViewport(int deviceWidth, int deviceHeight) {
+    GLint largest[2] = {0, 0};
+    glGetIntegerv(GL_MAX_VIEWPORT_DIMS, largest);
+    return deviceWidth <= largest[0] && deviceHeight <= largest[1];
+}
+
 } // namespace
 
 // What the renderer keeps between paints.
@@ -122,7 +132,7 @@ void Renderer::paintOnce(const DataSet* dataSet, const ViewSettings& settings, S
     if (text_) {
         text_->setPixelRatio(pixelRatio_);
         PictureTile tile;
-        if (tile_.active)
+        if (tile_.active && !tileByViewport(devicePixels(width_, pixelRatio_), devicePixels(height_, pixelRatio_)))
             tile = PictureTile{true, orthoForWindow(width_, height_), devicePixels(width_, pixelRatio_),
                                devicePixels(height_, pixelRatio_), tile_.x, tile_.y};
         text_->setTile(tile);
@@ -150,13 +160,15 @@ void Renderer::build(const Scene& scene, Ui& ui, bool contoursOnce) {
 
 void Renderer::setFrameState(const ViewSettings& settings) const {
     const int deviceWidth = devicePixels(width_, pixelRatio_), deviceHeight = devicePixels(height_, pixelRatio_);
-    if (tile_.active) glViewport(0, 0, tile_.width, tile_.height);
+    const bool narrowed = tile_.active && !tileByViewport(deviceWidth, deviceHeight);
+    if (narrowed) glViewport(0, 0, tile_.width, tile_.height);
+    else if (tile_.active) glViewport(-tile_.x, -tile_.y, deviceWidth, deviceHeight);
     else glViewport(0, 0, deviceWidth, deviceHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     if (width_ > 0 && height_ > 0) {
         OrthoVolume o = orthoForWindow(width_, height_);
-        if (tile_.active && deviceWidth > 0 && deviceHeight > 0) {
+        if (narrowed && deviceWidth > 0 && deviceHeight > 0) {
             // The volume narrowed to the tile: each device pixel keeps its world position.
             const double perX = (o.right - o.left) / deviceWidth, perY = (o.top - o.bottom) / deviceHeight;
             const double left = o.left, bottom = o.bottom;

