@@ -1,6 +1,6 @@
 #include "app/SeriesBar.h"
 
-#include "app/CvellumPLOTView.h"
+#include "app/GraphView.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,7 +12,7 @@
 
 namespace vellum {
 
-SeriesBar::SeriesBar(QToolBar* bar, CvellumPLOTView& view, QAction* play)
+SeriesBar::SeriesBar(QToolBar* bar, GraphView& view, QAction* play)
     : QObject(bar), view_(view), play_(play) {
     shown_ << bar->addSeparator();
     step_ = new QSpinBox(bar);

@@ -9,18 +9,18 @@ class QToolBar;
 
 namespace vellum {
 
-class CvellumPLOTView;
+class GraphView;
 
 class SeriesBar : public QObject {
     Q_OBJECT
 public:
     // Adds the controls to the end of `bar`; `play` is the playback command's action.
-    SeriesBar(QToolBar* bar, CvellumPLOTView& view, QAction* play);
+    SeriesBar(QToolBar* bar, GraphView& view, QAction* play);
     // The controls follow the view's series and playback.
     void update();
 
 private:
-    CvellumPLOTView& view_;
+    GraphView& view_;
     QAction* play_;
     QSpinBox* step_;
     QSpinBox* rate_;

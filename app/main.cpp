@@ -1,8 +1,8 @@
 // vellumplot: the desktop program. With a command-line file (or an STL file) as its
 // argument it loads that graph at start; with an argument and no display it does the job
 // as the headless program does and exits with its status.
-#include "app/CMainFrame.h"
-#include "app/CvellumPLOTView.h"
+#include "app/MainWindow.h"
+#include "app/GraphView.h"
 #include "app/FileChooser.h"
 #include "app/InterfaceStyle.h"
 #include "app/QtTranslations.h"
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     vellum::QtUi ui;
     vellum::DialogFileChooser chooser;
     const bool hasArgument = !argument.empty();
-    vellum::CMainFrame frame(ui, chooser, !hasArgument);
+    vellum::MainWindow frame(ui, chooser, !hasArgument);
     const int show = vellum::loadWindowPlacement(vellum::Profile::openUserProfile()).show;
     if (show == 3) frame.showMaximized();
     else frame.show();

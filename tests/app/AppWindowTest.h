@@ -4,8 +4,8 @@
 // compared with the headless program's for the same look.
 #include "../BatchTestFolder.h"
 #include "FakeChooser.h"
-#include "app/CMainFrame.h"
-#include "app/CvellumPLOTView.h"
+#include "app/MainWindow.h"
+#include "app/GraphView.h"
 #include "app/QtUi.h"
 #include "render/ImageFile.h"
 #include "render/OffscreenPicture.h"
@@ -124,8 +124,8 @@ protected:
     }
 
     // A frame shown at its start-up size with a job loaded, painted once.
-    std::unique_ptr<CMainFrame> frameWith(const std::string& job) {
-        auto frame = std::make_unique<CMainFrame>(ui, chooser, false);
+    std::unique_ptr<MainWindow> frameWith(const std::string& job) {
+        auto frame = std::make_unique<MainWindow>(ui, chooser, false);
         frame->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
         frame->activateWindow(); // shortcuts reach the active window only
@@ -137,7 +137,7 @@ protected:
 
     // The view shows what the headless program draws for the document as it is. A failure
     // leaves both pictures as `<name>-view.png` and `<name>-headless.png`.
-    static void expectHeadlessPicture(CvellumPLOTView& view, const std::string& name) {
+    static void expectHeadlessPicture(GraphView& view, const std::string& name) {
         const RgbImage shown = view.capture();
         ASSERT_GT(shown.width, 0);
         view.doneCurrent(); // the headless picture makes its own context current

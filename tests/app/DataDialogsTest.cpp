@@ -2,9 +2,9 @@
 #include "../BatchTestFolder.h"
 #include "FakeChooser.h"
 #include "app/DataColumnDialog.h"
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 #include "app/SpecificElementsDialog.h"
-#include "app/CvellumPLOTView.h"
+#include "app/GraphView.h"
 #include "app/QtUi.h"
 #include "model/CommandTable.h"
 #include "tests/support/RecordingUi.h"
@@ -78,10 +78,10 @@ TEST(DataCommands, ChosenColumnIsDrawnAndAHiddenMaterialLeavesThePicture) {
     testing::TempFolder folder;
     testing::FakeChooser chooser;
     QtUi ui;
-    CMainFrame frame(ui, chooser, false);
+    MainWindow frame(ui, chooser, false);
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    CvellumPLOTView& view = frame.view();
+    GraphView& view = frame.view();
     const std::string plate = std::string(VELLUM_SOURCE_DIR) + "/examples/plate/";
     OpenChoice choice;
     choice.pointFilePath = plate + "nodes.txt";

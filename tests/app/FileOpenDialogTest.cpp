@@ -1,6 +1,6 @@
 // The file-open dialog pressed and filled as a person would.
 #include "FakeChooser.h"
-#include "app/CDlgFileOpen.h"
+#include "app/FileOpenDialog.h"
 #include "common/Codes.h"
 #include "tests/support/RecordingUi.h"
 
@@ -21,7 +21,7 @@ TEST(FileOpenDialog, ControlsFollowTheChoicesAndOkRefusesMissingFiles) {
     FileSet before;
     before.elementFilePath = "/old/e.txt";
     before.elementFileName = "e.txt";
-    CDlgFileOpen dialog(FileOpenForm(before, RunOptions{}, 0, 1), chooser, ui);
+    FileOpenDialog dialog(FileOpenForm(before, RunOptions{}, 0, 1), chooser, ui);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ファイルオープン"));
     EXPECT_EQ(dialog.dataTypeList()->count(), 4);
     EXPECT_EQ(dialog.dataTypeList()->itemText(2), QStringLiteral("・ﾍﾞｸﾄﾙﾃﾞｰﾀ"));
@@ -59,7 +59,7 @@ TEST(FileOpenDialog, ControlsFollowTheChoicesAndOkRefusesMissingFiles) {
 TEST(FileOpenDialog, SeveralDataFilesMakeASeriesInTheOrderChosen) {
     testing::FakeChooser chooser;
     RecordingUi ui;
-    CDlgFileOpen dialog(FileOpenForm(FileSet{}, RunOptions{}, 0, 0), chooser, ui);
+    FileOpenDialog dialog(FileOpenForm(FileSet{}, RunOptions{}, 0, 0), chooser, ui);
     dialog.show();
     chooser.answers = {QStringLiteral("/r/step_10.txt\n/r/step_2.txt\n/r/step_1.txt"), QString(),
                        QStringLiteral("/r/one.txt")};

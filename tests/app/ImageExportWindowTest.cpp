@@ -28,7 +28,7 @@ class ImageExportWindow : public testing::AppWindowTest {};
 
 TEST_F(ImageExportWindow, OptionsGiveALargerSmoothTransparentPictureAndAreRemembered) {
     auto frame = frameWith("plate/plate.dat");
-    CvellumPLOTView& view = frame->view();
+    GraphView& view = frame->view();
     ASSERT_EQ(view.document().loaded, 1);
 
     // The defaults: the window's own pixels, byte for byte.

@@ -1,6 +1,7 @@
 // The main window on a real OpenGL context (run under Xvfb): what a person sees after a
 // job, the commands it enables, the exports and the backups read back.
 #include "AppWindowTest.h"
+#include "app/ImageExportDialog.h"
 #include "model/CommandTable.h"
 
 #include <QAction>
@@ -13,11 +14,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::MessageBoxAnswerer;
 
-class MainWindow : public testing::AppWindowTest {};
+class MainWindowJobs : public testing::AppWindowTest {};
 
-TEST_F(MainWindow, AJobShowsItsCaptionPanesAndTheHeadlessProgramsPicture) {
+TEST_F(MainWindowJobs, AJobShowsItsCaptionPanesAndTheHeadlessProgramsPicture) {
     auto frame = frameWith("plate/plate.dat");
-    CvellumPLOTView& view = frame->view();
+    GraphView& view = frame->view();
     ASSERT_EQ(view.document().loaded, 1);
     EXPECT_EQ(frame->windowTitle().toStdString(), "vellumPLOT - ver.2.41 [" + examples + "plate/nodes.txt]");
     EXPECT_EQ(frame->paneTexts(), (QStringList{"0.00/0.00/0.00", "0.90[1.00/1.00/0.50]", "300/  0/330", "1/-/-"}));
@@ -29,7 +30,7 @@ TEST_F(MainWindow, AJobShowsItsCaptionPanesAndTheHeadlessProgramsPicture) {
     expectHeadlessPicture(view, "MainWindow");
 }
 
-TEST_F(MainWindow, CommandsFollowTheGraphAndCtrlOOpensNothing) {
+TEST_F(MainWindowJobs, CommandsFollowTheGraphAndCtrlOOpensNothing) {
     auto frame = frameWith("");
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("ver.2.41 - vellumPLOT"));
     EXPECT_EQ(frame->paneTexts(), (QStringList{"平行位置", "拡大率", "回転角", "ﾃﾞｰﾀ列"}));
@@ -54,7 +55,7 @@ TEST_F(MainWindow, CommandsFollowTheGraphAndCtrlOOpensNothing) {
     EXPECT_FALSE(frame->action(command::kExportImage)->isEnabled());
 }
 
-TEST_F(MainWindow, ExportsAndTheBackupBringTheGraphBack) {
+TEST_F(MainWindowJobs, ExportsAndTheBackupBringTheGraphBack) {
     {
         auto frame = frameWith("plate/plate.dat");
         chooser.answers = {QString::fromStdString(folder.path() + "out/picture.png"),
@@ -62,9 +63,13 @@ TEST_F(MainWindow, ExportsAndTheBackupBringTheGraphBack) {
                            QString::fromStdString(folder.path() + "out/e.dat"),
                            QString::fromStdString(folder.path() + "out/job.dat")};
         fs::create_directories(folder.path() + "out");
+        // The picture's options are taken as offered: the window's own size.
+        testing::ModalScript options;
+        options.then<ImageExportDialog>([](ImageExportDialog* dialog) { dialog->accept(); });
         for (int id : {command::kExportImage, command::kExportNodes, command::kExportElements,
                        command::kExportCommandLine})
             frame->action(id)->trigger();
+        EXPECT_TRUE(options.finished());
         const QImage picture(QString::fromStdString(folder.path() + "out/picture.png"));
         EXPECT_EQ(picture.size(), frame->view().size() * frame->view().devicePixelRatio());
         EXPECT_NE(folder.read("out/job.dat").find("PointFile=n.dat\n"), std::string::npos);

@@ -21,14 +21,14 @@ const QString kKeyGuide = QStringLiteral("ｷｰｶﾞｲﾄﾞ[a-d/w-x/q-c：�
 
 class Probes : public testing::AppWindowTest {
 protected:
-    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<MainWindow> frame;
 
     void SetUp() override {
         AppWindowTest::SetUp();
         frame = frameWith("plate/plate.dat");
         ASSERT_EQ(view().document().loaded, 1);
     }
-    CvellumPLOTView& view() { return frame->view(); }
+    GraphView& view() { return frame->view(); }
     QString message() const { return frame->statusBar()->currentMessage(); }
     QPoint middle() { return QPoint(view().width() / 2, view().height() / 2); }
     // The X server's own pointer goes there too: its motion events would otherwise probe

@@ -12,7 +12,7 @@ namespace {
 
 class SeriesWindow : public testing::AppWindowTest {
 protected:
-    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<MainWindow> frame;
     testing::MessageBoxAnswerer answerer;
 
     // A 3 x 3 sheet; step k holds n * k at node n, and step 3 lacks node 9.
@@ -27,7 +27,7 @@ protected:
         return folder.write("series/job.dat",
                             "PointFile=nodes.txt\nElementFile=elements.txt\nDataSeries=step_*.txt\nAutoExit=0\n");
     }
-    CvellumPLOTView& view() { return frame->view(); }
+    GraphView& view() { return frame->view(); }
     QSpinBox* stepBox() { return frame->findChild<QSpinBox*>(QStringLiteral("seriesStep")); }
     double legendTop() { return view().document().look.MAX; }
     void press(Qt::Key key) {

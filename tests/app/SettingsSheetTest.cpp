@@ -110,7 +110,7 @@ class SheetPages : public testing::AppWindowTest, public ::testing::WithParamInt
 TEST_P(SheetPages, AChangeConfirmedIsStoredAndDrawnAtOnce) {
     const PageCase& c = GetParam();
     auto frame = frameWith("plate/plate.dat");
-    CvellumPLOTView& view = frame->view();
+    GraphView& view = frame->view();
     ViewSettings expected = view.document().look;
     c.change(expected);
     expected.sheetStartPage = c.page;
@@ -175,7 +175,7 @@ class SettingsSheetWindow : public testing::AppWindowTest {};
 
 TEST_F(SettingsSheetWindow, OkKeepsThePageShownAsTheStartPageAndCancelChangesNothing) {
     auto frame = frameWith("plate/plate.dat");
-    CvellumPLOTView& view = frame->view();
+    GraphView& view = frame->view();
     {
         SheetDriver driver([](SettingsSheet& sheet) {
             EXPECT_EQ(sheet.windowTitle(), QStringLiteral("視覚設定"));
@@ -215,7 +215,7 @@ TEST_F(SettingsSheetWindow, OkKeepsThePageShownAsTheStartPageAndCancelChangesNot
 
 TEST_F(SettingsSheetWindow, ARefusedEntryHoldsItsPageUntilCorrected) {
     auto frame = frameWith("plate/plate.dat");
-    CvellumPLOTView& view = frame->view();
+    GraphView& view = frame->view();
     // A value read from a file beyond the page's range, in an edit node values switch off.
     view.document().look.graph.VECLEN = 20.0;
     MessageBoxAnswerer answerer;

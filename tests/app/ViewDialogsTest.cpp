@@ -28,14 +28,14 @@ using testing::ModalScript;
 
 class ViewDialogs : public testing::AppWindowTest {
 protected:
-    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<MainWindow> frame;
 
     void SetUp() override {
         AppWindowTest::SetUp();
         frame = frameWith("plate/plate.dat");
         ASSERT_EQ(view().document().loaded, 1);
     }
-    CvellumPLOTView& view() { return frame->view(); }
+    GraphView& view() { return frame->view(); }
 };
 
 TEST_F(ViewDialogs, TheCrossSectionRefusesAnEmptyBoxAndThenCutsTheGraph) {

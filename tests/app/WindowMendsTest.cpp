@@ -214,7 +214,7 @@ class MainWindowPlacement : public testing::AppWindowTest {};
 
 TEST_F(MainWindowPlacement, AFirstStartOpensCentredAtTheFullSizeAndASavedPlacementWins) {
     {
-        CMainFrame frame(ui, chooser, true);
+        MainWindow frame(ui, chooser, true);
         frame.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
         EXPECT_GE(frame.width(), 780);
@@ -227,7 +227,7 @@ TEST_F(MainWindowPlacement, AFirstStartOpensCentredAtTheFullSizeAndASavedPlaceme
         storeWindowPlacement(profile, WindowEdges{700, 40, 30, 530, 1}); // right, left, top, bottom
         ASSERT_TRUE(profile.save());
     }
-    CMainFrame frame(ui, chooser, true);
+    MainWindow frame(ui, chooser, true);
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
     EXPECT_EQ(frame.size(), QSize(660, 500));

@@ -140,7 +140,15 @@ win=$(wait_window "vellumPLOT - ver.2.41 \\[") || fail "the window for job A app
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 xdotool key --clearmodifiers ctrl+s
 check "the picture is exported by hand" choose_file "$win" "$work/export.png"
+# After the name come the picture's options; Return takes them as offered.
+options=$(wait_window "^画像の出力設定$")
+check "the export asks for the picture's size and smoothing" test -n "$options"
+xdotool windowfocus --sync "$options" 2>/dev/null
+sleep 0.3
+xdotool key Return
 for _ in $(seq 1 50); do [ -s "$work/export.png" ] && break; sleep 0.2; done
+check "the picture is written once the options are taken" test -s "$work/export.png"
+xdotool windowfocus --sync "$win" 2>/dev/null
 # Job B draws nearly the same plate: mark the file so that any write over it shows.
 sleep 0.5
 printf 'the person kept this\n' >"$work/export.png"

@@ -1,7 +1,7 @@
 // The commands that read and write files: open, imports, exports, backups, and the
 // small commands around them (copy, initialise, web page, about box).
-#include "app/CDlgFileOpen.h"
-#include "app/CvellumPLOTView.h"
+#include "app/FileOpenDialog.h"
+#include "app/GraphView.h"
 #include "app/FileChooser.h"
 #include "app/QtUi.h"
 #include "batch/FileNameResolution.h"
@@ -45,10 +45,10 @@ WindowEdges frameEdges(const QWidget* frame) {
 
 } // namespace
 
-void CvellumPLOTView::openCommand() {
+void GraphView::openCommand() {
     PolarOptions polar;
     polar.load(Profile::openUserProfile());
-    CDlgFileOpen dialog(FileOpenForm(document_.dataSet.files, document_.options, polar.polarCoordinates,
+    FileOpenDialog dialog(FileOpenForm(document_.dataSet.files, document_.options, polar.polarCoordinates,
                                      polar.radianData),
                         chooser_, ui_, window());
     if (dialog.exec() != QDialog::Accepted) return;
@@ -65,7 +65,7 @@ void CvellumPLOTView::openCommand() {
     saveProfile(ui_, profile);
 }
 
-void CvellumPLOTView::runJob(const std::string& path) {
+void GraphView::runJob(const std::string& path) {
     int result = 0, status = 0;
     stopSeriesWork();
     {
@@ -90,18 +90,18 @@ void CvellumPLOTView::runJob(const std::string& path) {
     if (result == 0) startSeriesCheck();
 }
 
-int CvellumPLOTView::writeImage(const std::string& path) {
+int GraphView::writeImage(const std::string& path) {
     if (ExportImage(ui_, path, capture()) == 0) return 0;
     noteUnwritableFile(ui_, path);
     return 1;
 }
 
-void CvellumPLOTView::warnOfEmptyMesh() {
+void GraphView::warnOfEmptyMesh() {
     const std::string warning = emptyMeshWarning(document_);
     if (!warning.empty()) ui_.showMessage(warning);
 }
 
-void CvellumPLOTView::takeWindowEdges() {
+void GraphView::takeWindowEdges() {
     // A look file may have named a window size: the frame takes it where it fits.
     QWidget* frame = window();
     const WindowEdges& edges = document_.look.WINDOW;
@@ -113,13 +113,13 @@ void CvellumPLOTView::takeWindowEdges() {
     }
 }
 
-void CvellumPLOTView::importCommandLine() {
+void GraphView::importCommandLine() {
     const QString path = chooser_.openFile(window(), FileKind::CommandLine, {});
     if (path.isEmpty()) return;
     runJob(chosenPath(path));
 }
 
-void CvellumPLOTView::importViewSettings() {
+void GraphView::importViewSettings() {
     const QString path = chooser_.openFile(window(), FileKind::ViewSettings, {});
     document_.look.WINDOW = frameEdges(window()); // a file's WINDOW values replace these one by one
     QtUi::MessageGroup messages(ui_);
@@ -128,12 +128,12 @@ void CvellumPLOTView::importViewSettings() {
     refresh();
 }
 
-void CvellumPLOTView::importBackup() {
+void GraphView::importBackup() {
     if (!ui_.askYesNo("前回終了時のバックアップファイルを読み込みます．")) return;
     runJob(programFolder() + kBackupCommandFile);
 }
 
-void CvellumPLOTView::importStl() {
+void GraphView::importStl() {
     const QString path = chooser_.openFile(window(), FileKind::Stl, {});
     if (path.isEmpty()) return;
     stopSeriesWork();
@@ -142,7 +142,7 @@ void CvellumPLOTView::importStl() {
     refresh();
 }
 
-void CvellumPLOTView::exportImage() {
+void GraphView::exportImage() {
     const bool series = document_.series.steps.size() > 1;
     const QString path = chooser_.saveFile(window(), series ? FileKind::SeriesImage : FileKind::Image);
     if (path.isEmpty()) {
@@ -176,7 +176,7 @@ void CvellumPLOTView::exportImage() {
     else writeReportImage(f.imageFilePath, form);
 }
 
-int CvellumPLOTView::writeReportImage(const std::string& path, const ImageExportForm& form) {
+int GraphView::writeReportImage(const std::string& path, const ImageExportForm& form) {
     WaitCursorScope waitCursor(ui_);
     // The off-screen context cannot be made current while the window's is (a capture
     // leaves it so); the window makes its own current again before it paints.
@@ -211,11 +211,11 @@ int CvellumPLOTView::writeReportImage(const std::string& path, const ImageExport
     return status;
 }
 
-int CvellumPLOTView::writeVectorImage(const std::string& path, const OffscreenRequest& request) {
+int GraphView::writeVectorImage(const std::string& path, const OffscreenRequest& request) {
     return ExportVectorPicture(ui_, path, document_.look, vectorRequestOf(request));
 }
 
-void CvellumPLOTView::exportAnimation(const std::string& path) {
+void GraphView::exportAnimation(const std::string& path) {
     // Every step drawn off screen at the view's size, from a copy: the window keeps the
     // step it shows.
     Document frames = document_;
@@ -232,40 +232,40 @@ void CvellumPLOTView::exportAnimation(const std::string& path) {
     update();
 }
 
-void CvellumPLOTView::exportTo(const std::string& path, const std::function<int(const std::string&)>& write) {
+void GraphView::exportTo(const std::string& path, const std::function<int(const std::string&)>& write) {
     QtUi::MessageGroup messages(ui_);
     if (write(path) != 0) noteUnwritableFile(ui_, path);
 }
 
-void CvellumPLOTView::exportNodes() {
+void GraphView::exportNodes() {
     const QString path = chooser_.saveFile(window(), FileKind::MeshExport);
     if (!path.isEmpty()) exportTo(chosenPath(path), [this](const std::string& to) { return document_.ExportNodeFile(ui_, to); });
 }
 
-void CvellumPLOTView::exportElements() {
+void GraphView::exportElements() {
     const QString path = chooser_.saveFile(window(), FileKind::MeshExport);
     if (!path.isEmpty()) exportTo(chosenPath(path), [this](const std::string& to) { return document_.ExportElementFile(ui_, to); });
 }
 
-void CvellumPLOTView::exportCommandLine() {
+void GraphView::exportCommandLine() {
     const QString path = chooser_.saveFile(window(), FileKind::CommandLine);
     if (!path.isEmpty())
         exportTo(chosenPath(path), [this](const std::string& to) { return document_.WriteCommandLineFile(ui_, to); });
 }
 
-void CvellumPLOTView::exportViewSettings() {
+void GraphView::exportViewSettings() {
     const QString path = chooser_.saveFile(window(), FileKind::ViewSettings);
     if (path.isEmpty()) return;
     document_.look.WINDOW = frameEdges(window());
     exportTo(chosenPath(path), [this](const std::string& to) { return document_.WriteViewSettingsFile(ui_, to); });
 }
 
-void CvellumPLOTView::copyToClipboard() {
+void GraphView::copyToClipboard() {
     const QImage shown = grabFramebuffer();
     QApplication::clipboard()->setImage(shown);
 }
 
-void CvellumPLOTView::initialiseView() {
+void GraphView::initialiseView() {
     QMessageBox box(QMessageBox::Question, QStringLiteral("vellumPLOT"),
                     QStringLiteral("視点を初期化します\n回転角/平行位置/拡大率"), QMessageBox::Ok | QMessageBox::Cancel,
                     window());
@@ -273,11 +273,11 @@ void CvellumPLOTView::initialiseView() {
     update();
 }
 
-void CvellumPLOTView::openWebPage() {
+void GraphView::openWebPage() {
     if (!QDesktopServices::openUrl(QUrl(QString::fromUtf8(kHomePage)))) ui_.showMessage("ブラウザが起動できません");
 }
 
-void CvellumPLOTView::showAbout() {
+void GraphView::showAbout() {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("バージョン情報 vellumPLOT"),
                     QStringLiteral("vellumPLOT Version 2.41\n有限要素解析結果の三次元カラーグラフ表示"), QMessageBox::Ok,
                     window());
@@ -285,7 +285,7 @@ void CvellumPLOTView::showAbout() {
     box.exec();
 }
 
-void CvellumPLOTView::writeClosingBackups() {
+void GraphView::writeClosingBackups() {
     if (document_.loaded != 1) return;
     document_.look.WINDOW = frameEdges(window());
     QtUi::MessageGroup messages(ui_);

@@ -1,6 +1,6 @@
 // Result series in the window: the background check of the steps after a load, stepping
 // with the keys and the toolbar, the playback, and the legend range over every step.
-#include "app/CvellumPLOTView.h"
+#include "app/GraphView.h"
 
 #include "app/QtUi.h"
 
@@ -8,22 +8,22 @@
 
 namespace vellum {
 
-bool CvellumPLOTView::hasSeries() const { return document_.loaded == 1 && document_.series.steps.size() > 1; }
+bool GraphView::hasSeries() const { return document_.loaded == 1 && document_.series.steps.size() > 1; }
 
-void CvellumPLOTView::startSeriesCheck() {
+void GraphView::startSeriesCheck() {
     if (!hasSeries()) return;
     ui_.beginProgress("データシリーズを確認しています");
     seriesCheck_.start(document_.dataSet, document_.options.dataType, document_.series.steps);
 }
 
-void CvellumPLOTView::stopSeriesWork() {
+void GraphView::stopSeriesWork() {
     stopPlayback();
     if (!seriesCheck_.running()) return;
     seriesCheck_.stop();
     ui_.endProgress(false);
 }
 
-void CvellumPLOTView::seriesChecked(const std::vector<UnfitStep>& unfit) {
+void GraphView::seriesChecked(const std::vector<UnfitStep>& unfit) {
     ui_.endProgress(false);
     if (unfit.empty() || document_.loaded != 1) return;
     std::vector<size_t> indices;
@@ -46,24 +46,24 @@ void CvellumPLOTView::seriesChecked(const std::vector<UnfitStep>& unfit) {
     refresh();
 }
 
-void CvellumPLOTView::showSeriesStep(size_t step) {
+void GraphView::showSeriesStep(size_t step) {
     if (!hasSeries() || step >= document_.series.steps.size()) return;
     QtUi::MessageGroup messages(ui_);
     if (document_.ShowSeriesStep(ui_, step) != 0) stopPlayback();
     refresh();
 }
 
-void CvellumPLOTView::moveInSeries(SeriesMove move) {
+void GraphView::moveInSeries(SeriesMove move) {
     const ResultSeries& series = document_.series;
     const size_t next = seriesStepAfter(move, series.shown, series.steps.size());
     if (next != series.shown) showSeriesStep(next);
 }
 
-void CvellumPLOTView::setPlayRate(int framesPerSecond) {
+void GraphView::setPlayRate(int framesPerSecond) {
     playRate_ = std::clamp(framesPerSecond, kMinPlayRate, kMaxPlayRate);
 }
 
-void CvellumPLOTView::togglePlayback() {
+void GraphView::togglePlayback() {
     if (playing_) {
         stopPlayback();
         return;
@@ -77,7 +77,7 @@ void CvellumPLOTView::togglePlayback() {
     emit stateChanged();
 }
 
-void CvellumPLOTView::stopPlayback() {
+void GraphView::stopPlayback() {
     const bool was = playing_;
     playing_ = false;
     stepAwaitingPaint_ = false;
@@ -85,13 +85,13 @@ void CvellumPLOTView::stopPlayback() {
     if (was) emit stateChanged();
 }
 
-void CvellumPLOTView::playbackPainted() {
+void GraphView::playbackPainted() {
     if (!playing_ || !stepAwaitingPaint_) return;
     stepAwaitingPaint_ = false;
     playTimer_.start(playIntervalMs(playRate_));
 }
 
-void CvellumPLOTView::playNextStep() {
+void GraphView::playNextStep() {
     if (!playing_) return;
     const std::optional<size_t> next = playbackStepAfter(document_.series.shown, document_.series.steps.size());
     if (!next || !hasSeries()) {
@@ -102,7 +102,7 @@ void CvellumPLOTView::playNextStep() {
     showSeriesStep(*next);
 }
 
-void CvellumPLOTView::toggleSeriesFixedRange() {
+void GraphView::toggleSeriesFixedRange() {
     // Without a series the entry has nothing to fix; a look's own range stays as it is.
     if (!hasSeries()) {
         emit stateChanged();

@@ -1,12 +1,12 @@
 // The settings sheet, opened by the settings command, by the page commands and by a double
 // click on a loaded graph.
-#include "app/CvellumPLOTView.h"
+#include "app/GraphView.h"
 #include "app/QtUi.h"
 #include "app/sheet/SettingsSheet.h"
 
 namespace vellum {
 
-void CvellumPLOTView::openSettingsSheet(int startPage) {
+void GraphView::openSettingsSheet(int startPage) {
     const SheetFacts facts = sheetFactsOf(document_.dataSet, document_.look, document_.options.dataType,
                                           document_.modelShape());
     SettingsSheet sheet(SheetForm(document_.look, facts), ui_, startPage, window());

@@ -1,4 +1,4 @@
-#include "app/CDlgFileOpen.h"
+#include "app/FileOpenDialog.h"
 
 #include "app/FileChooser.h"
 #include "common/Ui.h"
@@ -23,7 +23,7 @@ QLineEdit* nameEdit(QWidget* parent) {
 
 } // namespace
 
-CDlgFileOpen::CDlgFileOpen(FileOpenForm form, FileChooser& chooser, Ui& ui, QWidget* parent)
+FileOpenDialog::FileOpenDialog(FileOpenForm form, FileChooser& chooser, Ui& ui, QWidget* parent)
     : QDialog(parent), form_(std::move(form)), chooser_(chooser), ui_(ui) {
     setWindowTitle(QStringLiteral("ファイルオープン"));
     auto* grid = new QGridLayout(this);
@@ -94,11 +94,11 @@ CDlgFileOpen::CDlgFileOpen(FileOpenForm form, FileChooser& chooser, Ui& ui, QWid
     connect(nodeBrowse_, &QPushButton::clicked, this, [this] { browse(0); });
     connect(elementBrowse_, &QPushButton::clicked, this, [this] { browse(1); });
     connect(dataBrowse_, &QPushButton::clicked, this, [this] { browse(2); });
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgFileOpen::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgFileOpen::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &FileOpenDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &FileOpenDialog::reject);
 }
 
-void CDlgFileOpen::showState() {
+void FileOpenDialog::showState() {
     nodeEdit_->setText(QString::fromStdString(form_.nodeName()));
     elementEdit_->setText(QString::fromStdString(form_.elementName()));
     dataEdit_->setText(QString::fromStdString(form_.dataFieldText()));
@@ -107,7 +107,7 @@ void CDlgFileOpen::showState() {
     radians_->setEnabled(form_.radiansEnabled());
 }
 
-void CDlgFileOpen::browse(int which) {
+void FileOpenDialog::browse(int which) {
     const OpenChoice& c = form_.choice();
     const std::string& current = which == 0 ? c.pointFilePath : which == 1 ? c.elementFilePath : c.dataFilePath;
     if (which == 2) {
@@ -128,7 +128,7 @@ void CDlgFileOpen::browse(int which) {
     showState();
 }
 
-void CDlgFileOpen::accept() {
+void FileOpenDialog::accept() {
     std::string message;
     {
         WaitCursorScope wait(ui_);

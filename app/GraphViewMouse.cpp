@@ -1,8 +1,8 @@
 // Turning, moving and zooming with the mouse and the keys. The arithmetic is the model's;
 // here the events become its calls, and the picture is reduced while a drag or a key lasts.
 // Moves without a button probe the graph and a Ctrl-click pins a probe (the probes' own
-// work is in CvellumPLOTViewProbes.cpp).
-#include "app/CvellumPLOTView.h"
+// work is in GraphViewProbes.cpp).
+#include "app/GraphView.h"
 
 #include "app/QtUi.h"
 #include "model/CommandTable.h"
@@ -44,7 +44,7 @@ constexpr int kSelectionMode = 15;
 
 } // namespace
 
-void CvellumPLOTView::mousePressEvent(QMouseEvent* event) {
+void GraphView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     if (event->modifiers() & Qt::ControlModifier) {
         // Until the release nothing turns or selects, even once Ctrl is let go.
@@ -55,7 +55,7 @@ void CvellumPLOTView::mousePressEvent(QMouseEvent* event) {
     anchor_ = last_ = event->position().toPoint();
 }
 
-void CvellumPLOTView::mouseMoveEvent(QMouseEvent* event) {
+void GraphView::mouseMoveEvent(QMouseEvent* event) {
     pointer_ = event->position();
     pointerInside_ = true;
     if (event->buttons() == Qt::NoButton) {
@@ -74,7 +74,7 @@ void CvellumPLOTView::mouseMoveEvent(QMouseEvent* event) {
     update();
 }
 
-void CvellumPLOTView::mouseReleaseEvent(QMouseEvent* event) {
+void GraphView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     if (pinning_) {
         pinning_ = false;
@@ -89,7 +89,7 @@ void CvellumPLOTView::mouseReleaseEvent(QMouseEvent* event) {
     endDragging();
 }
 
-void CvellumPLOTView::keyPressEvent(QKeyEvent* event) {
+void GraphView::keyPressEvent(QKeyEvent* event) {
     const std::optional<ViewKey> key = viewKeyOf(event->key());
     const Qt::KeyboardModifiers others = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     const int column = document_.look.selectedColumn;
@@ -109,12 +109,12 @@ void CvellumPLOTView::keyPressEvent(QKeyEvent* event) {
     else update();
 }
 
-void CvellumPLOTView::keyReleaseEvent(QKeyEvent* event) {
+void GraphView::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
     endDragging();
 }
 
-void CvellumPLOTView::endDragging() {
+void GraphView::endDragging() {
     if (document_.look.dragging == 0 && !selecting_) {
         update();
         return;
@@ -123,7 +123,7 @@ void CvellumPLOTView::endDragging() {
     refresh();
 }
 
-void CvellumPLOTView::drawSelection() {
+void GraphView::drawSelection() {
     if (!selecting_) return;
     QPainter painter(this);
     painter.setPen(QPen(Qt::black, 1));

@@ -1,5 +1,5 @@
 #pragma once
-// The view: the OpenGL drawing area that owns the document and its renderer, handles every
+// CvellumPLOTView: the view: the OpenGL drawing area that owns the document and its renderer, handles every
 // command, the double click, dropped files, the probes and the closing backups. The rules
 // live in the model; this class binds them to Qt.
 #include "app/SeriesCheck.h"
@@ -23,11 +23,11 @@ struct OffscreenRequest;
 class QtUi;
 class Renderer;
 
-class CvellumPLOTView : public QOpenGLWidget {
+class GraphView : public QOpenGLWidget {
     Q_OBJECT
 public:
-    CvellumPLOTView(QtUi& ui, FileChooser& chooser, QWidget* parent = nullptr);
-    ~CvellumPLOTView() override;
+    GraphView(QtUi& ui, FileChooser& chooser, QWidget* parent = nullptr);
+    ~GraphView() override;
 
     Document& document() { return document_; }
     const Document& document() const { return document_; }
@@ -47,7 +47,7 @@ public:
     // What the frame needs to fill its caption and status panes after a paint.
     bool hasPainted() const { return painted_; }
 
-    // Result series (CvellumPLOTViewSeries.cpp). True with more than one step loaded.
+    // Result series (GraphViewSeries.cpp). True with more than one step loaded.
     bool hasSeries() const;
     // Shows step `step` (from 0) and repaints; out of range, or without a series, nothing.
     void showSeriesStep(size_t step);
@@ -88,7 +88,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // Commands, grouped by what they touch (CvellumPLOTViewFiles.cpp).
+    // Commands, grouped by what they touch (GraphViewFiles.cpp).
     void openCommand();
     void importCommandLine();
     void importViewSettings();
@@ -103,20 +103,20 @@ private:
     void initialiseView();
     void openWebPage();
     void showAbout();
-    // The settings sheet at `startPage` (CvellumPLOTViewSheet.cpp).
+    // The settings sheet at `startPage` (GraphViewSheet.cpp).
     void openSettingsSheet(int startPage);
 
-    // The data-column and specific-element commands (CvellumPLOTViewData.cpp).
+    // The data-column and specific-element commands (GraphViewData.cpp).
     void changeDataColumns();
     void showSpecificElements();
 
-    // The dialogs of the view (CvellumPLOTViewDialogs.cpp).
+    // The dialogs of the view (GraphViewDialogs.cpp).
     void crossSectionCommand();
     void windowCommand();
     void editPathsCommand();
     void savedItemsCommand();
 
-    // Probes (CvellumPLOTViewProbes.cpp).
+    // Probes (GraphViewProbes.cpp).
     ProbeHit pickAt(QPointF at);
     // Picks under `at` and tells the frame what lies there.
     void probeAt(QPointF at);
@@ -131,7 +131,7 @@ private:
     void copyPinsCommand();
     void toggleExtremes();
 
-    // Result series (CvellumPLOTViewSeries.cpp).
+    // Result series (GraphViewSeries.cpp).
     // After a load that gave a series: its steps are checked in the background.
     void startSeriesCheck();
     // Before anything replaces the mesh: the check and the playback stop.

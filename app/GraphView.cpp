@@ -1,4 +1,4 @@
-#include "app/CvellumPLOTView.h"
+#include "app/GraphView.h"
 
 #include "app/QtUi.h"
 #include "batch/FileNameResolution.h"
@@ -19,7 +19,7 @@
 
 namespace vellum {
 
-CvellumPLOTView::CvellumPLOTView(QtUi& ui, FileChooser& chooser, QWidget* parent)
+GraphView::GraphView(QtUi& ui, FileChooser& chooser, QWidget* parent)
     : QOpenGLWidget(parent), ui_(ui), chooser_(chooser) {
     // What the view reads when it is made: every look setting at its default (the record
     // starts there), the registered paths, the saved-item selection, the open defaults.
@@ -31,13 +31,13 @@ CvellumPLOTView::CvellumPLOTView(QtUi& ui, FileChooser& chooser, QWidget* parent
     setMouseTracking(true);
     connect(&seriesCheck_, &SeriesCheck::progressed, this,
             [this](int done, int total) { ui_.setProgress(total > 0 ? done * 100 / total : 100); });
-    connect(&seriesCheck_, &SeriesCheck::finished, this, &CvellumPLOTView::seriesChecked);
+    connect(&seriesCheck_, &SeriesCheck::finished, this, &GraphView::seriesChecked);
     playTimer_.setSingleShot(true);
-    connect(&playTimer_, &QTimer::timeout, this, &CvellumPLOTView::playNextStep);
-    connect(this, &CvellumPLOTView::painted, this, &CvellumPLOTView::playbackPainted);
+    connect(&playTimer_, &QTimer::timeout, this, &GraphView::playNextStep);
+    connect(this, &GraphView::painted, this, &GraphView::playbackPainted);
 }
 
-CvellumPLOTView::~CvellumPLOTView() {
+GraphView::~GraphView() {
     // The check reads the document's mesh: it ends before anything of the view goes.
     seriesCheck_.stop();
     // The context outlives this body (the base class destroys it); its objects must go
@@ -53,7 +53,7 @@ CvellumPLOTView::~CvellumPLOTView() {
     renderer_.reset();
 }
 
-void CvellumPLOTView::initializeGL() {
+void GraphView::initializeGL() {
     renderer_ = std::make_unique<Renderer>(TextRenderer::withJapaneseGothic());
     // Qt may tear the context down and make a new one (a re-parented widget, a screen
     // change); the display lists and buffers of the old one go with it.
@@ -65,11 +65,11 @@ void CvellumPLOTView::initializeGL() {
     }, Qt::DirectConnection);
 }
 
-void CvellumPLOTView::resizeGL(int width, int height) {
+void GraphView::resizeGL(int width, int height) {
     if (renderer_) renderer_->resize(width, height, devicePixelRatioF());
 }
 
-void CvellumPLOTView::paintGL() {
+void GraphView::paintGL() {
     if (!renderer_) return;
     // Qt binds the widget's own framebuffer and sets its viewport before each paint.
     renderer_->resize(width(), height(), devicePixelRatioF());
@@ -81,7 +81,7 @@ void CvellumPLOTView::paintGL() {
     emit painted();
 }
 
-void CvellumPLOTView::refresh() {
+void GraphView::refresh() {
     if (renderer_ && document_.drawable()) {
         makeCurrent();
         renderer_->prepare(document_.drawable(), document_.look,
@@ -95,7 +95,7 @@ void CvellumPLOTView::refresh() {
     emit stateChanged();
 }
 
-RgbImage CvellumPLOTView::capture() {
+RgbImage GraphView::capture() {
     const QImage shown = grabFramebuffer().convertToFormat(QImage::Format_RGB888);
     RgbImage image;
     image.width = shown.width();
@@ -107,7 +107,7 @@ RgbImage CvellumPLOTView::capture() {
     return image;
 }
 
-void CvellumPLOTView::mouseDoubleClickEvent(QMouseEvent* event) {
+void GraphView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     // Two quick Ctrl-clicks pin one place; the second must not open the settings.
     if (event->modifiers() & Qt::ControlModifier) {
@@ -117,11 +117,11 @@ void CvellumPLOTView::mouseDoubleClickEvent(QMouseEvent* event) {
     runCommand(document_.loaded == 1 ? command::kSettings : command::kNew);
 }
 
-void CvellumPLOTView::dragEnterEvent(QDragEnterEvent* event) {
+void GraphView::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void CvellumPLOTView::dropEvent(QDropEvent* event) {
+void GraphView::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     // Only the first of several dropped files is used.
     if (urls.isEmpty() || !urls.first().isLocalFile()) return;
@@ -129,7 +129,7 @@ void CvellumPLOTView::dropEvent(QDropEvent* event) {
     openPath(urls.first().toLocalFile());
 }
 
-void CvellumPLOTView::openPath(const QString& path) {
+void GraphView::openPath(const QString& path) {
     const std::string file = withoutQuotes(path.toStdString());
     document_.dataSet.files.argumentExtension = extensionOf(file);
     if (isStlExtension(document_.dataSet.files.argumentExtension)) {
@@ -142,7 +142,7 @@ void CvellumPLOTView::openPath(const QString& path) {
     runJob(file);
 }
 
-void CvellumPLOTView::runCommand(int id) {
+void GraphView::runCommand(int id) {
     const CommandInfo* info = findCommand(id);
     if (!info || !commandEnabled(info->rule, CommandState{document_.loaded == 1, document_.options.dataType, hasSeries()}))
         return;
@@ -203,7 +203,7 @@ void CvellumPLOTView::runCommand(int id) {
     }
 }
 
-void CvellumPLOTView::contextMenuEvent(QContextMenuEvent* event) {
+void GraphView::contextMenuEvent(QContextMenuEvent* event) {
     emit contextMenuRequested(event->globalPos());
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The main window: the menus, toolbar and status bar built from the command table, the
+// CMainFrame: the main window: the menus, toolbar and status bar built from the command table, the
 // view in the middle, the saved placement, and the closing steps.
 #include <QMainWindow>
 
@@ -11,21 +11,21 @@ class QMenu;
 
 namespace vellum {
 
-class CvellumPLOTView;
+class GraphView;
 class FileChooser;
 class QtUi;
 class SeriesBar;
 struct MenuEntry;
 
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // `placeFromProfile`: false when the program was started with an argument, which keeps
     // the window at its initial size. Without a saved placement the window opens at its
     // initial size, centred on the screen.
-    CMainFrame(QtUi& ui, FileChooser& chooser, bool placeFromProfile);
+    MainWindow(QtUi& ui, FileChooser& chooser, bool placeFromProfile);
 
-    CvellumPLOTView& view() { return *view_; }
+    GraphView& view() { return *view_; }
     QAction* action(int id) const;
     // The texts of the four panes, in order (161, 1, 159, 160).
     QStringList paneTexts() const;
@@ -50,7 +50,7 @@ private:
     void storePlacement();
 
     QtUi& ui_;
-    CvellumPLOTView* view_;
+    GraphView* view_;
     std::map<int, QAction*> actions_;
     QLabel* panes_[4] = {};
     SeriesBar* seriesBar_ = nullptr;

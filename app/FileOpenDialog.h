@@ -1,5 +1,5 @@
 #pragma once
-// The file-open dialog "ファイルオープン": the shape, the three files, the automatic mesh,
+// CDlgFileOpen: the file-open dialog "ファイルオープン": the shape, the three files, the automatic mesh,
 // the data type and the polar options. Its rules are FileOpenForm's.
 #include "model/FileOpenForm.h"
 
@@ -15,10 +15,10 @@ namespace vellum {
 class FileChooser;
 class Ui;
 
-class CDlgFileOpen : public QDialog {
+class FileOpenDialog : public QDialog {
     Q_OBJECT
 public:
-    CDlgFileOpen(FileOpenForm form, FileChooser& chooser, Ui& ui, QWidget* parent = nullptr);
+    FileOpenDialog(FileOpenForm form, FileChooser& chooser, Ui& ui, QWidget* parent = nullptr);
 
     const FileOpenForm& form() const { return form_; }
 

@@ -4,7 +4,7 @@
 #include "app/SectionDialog.h"
 #include "app/WindowSizeDialog.h"
 #include "app/SaveItemsDialog.h"
-#include "app/CvellumPLOTView.h"
+#include "app/GraphView.h"
 #include "app/QtUi.h"
 #include "settings/Profile.h"
 
@@ -14,14 +14,14 @@
 
 namespace vellum {
 
-void CvellumPLOTView::crossSectionCommand() {
+void GraphView::crossSectionCommand() {
     SectionDialog dialog(SectionForm(document_.dataSet), ui_, window());
     if (dialog.exec() != QDialog::Accepted) return;
     document_.ApplySectionBox(ui_, dialog.form().box());
     refresh();
 }
 
-void CvellumPLOTView::windowCommand() {
+void GraphView::windowCommand() {
     QWidget* frame = window();
     const QRect outer = frame->frameGeometry();
     WindowSizeDialog dialog(WindowForm(outer.width(), outer.height(), document_.look.BACKCOLOR), ui_, frame);
@@ -36,7 +36,7 @@ void CvellumPLOTView::windowCommand() {
     update();
 }
 
-void CvellumPLOTView::editPathsCommand() {
+void GraphView::editPathsCommand() {
     PathsDialog dialog(PathListForm(document_.registeredPaths), chooser_, window());
     if (dialog.exec() != QDialog::Accepted) return;
     document_.registeredPaths = dialog.form().result();
@@ -46,7 +46,7 @@ void CvellumPLOTView::editPathsCommand() {
     saveProfile(ui_, profile);
 }
 
-void CvellumPLOTView::savedItemsCommand() {
+void GraphView::savedItemsCommand() {
     SaveItemsDialog dialog(SaveItemForm(document_.saveItems), window());
     if (dialog.exec() != QDialog::Accepted) return;
     document_.saveItems = dialog.form().selection();

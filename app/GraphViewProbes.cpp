@@ -1,7 +1,7 @@
 // Probes: the value under the pointer for the status bar, the probes pinned by a Ctrl-click
 // with their marks on the graph, their list and their copy as text, and the markers of the
 // largest and smallest value. Picking runs on pointer moves only, never while painting.
-#include "app/CvellumPLOTView.h"
+#include "app/GraphView.h"
 #include "app/PinListDialog.h"
 #include "render/Renderer.h"
 
@@ -17,14 +17,14 @@ QString text(const std::string& s) { return QString::fromUtf8(s.data(), static_c
 
 } // namespace
 
-ProbeHit CvellumPLOTView::pickAt(QPointF at) {
+ProbeHit GraphView::pickAt(QPointF at) {
     if (document_.loaded != 1) return {};
     return picker_.pick(document_.dataSet, document_.look,
                         SceneState{document_.options.dataType, document_.modelShape()}, width(), height(), at.x(),
                         at.y());
 }
 
-void CvellumPLOTView::probeAt(QPointF at) {
+void GraphView::probeAt(QPointF at) {
     const ProbeHit hit = pickAt(at);
     if (!hit.hit) {
         emit probed({});
@@ -35,18 +35,18 @@ void CvellumPLOTView::probeAt(QPointF at) {
     emit probed(text(probeStatusText(reading, document_.look)));
 }
 
-void CvellumPLOTView::probeAgain() {
+void GraphView::probeAgain() {
     if (pointerInside_) probeAt(pointer_);
     else emit probed({});
 }
 
-void CvellumPLOTView::leaveEvent(QEvent* event) {
+void GraphView::leaveEvent(QEvent* event) {
     pointerInside_ = false;
     emit probed({});
     QOpenGLWidget::leaveEvent(event);
 }
 
-void CvellumPLOTView::pinAt(QPointF at) {
+void GraphView::pinAt(QPointF at) {
     const ProbeHit hit = pickAt(at);
     if (!hit.hit) return;
     // The same place twice would only repeat a line of the list.
@@ -56,7 +56,7 @@ void CvellumPLOTView::pinAt(QPointF at) {
     update();
 }
 
-std::vector<ProbeReading> CvellumPLOTView::pinReadings() const {
+std::vector<ProbeReading> GraphView::pinReadings() const {
     std::vector<ProbeReading> readings;
     if (document_.loaded != 1) return readings;
     readings.reserve(document_.pins.size());
@@ -65,7 +65,7 @@ std::vector<ProbeReading> CvellumPLOTView::pinReadings() const {
     return readings;
 }
 
-void CvellumPLOTView::handPinsToRenderer() {
+void GraphView::handPinsToRenderer() {
     // The labels follow the shown column and the legend's number style, so they are made
     // afresh for each paint; there are a handful of pins at most.
     const std::vector<ProbeReading> readings = pinReadings();
@@ -76,7 +76,7 @@ void CvellumPLOTView::handPinsToRenderer() {
     renderer_->setPins(std::move(marks));
 }
 
-void CvellumPLOTView::pinnedProbesCommand() {
+void GraphView::pinnedProbesCommand() {
     PinListDialog dialog(PinListForm(document_.pins, document_.dataSet, document_.options.dataType,
                                      document_.look.selectedColumn),
                          window());
@@ -85,13 +85,13 @@ void CvellumPLOTView::pinnedProbesCommand() {
     update();
 }
 
-void CvellumPLOTView::copyPinsCommand() {
+void GraphView::copyPinsCommand() {
     // Without pins the clipboard keeps what the person put there.
     if (document_.pins.empty()) return;
     QApplication::clipboard()->setText(text(probesTabText(pinReadings(), document_.options.dataType)));
 }
 
-void CvellumPLOTView::toggleExtremes() {
+void GraphView::toggleExtremes() {
     document_.look.showExtremes = document_.look.showExtremes != 0 ? 0 : 1;
     refresh();
 }

@@ -1,6 +1,6 @@
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 
-#include "app/CvellumPLOTView.h"
+#include "app/GraphView.h"
 #include "app/QtUi.h"
 #include "app/SeriesBar.h"
 #include "app/ToolbarIcons.h"
@@ -31,29 +31,29 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 } // namespace
 
-CMainFrame::CMainFrame(QtUi& ui, FileChooser& chooser, bool placeFromProfile) : ui_(ui) {
+MainWindow::MainWindow(QtUi& ui, FileChooser& chooser, bool placeFromProfile) : ui_(ui) {
     resize(780, 560);
     setWindowTitle(QString::fromUtf8(kEmptyCaption));
-    view_ = new CvellumPLOTView(ui, chooser, this);
+    view_ = new GraphView(ui, chooser, this);
     setCentralWidget(view_);
     ui_.attach(this, statusBar());
     buildActions();
     buildMenus();
     buildToolbar();
     buildStatusBar();
-    connect(view_, &CvellumPLOTView::painted, this, &CMainFrame::updateCaptionAndPanes);
-    connect(view_, &CvellumPLOTView::stateChanged, this, &CMainFrame::updateCommandStates);
-    connect(view_, &CvellumPLOTView::probed, this, [this](const QString& probe) {
+    connect(view_, &GraphView::painted, this, &MainWindow::updateCaptionAndPanes);
+    connect(view_, &GraphView::stateChanged, this, &MainWindow::updateCommandStates);
+    connect(view_, &GraphView::probed, this, [this](const QString& probe) {
         const QString shown = probe.isEmpty() ? QString::fromUtf8(kKeyGuide) : probe;
         // Moves within one node's reach bring the same text: the bar is not redrawn for it.
         if (statusBar()->currentMessage() != shown) statusBar()->showMessage(shown);
     });
-    connect(view_, &CvellumPLOTView::exitRequested, this, [this](int status) {
+    connect(view_, &GraphView::exitRequested, this, [this](int status) {
         exitStatus_ = status;
         // Ends the program once the current handler has returned, through the closing.
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     });
-    connect(view_, &CvellumPLOTView::contextMenuRequested, this, [this](const QPoint& at) {
+    connect(view_, &GraphView::contextMenuRequested, this, [this](const QPoint& at) {
         QMenu* menu = buildMenu({}, contextMenu(), this);
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(at);
@@ -62,12 +62,12 @@ CMainFrame::CMainFrame(QtUi& ui, FileChooser& chooser, bool placeFromProfile) : 
     if (!placeFromProfile || !restorePlacement()) centreOnScreen();
 }
 
-QAction* CMainFrame::action(int id) const {
+QAction* MainWindow::action(int id) const {
     const auto it = actions_.find(id);
     return it == actions_.end() ? nullptr : it->second;
 }
 
-void CMainFrame::buildActions() {
+void MainWindow::buildActions() {
     for (const CommandInfo& command : commandTable()) {
         auto* a = new QAction(text(captionOf(command.id)), this);
         QList<QKeySequence> keys;
@@ -99,7 +99,7 @@ void CMainFrame::buildActions() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
-QMenu* CMainFrame::buildMenu(const QString& title, const std::vector<MenuEntry>& entries, QWidget* parent) {
+QMenu* MainWindow::buildMenu(const QString& title, const std::vector<MenuEntry>& entries, QWidget* parent) {
     auto* menu = new QMenu(title, parent);
     for (const MenuEntry& e : entries) {
         switch (e.kind) {
@@ -126,11 +126,11 @@ QMenu* CMainFrame::buildMenu(const QString& title, const std::vector<MenuEntry>&
     return menu;
 }
 
-void CMainFrame::buildMenus() {
+void MainWindow::buildMenus() {
     for (const MenuEntry& top : mainMenu()) menuBar()->addMenu(buildMenu(text(top.caption), top.items, this));
 }
 
-void CMainFrame::buildToolbar() {
+void MainWindow::buildToolbar() {
     // The window's own context menu names the toolbar by its title, as the View menu does.
     QToolBar* bar = addToolBar(QStringLiteral("ツール バー"));
     bar->setObjectName(QStringLiteral("toolbar163"));
@@ -162,7 +162,7 @@ void CMainFrame::buildToolbar() {
     seriesBar_ = new SeriesBar(bar, *view_, action(command::kPlaySeries));
 }
 
-void CMainFrame::buildStatusBar() {
+void MainWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->showMessage(QString::fromUtf8(kKeyGuide));
     const char* samples[4] = {"00.00/00.00/00.00", "000.00[00.00/00.00/00.00]", "000/000/000", "0/00/00"};
@@ -178,13 +178,13 @@ void CMainFrame::buildStatusBar() {
     updateCaptionAndPanes();
 }
 
-QStringList CMainFrame::paneTexts() const {
+QStringList MainWindow::paneTexts() const {
     QStringList texts;
     for (const QLabel* pane : panes_) texts << pane->text();
     return texts;
 }
 
-void CMainFrame::updateCaptionAndPanes() {
+void MainWindow::updateCaptionAndPanes() {
     const Document& doc = view_->document();
     const bool drawn = doc.loaded == 1 && view_->hasPainted();
     const StatusPanes panes =
@@ -196,7 +196,7 @@ void CMainFrame::updateCaptionAndPanes() {
     panes_[3]->setText(text(panes.column));
 }
 
-void CMainFrame::updateCommandStates() {
+void MainWindow::updateCommandStates() {
     const Document& doc = view_->document();
     const CommandState state{doc.loaded == 1, doc.options.dataType, view_->hasSeries()};
     for (const auto& [id, a] : actions_) {
@@ -210,7 +210,7 @@ void CMainFrame::updateCommandStates() {
     if (seriesBar_) seriesBar_->update();
 }
 
-bool CMainFrame::restorePlacement() {
+bool MainWindow::restorePlacement() {
     const Profile profile = Profile::openUserProfile();
     // The profile's defaults (640 x 480) are too small for the legend's numbers: a first
     // start keeps the initial size instead of taking them.
@@ -225,7 +225,7 @@ bool CMainFrame::restorePlacement() {
     return true;
 }
 
-void CMainFrame::centreOnScreen() {
+void MainWindow::centreOnScreen() {
     const QScreen* shown = screen();
     if (!shown) return;
     QRect placed = geometry();
@@ -233,7 +233,7 @@ void CMainFrame::centreOnScreen() {
     move(placed.topLeft());
 }
 
-void CMainFrame::storePlacement() {
+void MainWindow::storePlacement() {
     const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
     Profile profile = Profile::openUserProfile();
     storeWindowPlacement(profile, WindowEdges{normal.x() + normal.width(), normal.x(), normal.y(),
@@ -243,13 +243,13 @@ void CMainFrame::storePlacement() {
     profile.save();
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     view_->writeClosingBackups();
     storePlacement();
     event->accept();
 }
 
-bool CMainFrame::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     // Leaving a menu item clears the message pane; it then shows the key guide again.
     if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty()) {
         statusBar()->showMessage(QString::fromUtf8(kKeyGuide));
