@@ -1,5 +1,7 @@
 #include "app/QtUi.h"
 
+#include "common/Texts.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -39,16 +41,16 @@ void QtUi::attach(QWidget* window, QStatusBar* statusBar) {
 
 void QtUi::showMessage(std::string_view text) {
     if (groupDepth_ > 0) {
-        pending_.push_back({std::string(text), {}});
+        pending_.push_back({std::string(shownText(text)), {}});
         return;
     }
-    showBox(std::string(text), {});
+    showBox(std::string(shownText(text)), {});
 }
 
 void QtUi::showDetail(std::string_view text) {
     // Outside a group the message it belongs to has been answered already.
     if (groupDepth_ == 0 || pending_.empty()) return;
-    pending_.back().details.append(text).push_back('\n');
+    pending_.back().details.append(shownText(text)).push_back('\n');
 }
 
 void QtUi::flushMessages() {
@@ -70,7 +72,7 @@ void QtUi::showBox(const std::string& text, const std::string& details) {
 bool QtUi::askYesNo(std::string_view text) {
     flushMessages(); // what was said before the question is read before it is answered
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    QMessageBox box(QMessageBox::Information, QStringLiteral("vellumPLOT"), toQString(text),
+    QMessageBox box(QMessageBox::Information, QStringLiteral("vellumPLOT"), toQString(shownText(text)),
                     QMessageBox::Yes | QMessageBox::No, ownerOf(window_));
     const bool yes = box.exec() == QMessageBox::Yes;
     QApplication::restoreOverrideCursor();
@@ -80,7 +82,7 @@ bool QtUi::askYesNo(std::string_view text) {
 void QtUi::beginProgress(std::string_view caption) {
     ++progressDepth_;
     if (!bar_) return;
-    caption_->setText(toQString(caption));
+    caption_->setText(toQString(shownText(caption)));
     bar_->setValue(0);
     caption_->show();
     bar_->show();
