@@ -9,6 +9,7 @@ namespace vellum {
 namespace {
 
 const QString kTranslatorName = QStringLiteral("vellumQtTranslations");
+const QString kWindowTranslatorName = QStringLiteral("vellumWindowTranslations");
 
 } // namespace
 
@@ -27,6 +28,22 @@ bool installQtTranslations(QCoreApplication& application, const QString& languag
     }
     QCoreApplication::installTranslator(translator);
     return true;
+}
+
+bool installInterfaceLanguage(QCoreApplication& application, Language language) {
+    setInterfaceLanguage(language);
+    delete application.findChild<QTranslator*>(kWindowTranslatorName, Qt::FindDirectChildrenOnly);
+    const bool english = language == Language::english;
+    bool loaded = installQtTranslations(application, english ? QStringLiteral("en") : QStringLiteral("ja"));
+    if (!english) return loaded;
+    auto* translator = new QTranslator(&application);
+    translator->setObjectName(kWindowTranslatorName);
+    if (!translator->load(QStringLiteral(":/i18n/vellumplot_en.qm"))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return loaded;
 }
 
 } // namespace vellum

@@ -18,8 +18,12 @@
 #include <QSurfaceFormat>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -31,11 +35,43 @@ bool displayAvailable() {
     return false;
 }
 
+// "--lang ja|en" or "--lang=ja|en" anywhere among the arguments, taken out of them. False
+// (after saying why) for a word that is neither.
+bool takeLanguageOption(std::vector<std::string>& arguments, std::optional<vellum::Language>& language) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string value;
+        std::size_t taken = 1;
+        if (arguments[i] == "--lang") {
+            value = i + 1 < arguments.size() ? arguments[i + 1] : "";
+            taken = 2;
+        } else if (arguments[i].rfind("--lang=", 0) == 0) {
+            value = arguments[i].substr(7);
+        } else {
+            continue;
+        }
+        language = vellum::parseLanguageName(value);
+        if (!language) {
+            std::cerr << "vellumplot: --lang wants ja or en: " << value << '\n';
+            return false;
+        }
+        arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i),
+                        arguments.begin() + static_cast<std::ptrdiff_t>(std::min(i + taken, arguments.size())));
+        --i;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string argument = argc > 1 ? argv[1] : "";
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::optional<vellum::Language> chosenLanguage;
+    if (!takeLanguageOption(arguments, chosenLanguage)) return 1;
+    const vellum::Language language =
+        vellum::chooseInterfaceLanguage(chosenLanguage, vellum::Profile::openUserProfile());
+    const std::string argument = arguments.empty() ? "" : arguments.front();
     if (!argument.empty() && !displayAvailable()) {
+        vellum::setInterfaceLanguage(language);
         vellum::BatchOptions options;
         options.inputFile = argument;
         return vellum::runHeadlessJob(options, std::cerr, std::cout);
@@ -53,8 +89,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("vellumPLOT"));
     QApplication::setWindowIcon(vellum::programIcon());
     vellum::installInterfaceStyle(application);
-    // The interface is Japanese; Qt's standard buttons and choosers follow it.
-    vellum::installQtTranslations(application, QStringLiteral("ja"));
+    // The window's texts, Qt's standard buttons and choosers all speak the chosen language.
+    vellum::installInterfaceLanguage(application, language);
 
     vellum::QtUi ui;
     vellum::DialogFileChooser chooser;

@@ -96,7 +96,7 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
             hasValue = true;
         }
         static constexpr std::string_view kValued[] = {"--out",   "--size",  "--probe", "--series",
-                                                       "--fps",   "--shard", "--range", "--jobs",  "--scale"};
+                                                       "--fps",   "--shard", "--range", "--jobs",  "--scale", "--lang"};
         if (std::find(std::begin(kValued), std::end(kValued), name) == std::end(kValued)) {
             result.error = "unknown option: " + a;
             return result;
@@ -137,6 +137,12 @@ BatchOptionsParse parseBatchOptions(const std::vector<std::string>& arguments) {
                 return result;
             }
             o.jobsFile = value;
+        } else if (name == "--lang") {
+            o.language = parseLanguageName(value);
+            if (!o.language) {
+                result.error = "--lang wants ja or en: " + value;
+                return result;
+            }
         } else if (name == "--scale") {
             int scale = 0;
             const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), scale);
@@ -204,6 +210,9 @@ std::string batchUsage() {
            "                    one JSON line each on standard output; exit 1 if any failed\n"
            "  --probe X,Y       print what lies under pixel X,Y of the picture (from the top\n"
            "                    left) as one JSON object on its own line; repeatable\n"
+           "  --lang ja|en      the language of the messages (default: the language chosen in\n"
+           "                    the window, else Japanese for ja, C and POSIX locales and\n"
+           "                    English for any other)\n"
            "  --help            show this text\n"
            "  --version         show the version\n"
            "\n"

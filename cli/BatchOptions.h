@@ -1,5 +1,7 @@
 #pragma once
 // The options of the headless program, parsed apart from the program so tests can call it.
+#include "common/Language.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +33,8 @@ struct BatchOptions {
     int scale = 1;
     bool antialias = false;
     bool transparent = false;
+    // --lang ja|en: the language of the messages, over the profile's choice and the locale.
+    std::optional<Language> language;
     bool help = false;
     bool version = false;
 };

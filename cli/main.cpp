@@ -2,6 +2,9 @@
 // writes the picture. Messages go to standard error; the exit status is 0 on success.
 #include "cli/BatchOptions.h"
 #include "cli/HeadlessJob.h"
+#include "common/Language.h"
+#include "settings/Profile.h"
+#include "settings/ProfileValues.h"
 
 #include <iostream>
 #include <string>
@@ -22,6 +25,8 @@ int main(int argc, char** argv) {
         std::cerr << "vellumplot-batch: " << parse.error << "\n(try --help)\n";
         return 1;
     }
+    vellum::setInterfaceLanguage(
+        vellum::chooseInterfaceLanguage(parse.options.language, vellum::Profile::openUserProfile()));
     if (!parse.options.jobsFile.empty()) return vellum::runJobList(parse.options, std::cerr, std::cout);
     return vellum::runHeadlessJob(parse.options, std::cerr, std::cout);
 }

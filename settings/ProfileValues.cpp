@@ -7,6 +7,7 @@ namespace vellum {
 namespace {
 constexpr std::string_view kOpenSection = "NEWFILEOPEN";
 constexpr std::string_view kWindowSection = "Window";
+constexpr std::string_view kInterfaceSection = "Interface";
 } // namespace
 
 void OpenDialogDefaults::load(const Profile& profile) {
@@ -49,6 +50,20 @@ void storeWindowPlacement(Profile& profile, const WindowEdges& edges) {
     profile.setInt(kWindowSection, "right", edges.right);
     profile.setInt(kWindowSection, "bottom", edges.bottom);
     profile.setInt(kWindowSection, "show", edges.show);
+}
+
+std::optional<Language> loadChosenLanguage(const Profile& profile) {
+    return parseLanguageName(profile.getString(kInterfaceSection, "Language", ""));
+}
+
+void storeChosenLanguage(Profile& profile, Language language) {
+    profile.setString(kInterfaceSection, "Language", languageName(language));
+}
+
+Language chooseInterfaceLanguage(std::optional<Language> commandLine, const Profile& profile) {
+    if (commandLine) return *commandLine;
+    if (const std::optional<Language> chosen = loadChosenLanguage(profile)) return *chosen;
+    return languageFromEnvironment();
 }
 
 } // namespace vellum

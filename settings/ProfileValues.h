@@ -1,6 +1,9 @@
 #pragma once
 // Profile values of the open dialog ("NEWFILEOPEN") and of the main window ("Window").
+#include "common/Language.h"
 #include "settings/ViewSettings.h"
+
+#include <optional>
 
 namespace vellum {
 
@@ -33,5 +36,15 @@ WindowEdges loadWindowPlacement(const Profile& profile);
 // defaults above would then be taken for one.
 bool hasWindowPlacement(const Profile& profile);
 void storeWindowPlacement(Profile& profile, const WindowEdges& edges);
+
+// The interface language the person chose in the window's menu, kept as [Interface]
+// Language=ja|en; nothing when they never chose (or the value is not one of the two), so
+// that the locale decides.
+std::optional<Language> loadChosenLanguage(const Profile& profile);
+void storeChosenLanguage(Profile& profile, Language language);
+
+// The language both programs show: `--lang` when given, then the choice kept in the
+// profile, then the locale.
+Language chooseInterfaceLanguage(std::optional<Language> commandLine, const Profile& profile);
 
 } // namespace vellum
