@@ -2,6 +2,7 @@
 
 #include "common/Codes.h"
 #include "common/Numbers.h"
+#include "common/Texts.h"
 #include "model/Document.h"
 
 namespace vellum {
@@ -33,7 +34,7 @@ size_t ColumnChoiceForm::listedRowCount() const {
 }
 
 std::string ColumnChoiceForm::header(size_t column) const {
-    if (column == 0) return "接点番号";
+    if (column == 0) return std::string(shownText(TX("接点番号")));
     return column <= names_.size() ? names_[column - 1] : std::string();
 }
 
@@ -49,7 +50,7 @@ std::string ColumnChoiceForm::cell(size_t row, size_t column) const {
 std::string ColumnChoiceForm::confirm() const {
     if (!componentListsEnabled()) return {};
     for (int column : chosen_)
-        if (column < 0) return "ベクトル成分のデータ列を３個選択してください";
+        if (column < 0) return TX("ベクトル成分のデータ列を３個選択してください");
     return {};
 }
 

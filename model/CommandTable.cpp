@@ -1,6 +1,7 @@
 #include "model/CommandTable.h"
 
 #include "common/Codes.h"
+#include "common/Texts.h"
 
 #include <algorithm>
 
@@ -18,54 +19,54 @@ MenuEntry submenu(std::string_view caption, std::vector<MenuEntry> items) {
 
 std::vector<CommandInfo> makeTable() {
     return {
-        {command::kNew, R::Always, {"Ctrl+N", ""}, "新規にファイルを作成\n新規ファイル"},
+        {command::kNew, R::Always, {"Ctrl+N", ""}, TX("新規にファイルを作成\n新規ファイル")},
         {command::kOpenInert, R::Always, {"Ctrl+O", ""}, ""},
-        {command::kImportCommandLine, R::Always, {"Ctrl+Shift+L", ""}, "ｺﾏﾝﾄﾞﾗｲﾝﾌｧｲﾙを開きます"},
-        {command::kSave, R::Never, {"", ""}, "作業中のファイルを上書きして保存\n保存"},
-        {command::kSaveAs, R::Never, {"", ""}, "作業中のファイルを新しい名前で保存\n名前をつけて保存"},
-        {command::kImportViewSettings, R::Always, {"Ctrl+Shift+V", ""}, "視覚設定を読み込みます"},
-        {command::kImportBackup, R::Always, {"Ctrl+B", ""}, "バックアップファイルを開きます"},
-        {command::kImportStl, R::Always, {"", ""}, "STLフォーマット形式のファイルを開きます"},
-        {command::kExportImage, R::Loaded, {"Ctrl+S", ""}, "画像として保存します"},
-        {command::kExportNodes, R::Loaded, {"", ""}, "節点ファイルを出力します"},
-        {command::kExportElements, R::Loaded, {"", ""}, "要素ﾌｧｲﾙを出力します"},
-        {command::kExportCommandLine, R::Loaded, {"Ctrl+L", ""}, "ｺﾏﾝﾄﾞﾗｲﾝﾌｧｲﾙを出力します"},
-        {command::kExportViewSettings, R::Loaded, {"Ctrl+V", ""}, "視覚設定を出力します"},
-        {command::kPrint, R::Never, {"Ctrl+P", ""}, "作業中のファイルを印刷\n印刷"},
-        {command::kPrintPreview, R::Never, {"", ""}, "印刷イメージを表示\n印刷プレビュー"},
-        {command::kPrintSetup, R::Never, {"", ""}, "プリンタおよび印刷オプションの変更\n印刷設定"},
-        {command::kRecentFiles, R::Never, {"", ""}, "指定のファイルを開く"},
-        {command::kExit, R::Always, {"", ""}, "アプリケーションを終了し、ファイルの保存を指示\n終了"},
-        {command::kUndo, R::NoHandler, {"Ctrl+Z", "Alt+Backspace"}, "直前に行った動作を元に戻す\n元に戻す"},
-        {command::kCut, R::NoHandler, {"Shift+Del", ""}, "選択範囲を切り取ってクリップボードに保存\n切り取り"},
-        {command::kCopy, R::Always, {"Ctrl+C", "Ctrl+Ins"}, "ビットマップ形式でコピーしてクリップボードに保存\n保存"},
-        {command::kPaste, R::NoHandler, {"Shift+Ins", ""}, "クリップボードの内容を貼り付け\n貼り付け"},
-        {command::kToolbar, R::Always, {"", ""}, "ツール バーの 表示/非表示\nツール バーの表示切り替え"},
-        {command::kStatusBar, R::Always, {"", ""}, "ステータス バーの 表示/非表示\nステータス バーの表示切り替え"},
-        {command::kChangeColumn, R::LoadedWithData, {"Ctrl+X", ""}, "描画列を変更します"},
-        {command::kSettings, R::Loaded, {"Ctrl+F", ""}, "視覚設定を変更します"},
-        {command::kCrossSection, R::Loaded, {"Ctrl+D", ""}, "断面表示をします"},
-        {command::kSpecificElements, R::Loaded, {"Ctrl+E", ""}, "特定要素の表示をします"},
-        {command::kWindow, R::Always, {"", ""}, "windowの変更をします"},
-        {command::kEditPaths, R::Always, {"", ""}, "パスの登録"},
-        {command::kSavedItems, R::Always, {"", ""}, "視覚保存設定を変更"},
-        {command::kAbout, R::Always, {"", ""}, "プログラム情報、バージョン、著作権を表示します。\nバージョン情報"},
-        {command::kWeb, R::Always, {"", ""}, "最新版をチェック"},
+        {command::kImportCommandLine, R::Always, {"Ctrl+Shift+L", ""}, TX("ｺﾏﾝﾄﾞﾗｲﾝﾌｧｲﾙを開きます")},
+        {command::kSave, R::Never, {"", ""}, TX("作業中のファイルを上書きして保存\n保存")},
+        {command::kSaveAs, R::Never, {"", ""}, TX("作業中のファイルを新しい名前で保存\n名前をつけて保存")},
+        {command::kImportViewSettings, R::Always, {"Ctrl+Shift+V", ""}, TX("視覚設定を読み込みます")},
+        {command::kImportBackup, R::Always, {"Ctrl+B", ""}, TX("バックアップファイルを開きます")},
+        {command::kImportStl, R::Always, {"", ""}, TX("STLフォーマット形式のファイルを開きます")},
+        {command::kExportImage, R::Loaded, {"Ctrl+S", ""}, TX("画像として保存します")},
+        {command::kExportNodes, R::Loaded, {"", ""}, TX("節点ファイルを出力します")},
+        {command::kExportElements, R::Loaded, {"", ""}, TX("要素ﾌｧｲﾙを出力します")},
+        {command::kExportCommandLine, R::Loaded, {"Ctrl+L", ""}, TX("ｺﾏﾝﾄﾞﾗｲﾝﾌｧｲﾙを出力します")},
+        {command::kExportViewSettings, R::Loaded, {"Ctrl+V", ""}, TX("視覚設定を出力します")},
+        {command::kPrint, R::Never, {"Ctrl+P", ""}, TX("作業中のファイルを印刷\n印刷")},
+        {command::kPrintPreview, R::Never, {"", ""}, TX("印刷イメージを表示\n印刷プレビュー")},
+        {command::kPrintSetup, R::Never, {"", ""}, TX("プリンタおよび印刷オプションの変更\n印刷設定")},
+        {command::kRecentFiles, R::Never, {"", ""}, TX("指定のファイルを開く")},
+        {command::kExit, R::Always, {"", ""}, TX("アプリケーションを終了し、ファイルの保存を指示\n終了")},
+        {command::kUndo, R::NoHandler, {"Ctrl+Z", "Alt+Backspace"}, TX("直前に行った動作を元に戻す\n元に戻す")},
+        {command::kCut, R::NoHandler, {"Shift+Del", ""}, TX("選択範囲を切り取ってクリップボードに保存\n切り取り")},
+        {command::kCopy, R::Always, {"Ctrl+C", "Ctrl+Ins"}, TX("ビットマップ形式でコピーしてクリップボードに保存\n保存")},
+        {command::kPaste, R::NoHandler, {"Shift+Ins", ""}, TX("クリップボードの内容を貼り付け\n貼り付け")},
+        {command::kToolbar, R::Always, {"", ""}, TX("ツール バーの 表示/非表示\nツール バーの表示切り替え")},
+        {command::kStatusBar, R::Always, {"", ""}, TX("ステータス バーの 表示/非表示\nステータス バーの表示切り替え")},
+        {command::kChangeColumn, R::LoadedWithData, {"Ctrl+X", ""}, TX("描画列を変更します")},
+        {command::kSettings, R::Loaded, {"Ctrl+F", ""}, TX("視覚設定を変更します")},
+        {command::kCrossSection, R::Loaded, {"Ctrl+D", ""}, TX("断面表示をします")},
+        {command::kSpecificElements, R::Loaded, {"Ctrl+E", ""}, TX("特定要素の表示をします")},
+        {command::kWindow, R::Always, {"", ""}, TX("windowの変更をします")},
+        {command::kEditPaths, R::Always, {"", ""}, TX("パスの登録")},
+        {command::kSavedItems, R::Always, {"", ""}, TX("視覚保存設定を変更")},
+        {command::kAbout, R::Always, {"", ""}, TX("プログラム情報、バージョン、著作権を表示します。\nバージョン情報")},
+        {command::kWeb, R::Always, {"", ""}, TX("最新版をチェック")},
         // The view commands.
-        {command::kInitialiseView, R::Loaded, {"Ctrl+R", ""}, "視点を初期化します"},
+        {command::kInitialiseView, R::Loaded, {"Ctrl+R", ""}, TX("視点を初期化します")},
         {command::kRedraw, R::Loaded, {"", ""}, ""},
-        {command::kIsometricView, R::Loaded, {"", ""}, "等角表示"},
-        {command::kPlane12View, R::Loaded, {"", ""}, "１２平面投影"},
-        {command::kPlane23View, R::Loaded, {"", ""}, "２３平面投影"},
-        {command::kPlane31View, R::Loaded, {"", ""}, "３１平面投影"},
-        {command::kTurnAxis1Plus, R::Loaded, {"", ""}, "１軸回りに回転"},
-        {command::kTurnAxis1Minus, R::Loaded, {"", ""}, "１軸回りに回転"},
-        {command::kTurnAxis2Plus, R::Loaded, {"", ""}, "２軸回りに回転"},
-        {command::kTurnAxis2Minus, R::Loaded, {"", ""}, "２軸回りに回転"},
-        {command::kTurnAxis3Plus, R::Loaded, {"", ""}, "３軸回りに回転"},
-        {command::kTurnAxis3Minus, R::Loaded, {"", ""}, "３軸回りに回転"},
-        {command::kZoomIn, R::Loaded, {"", ""}, "ｸﾞﾗﾌを拡大"},
-        {command::kZoomOut, R::Loaded, {"", ""}, "ｸﾞﾗﾌを縮小"},
+        {command::kIsometricView, R::Loaded, {"", ""}, TX("等角表示")},
+        {command::kPlane12View, R::Loaded, {"", ""}, TX("１２平面投影")},
+        {command::kPlane23View, R::Loaded, {"", ""}, TX("２３平面投影")},
+        {command::kPlane31View, R::Loaded, {"", ""}, TX("３１平面投影")},
+        {command::kTurnAxis1Plus, R::Loaded, {"", ""}, TX("１軸回りに回転")},
+        {command::kTurnAxis1Minus, R::Loaded, {"", ""}, TX("１軸回りに回転")},
+        {command::kTurnAxis2Plus, R::Loaded, {"", ""}, TX("２軸回りに回転")},
+        {command::kTurnAxis2Minus, R::Loaded, {"", ""}, TX("２軸回りに回転")},
+        {command::kTurnAxis3Plus, R::Loaded, {"", ""}, TX("３軸回りに回転")},
+        {command::kTurnAxis3Minus, R::Loaded, {"", ""}, TX("３軸回りに回転")},
+        {command::kZoomIn, R::Loaded, {"", ""}, TX("ｸﾞﾗﾌを拡大")},
+        {command::kZoomOut, R::Loaded, {"", ""}, TX("ｸﾞﾗﾌを縮小")},
         // The mouse modes.
         {command::kMouseTurnAxes12, R::Loaded, {"", ""}, ""},
         {command::kMouseTurnAxis3, R::Loaded, {"", ""}, ""},
@@ -97,115 +98,115 @@ std::vector<CommandInfo> makeTable() {
         {command::kNextPane, R::NoHandler, {"F6", ""}, ""},
         {command::kPreviousPane, R::NoHandler, {"Shift+F6", ""}, ""},
         // Probes: the pinned values, their copy as text, the extremes' markers.
-        {command::kPinnedProbes, R::Loaded, {"", ""}, "ピン留めした値"},
+        {command::kPinnedProbes, R::Loaded, {"", ""}, TX("ピン留めした値")},
         {command::kCopyPins, R::Loaded, {"Ctrl+Shift+C", ""}, ""},
-        {command::kShowExtremes, R::Loaded, {"", ""}, "最大値・最小値を表示"},
+        {command::kShowExtremes, R::Loaded, {"", ""}, TX("最大値・最小値を表示")},
         // Result series.
-        {command::kNextStep, R::LoadedWithSeries, {"PgDown", ""}, "次のステップを表示します"},
-        {command::kPreviousStep, R::LoadedWithSeries, {"PgUp", ""}, "前のステップを表示します"},
-        {command::kFirstStep, R::LoadedWithSeries, {"Home", ""}, "最初のステップを表示します"},
-        {command::kLastStep, R::LoadedWithSeries, {"End", ""}, "最後のステップを表示します"},
-        {command::kPlaySeries, R::LoadedWithSeries, {"Space", ""}, "ステップを順に表示します\n再生/停止"},
+        {command::kNextStep, R::LoadedWithSeries, {"PgDown", ""}, TX("次のステップを表示します")},
+        {command::kPreviousStep, R::LoadedWithSeries, {"PgUp", ""}, TX("前のステップを表示します")},
+        {command::kFirstStep, R::LoadedWithSeries, {"Home", ""}, TX("最初のステップを表示します")},
+        {command::kLastStep, R::LoadedWithSeries, {"End", ""}, TX("最後のステップを表示します")},
+        {command::kPlaySeries, R::LoadedWithSeries, {"Space", ""}, TX("ステップを順に表示します\n再生/停止")},
         // In a menu, which every loaded graph enables; without a series it does nothing.
-        {command::kSeriesFixedRange, R::Loaded, {"", ""}, "凡例の範囲をシリーズの全ステップで固定します"},
+        {command::kSeriesFixedRange, R::Loaded, {"", ""}, TX("凡例の範囲をシリーズの全ステップで固定します")},
     };
 }
 
 std::vector<MenuEntry> importMenu() {
-    return {item(command::kImportCommandLine, "コマンドラインファイル(&C)"),
-            item(command::kImportViewSettings, "視覚設定ファイル(&V)"),
-            item(command::kImportBackup, "バックアップファイル(&B)"),
-            item(command::kImportStl, "STLフォーマットファイル(&S)")};
+    return {item(command::kImportCommandLine, TX("コマンドラインファイル(&C)")),
+            item(command::kImportViewSettings, TX("視覚設定ファイル(&V)")),
+            item(command::kImportBackup, TX("バックアップファイル(&B)")),
+            item(command::kImportStl, TX("STLフォーマットファイル(&S)"))};
 }
 
 std::vector<MenuEntry> exportMenu() {
-    return {item(command::kExportImage, "イメージ(&I)"), item(command::kExportNodes, "節点ファイル(&P)"),
-            item(command::kExportElements, "要素ファイル(&E)"),
-            item(command::kExportCommandLine, "コマンドラインファイル(&C)"),
-            item(command::kExportViewSettings, "視覚設定ファイル(&V)")};
+    return {item(command::kExportImage, TX("イメージ(&I)")), item(command::kExportNodes, TX("節点ファイル(&P)")),
+            item(command::kExportElements, TX("要素ファイル(&E)")),
+            item(command::kExportCommandLine, TX("コマンドラインファイル(&C)")),
+            item(command::kExportViewSettings, TX("視覚設定ファイル(&V)"))};
 }
 
 std::vector<MenuEntry> sheetPagesMenu() {
-    return {item(command::kPageStyle, "グラフの種類(&S)"),
-            item(command::kPageOptions, "グラフオプション(&O)"),
-            item(command::kPagePosition, "グラフポジション(&P)"),
-            item(command::kPageColour, "カラー(&C)"),
-            item(command::kPageGrid, "グリッド(&G)"),
-            item(command::kPageGridValues, "グリッド値"),
-            item(command::kPageLegend, "凡例(&H)"),
-            item(command::kPageAxes, "座標軸(&Z)"),
-            item(command::kPageLabels, "ラベル(&L)")};
+    return {item(command::kPageStyle, TX("グラフの種類(&S)")),
+            item(command::kPageOptions, TX("グラフオプション(&O)")),
+            item(command::kPagePosition, TX("グラフポジション(&P)")),
+            item(command::kPageColour, TX("カラー(&C)")),
+            item(command::kPageGrid, TX("グリッド(&G)")),
+            item(command::kPageGridValues, TX("グリッド値")),
+            item(command::kPageLegend, TX("凡例(&H)")),
+            item(command::kPageAxes, TX("座標軸(&Z)")),
+            item(command::kPageLabels, TX("ラベル(&L)"))};
 }
 
 std::vector<MenuEntry> presetViewsMenu() {
-    return {item(command::kIsometricView, "等角(&0)"), item(command::kPlane12View, "12平面(&1)"),
-            item(command::kPlane23View, "23平面(&2)"), item(command::kPlane31View, "31平面(&3)")};
+    return {item(command::kIsometricView, TX("等角(&0)")), item(command::kPlane12View, TX("12平面(&1)")),
+            item(command::kPlane23View, TX("23平面(&2)")), item(command::kPlane31View, TX("31平面(&3)"))};
 }
 
 std::vector<MenuEntry> rotationsMenu() {
-    return {item(command::kTurnAxis1Plus, "1軸回転＋(&4)"), item(command::kTurnAxis1Minus, "1軸回転－(&5)"),
-            item(command::kTurnAxis2Plus, "2軸回転＋(&6)"), item(command::kTurnAxis2Minus, "2軸回転－(&7)"),
-            item(command::kTurnAxis3Plus, "3軸回転＋(&8)"), item(command::kTurnAxis3Minus, "3軸回転－(&9)")};
+    return {item(command::kTurnAxis1Plus, TX("1軸回転＋(&4)")), item(command::kTurnAxis1Minus, TX("1軸回転－(&5)")),
+            item(command::kTurnAxis2Plus, TX("2軸回転＋(&6)")), item(command::kTurnAxis2Minus, TX("2軸回転－(&7)")),
+            item(command::kTurnAxis3Plus, TX("3軸回転＋(&8)")), item(command::kTurnAxis3Minus, TX("3軸回転－(&9)"))};
 }
 
 std::vector<MenuEntry> mouseModesMenu() {
     return {
-        submenu("グラフ(&G)",
-                {item(command::kMouseTurnAxes12, "12軸回転(&1)"), item(command::kMouseTurnAxis3, "3軸回転(&3)"),
-                 item(command::kMouseMoveGraph, "平行移動(&H)"), item(command::kMouseScaleGraph, "拡大縮小(&S)")}),
-        submenu("凡例(&H)",
-                {item(command::kMouseMoveLegend, "平行移動(&H)"), item(command::kMouseScaleLegend, "拡大縮小(&S)")}),
-        submenu("座標軸(&Z)",
-                {item(command::kMouseMoveAxes, "平行移動(&H)"), item(command::kMouseScaleAxes, "拡大縮小(&S)")}),
-        submenu("グリッドの値(&V)", {item(command::kMouseMoveGridValues1, "1軸の値の平行移動(&1)"),
-                                     item(command::kMouseMoveGridValues2, "2軸の値の平行移動(&2)"),
-                                     item(command::kMouseMoveGridValues3, "3軸の値の平行移動(&3)")}),
-        submenu("ラベル(&L)", {item(command::kMouseMoveTitle, "グラフタイトルの平行移動(&0)"),
-                               item(command::kMouseMoveLabel1, "1軸ラベルの平行移動(&1)"),
-                               item(command::kMouseMoveLabel2, "2軸ラベルの平行移動(&2)"),
-                               item(command::kMouseMoveLabel3, "3軸ラベルの平行移動(&3)")}),
-        item(command::kSelectionZoom, "選択範囲を拡大(&S)"),
+        submenu(TX("グラフ(&G)"),
+                {item(command::kMouseTurnAxes12, TX("12軸回転(&1)")), item(command::kMouseTurnAxis3, TX("3軸回転(&3)")),
+                 item(command::kMouseMoveGraph, TX("平行移動(&H)")), item(command::kMouseScaleGraph, TX("拡大縮小(&S)"))}),
+        submenu(TX("凡例(&H)"),
+                {item(command::kMouseMoveLegend, TX("平行移動(&H)")), item(command::kMouseScaleLegend, TX("拡大縮小(&S)"))}),
+        submenu(TX("座標軸(&Z)"),
+                {item(command::kMouseMoveAxes, TX("平行移動(&H)")), item(command::kMouseScaleAxes, TX("拡大縮小(&S)"))}),
+        submenu(TX("グリッドの値(&V)"), {item(command::kMouseMoveGridValues1, TX("1軸の値の平行移動(&1)")),
+                                     item(command::kMouseMoveGridValues2, TX("2軸の値の平行移動(&2)")),
+                                     item(command::kMouseMoveGridValues3, TX("3軸の値の平行移動(&3)"))}),
+        submenu(TX("ラベル(&L)"), {item(command::kMouseMoveTitle, TX("グラフタイトルの平行移動(&0)")),
+                               item(command::kMouseMoveLabel1, TX("1軸ラベルの平行移動(&1)")),
+                               item(command::kMouseMoveLabel2, TX("2軸ラベルの平行移動(&2)")),
+                               item(command::kMouseMoveLabel3, TX("3軸ラベルの平行移動(&3)"))}),
+        item(command::kSelectionZoom, TX("選択範囲を拡大(&S)")),
     };
 }
 
 std::vector<MenuEntry> makeMainMenu() {
     std::vector<MenuEntry> viewChange = presetViewsMenu();
-    viewChange.insert(viewChange.begin(), {item(command::kInitialiseView, "初期化(&I)"),
-                                           item(command::kRedraw, "再描画(&R)"), separator()});
+    viewChange.insert(viewChange.begin(), {item(command::kInitialiseView, TX("初期化(&I)")),
+                                           item(command::kRedraw, TX("再描画(&R)")), separator()});
     viewChange.push_back(separator());
     for (MenuEntry &e : rotationsMenu())
         viewChange.push_back(std::move(e));
     viewChange.push_back(separator());
     viewChange.push_back(
-        submenu("拡大縮小(&Z)", {item(command::kZoomIn, "拡大(&U)"), item(command::kZoomOut, "縮小(&S)")}));
+        submenu(TX("拡大縮小(&Z)"), {item(command::kZoomIn, TX("拡大(&U)")), item(command::kZoomOut, TX("縮小(&S)"))}));
     return {
-        submenu("ファイル(&F)",
-                {item(command::kNew, "新規作成\tCtrl+N(&N)"), item(command::kImportCommandLine, "開く...\tCtrl+O(&O)"),
-                 item(command::kSave, "上書き保存\tCtrl+S(&S)"), item(command::kSaveAs, "名前を付けて保存(&A)..."),
-                 separator(), submenu("インポート(&I)", importMenu()), submenu("エクスポート(&E)", exportMenu()),
-                 separator(), item(command::kPrint, "印刷...\tCtrl+P(&P)"),
-                 item(command::kPrintPreview, "印刷プレビュー(&V)"),
-                 item(command::kPrintSetup, "プリンタの設定(&R)..."), separator(),
-                 item(command::kRecentFiles, "最近使ったファイル"), separator(),
-                 item(command::kExit, "アプリケーションの終了(&X)")}),
-        submenu("編集(&E)",
-                {item(command::kUndo, "元に戻す\tCtrl+Z(&U)"), separator(), item(command::kCut, "切り取り\tCtrl+X(&T)"),
-                 item(command::kCopy, "コピー\tCtrl+C(&C)"), item(command::kPaste, "貼り付け\tCtrl+V(&P)")}),
-        submenu("表示(&V)",
-                {item(command::kToolbar, "ツール バー(&T)"), item(command::kStatusBar, "ステータス バー(&S)"),
-                 separator(), item(command::kShowExtremes, "最大値・最小値を表示"),
-                 item(command::kSeriesFixedRange, "凡例範囲をシリーズ全体で固定")}),
-        submenu("各種設定(&S)",
-                {item(command::kChangeColumn, "データ列の変更(&D)"), item(command::kSettings, "視覚設定(&V)"),
-                 item(command::kCrossSection, "断面表示(&C)"), item(command::kSpecificElements, "特定要素の表示(&E)"),
-                 item(command::kPinnedProbes, "ピン留めした値"), separator(),
-                 item(command::kWindow, "windowの変更(&W)")}),
-        submenu("視点変更(&C)", std::move(viewChange)),
-        submenu("マウス設定(&M)", mouseModesMenu()),
-        submenu("オプション(&O)",
-                {item(command::kEditPaths, "パスの編集(&P)"), item(command::kSavedItems, "視覚保存設定(&V)")}),
-        submenu("ヘルプ(&H)",
-                {item(command::kAbout, "バージョン情報 vellumPLOT(&A)..."), item(command::kWeb, "Webへ移動(&W)")}),
+        submenu(TX("ファイル(&F)"),
+                {item(command::kNew, TX("新規作成\tCtrl+N(&N)")), item(command::kImportCommandLine, TX("開く...\tCtrl+O(&O)")),
+                 item(command::kSave, TX("上書き保存\tCtrl+S(&S)")), item(command::kSaveAs, TX("名前を付けて保存(&A)...")),
+                 separator(), submenu(TX("インポート(&I)"), importMenu()), submenu(TX("エクスポート(&E)"), exportMenu()),
+                 separator(), item(command::kPrint, TX("印刷...\tCtrl+P(&P)")),
+                 item(command::kPrintPreview, TX("印刷プレビュー(&V)")),
+                 item(command::kPrintSetup, TX("プリンタの設定(&R)...")), separator(),
+                 item(command::kRecentFiles, TX("最近使ったファイル")), separator(),
+                 item(command::kExit, TX("アプリケーションの終了(&X)"))}),
+        submenu(TX("編集(&E)"),
+                {item(command::kUndo, TX("元に戻す\tCtrl+Z(&U)")), separator(), item(command::kCut, TX("切り取り\tCtrl+X(&T)")),
+                 item(command::kCopy, TX("コピー\tCtrl+C(&C)")), item(command::kPaste, TX("貼り付け\tCtrl+V(&P)"))}),
+        submenu(TX("表示(&V)"),
+                {item(command::kToolbar, TX("ツール バー(&T)")), item(command::kStatusBar, TX("ステータス バー(&S)")),
+                 separator(), item(command::kShowExtremes, TX("最大値・最小値を表示")),
+                 item(command::kSeriesFixedRange, TX("凡例範囲をシリーズ全体で固定"))}),
+        submenu(TX("各種設定(&S)"),
+                {item(command::kChangeColumn, TX("データ列の変更(&D)")), item(command::kSettings, TX("視覚設定(&V)")),
+                 item(command::kCrossSection, TX("断面表示(&C)")), item(command::kSpecificElements, TX("特定要素の表示(&E)")),
+                 item(command::kPinnedProbes, TX("ピン留めした値")), separator(),
+                 item(command::kWindow, TX("windowの変更(&W)"))}),
+        submenu(TX("視点変更(&C)"), std::move(viewChange)),
+        submenu(TX("マウス設定(&M)"), mouseModesMenu()),
+        submenu(TX("オプション(&O)"),
+                {item(command::kEditPaths, TX("パスの編集(&P)")), item(command::kSavedItems, TX("視覚保存設定(&V)"))}),
+        submenu(TX("ヘルプ(&H)"),
+                {item(command::kAbout, TX("バージョン情報 vellumPLOT(&A)...")), item(command::kWeb, TX("Webへ移動(&W)"))}),
     };
 }
 
@@ -213,15 +214,15 @@ std::vector<MenuEntry> makeContextMenu() {
     // The toolbar's page menu stays the sheet's pages alone; the right button adds the pins.
     std::vector<MenuEntry> settings = sheetPagesMenu();
     settings.push_back(separator());
-    settings.push_back(item(command::kPinnedProbes, "ピン留めした値"));
-    return {item(command::kInitialiseView, "視点を初期化(&I)"),
+    settings.push_back(item(command::kPinnedProbes, TX("ピン留めした値")));
+    return {item(command::kInitialiseView, TX("視点を初期化(&I)")),
             separator(),
-            submenu("各種設定(&S)", std::move(settings)),
-            item(command::kCrossSection, "断面表示(&C)"),
-            item(command::kSpecificElements, "特定要素の表示(&E)"),
+            submenu(TX("各種設定(&S)"), std::move(settings)),
+            item(command::kCrossSection, TX("断面表示(&C)")),
+            item(command::kSpecificElements, TX("特定要素の表示(&E)")),
             separator(),
-            submenu("インポート(&I)", importMenu()),
-            submenu("エクスポート(&E)", exportMenu())};
+            submenu(TX("インポート(&I)"), importMenu()),
+            submenu(TX("エクスポート(&E)"), exportMenu())};
 }
 
 std::string_view findCaption(const std::vector<MenuEntry> &entries, int id) {
@@ -262,15 +263,22 @@ const CommandInfo *findCommand(int id) {
     return it == table.end() ? nullptr : &*it;
 }
 
-std::string_view statusTextOf(const CommandInfo &command) {
-    const size_t newline = command.statusText.find('\n');
-    return command.statusText.substr(0, newline);
+namespace {
+
+// The two parts of a status text; translated as a whole, since the table holds the
+// status text and the tooltip as one source text.
+std::string_view statusPart(std::string_view text) { return text.substr(0, text.find('\n')); }
+std::string_view tooltipPart(std::string_view text) {
+    const size_t newline = text.find('\n');
+    return newline == std::string_view::npos ? text : text.substr(newline + 1);
 }
 
-std::string_view tooltipOf(const CommandInfo &command) {
-    const size_t newline = command.statusText.find('\n');
-    return newline == std::string_view::npos ? command.statusText : command.statusText.substr(newline + 1);
-}
+} // namespace
+
+std::string_view statusTextOf(const CommandInfo &command) { return statusPart(command.statusText); }
+std::string_view tooltipOf(const CommandInfo &command) { return tooltipPart(command.statusText); }
+std::string_view shownStatusTextOf(const CommandInfo &command) { return statusPart(shownText(command.statusText)); }
+std::string_view shownTooltipOf(const CommandInfo &command) { return tooltipPart(shownText(command.statusText)); }
 
 const std::vector<MenuEntry> &mainMenu() {
     static const std::vector<MenuEntry> menu = makeMainMenu();

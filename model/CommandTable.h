@@ -43,6 +43,11 @@ const std::vector<CommandInfo>& commandTable();
 // The status text before "\n", and the tooltip after it (or the whole text).
 std::string_view statusTextOf(const CommandInfo& command);
 std::string_view tooltipOf(const CommandInfo& command);
+// The same in the interface language, for the window to show. Every Japanese text of this
+// table (status texts, menu and submenu captions) is a source text: the window shows it
+// through shownText.
+std::string_view shownStatusTextOf(const CommandInfo& command);
+std::string_view shownTooltipOf(const CommandInfo& command);
 
 struct MenuEntry {
     enum class Kind { Command, Separator, Submenu } kind = Kind::Command;

@@ -3,6 +3,7 @@
 #include "batch/CommandLineFile.h"
 #include "batch/FileNameResolution.h"
 #include "common/FileIo.h"
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "model/Document.h"
 #include "model/FaultNotes.h"
@@ -15,11 +16,11 @@
 namespace vellum {
 namespace {
 
-constexpr const char* kDataMismatch = "データ番号と節点番号/要素番号の対応を確認してください";
+constexpr const char* kDataMismatch = TX("データ番号と節点番号/要素番号の対応を確認してください");
 
 const SequenceMessages kRunMessages{
-    "節点ファイルを確認してください", "要素情報構築失敗", "要素ファイルを確認してください",
-    "データファイルを確認して下さい", kDataMismatch,
+    TX("節点ファイルを確認してください"), TX("要素情報構築失敗"), TX("要素ファイルを確認してください"),
+    TX("データファイルを確認して下さい"), kDataMismatch,
 };
 
 // The accepted extensions of a command-line file; compared with case, so ".Txt" is not one.
@@ -79,11 +80,11 @@ private:
     std::pair<std::string&, std::string&> fields(LoadFile file) { return fieldsOf(files_, file); }
     static const char* notFoundMessage(LoadFile file) {
         switch (file) {
-        case LoadFile::Nodes: return "節点ファイルが開けません\n節点ファイルの有無，パスを確認してください";
-        case LoadFile::Elements: return "要素ファイルが開けません\n要素ファイルの有無，パスを確認してください";
+        case LoadFile::Nodes: return TX("節点ファイルが開けません\n節点ファイルの有無，パスを確認してください");
+        case LoadFile::Elements: return TX("要素ファイルが開けません\n要素ファイルの有無，パスを確認してください");
         case LoadFile::Data: break;
         }
-        return "データファイルが開けません\nデータファイルの有無，パスを確認してください";
+        return TX("データファイルが開けません\nデータファイルの有無，パスを確認してください");
     }
 
     FileSet& files_;
@@ -151,13 +152,13 @@ int Document::RunCommandLineFile(Ui& ui, const std::string& path, const std::vec
     f.commandFilePath = withoutQuotes(path);
     std::string bytes;
     if (f.commandFilePath.empty() || !readWholeFile(f.commandFilePath, bytes)) {
-        ui.showMessage("引数で指定したファイルが開けません\nファイルの有無，パスを確認してください");
+        ui.showMessage(TX("引数で指定したファイルが開けません\nファイルの有無，パスを確認してください"));
         noteFileAtFault(ui, f.commandFilePath, f.commandFilePath);
         f.commandFilePath.clear();
         return 1;
     }
     if (!isCommandLineExtension(extensionOf(f.commandFilePath))) {
-        ui.showMessage("コマンドラインファイルの拡張子が違います");
+        ui.showMessage(TX("コマンドラインファイルの拡張子が違います"));
         noteFileAtFault(ui, f.commandFilePath, f.commandFilePath);
         return 1;
     }
@@ -169,7 +170,7 @@ int Document::RunCommandLineFile(Ui& ui, const std::string& path, const std::vec
     // A file without a node file may name an STL surface instead.
     const bool stlJob = !parse.pointFileKeySeen && !f.stlFileName.empty();
     if (!parse.pointFileKeySeen && !stlJob) {
-        ui.showMessage("節点ファイルが指定されていません");
+        ui.showMessage(TX("節点ファイルが指定されていません"));
         noteFileAtFault(ui, f.commandFilePath, f.commandFilePath);
         return 1;
     }
@@ -187,7 +188,7 @@ int Document::RunCommandLineFile(Ui& ui, const std::string& path, const std::vec
 
     if (!f.viewFileName.empty()) {
         if (resolveFileName(f.viewFileName, f.viewFilePath, folder, searchList) == Resolution::NotFound) {
-            ui.showMessage("視点設定ファイルが開けません\n視点設定ファイルの有無，パスを確認してください");
+            ui.showMessage(TX("視点設定ファイルが開けません\n視点設定ファイルの有無，パスを確認してください"));
             noteFileAtFault(ui, f.viewFileName, f.viewFilePath);
             f.viewFileName.clear();
             f.viewFilePath.clear();
@@ -226,7 +227,7 @@ int Document::readStlJob(Ui& ui, const std::string& folder, const std::vector<st
     FileSet& f = dataSet.files;
     std::string name = f.stlFileName, path;
     if (resolveFileName(name, path, folder, searchList) == Resolution::NotFound) {
-        ui.showMessage("STLファイルが開けません\nSTLファイルの有無，パスを確認してください");
+        ui.showMessage(TX("STLファイルが開けません\nSTLファイルの有無，パスを確認してください"));
         noteFileAtFault(ui, name, path);
         f.stlFileName.clear();
         return 1;

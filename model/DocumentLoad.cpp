@@ -1,5 +1,6 @@
 // The steps every load shares, and the open command's load built from them.
 #include "common/FileIo.h"
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/LoadMessages.h"
 #include "data/Normalise.h"
@@ -67,7 +68,7 @@ int Document::readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages&
     if (dataSet.ReadNodes(ui) != 0) return failReading(ui, source, LoadFile::Nodes, messages.nodeFile);
     // Extents, the mesh and the normalisation all start from a first node.
     if (dataSet.nodes.empty()) {
-        ui.showMessage("節点ファイルに節点データがありません");
+        ui.showMessage(TX("節点ファイルに節点データがありません"));
         return failReading(ui, source, LoadFile::Nodes, messages.nodeFile);
     }
 
@@ -88,8 +89,8 @@ int Document::readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages&
             const bool nodeMissing = unreadableReason(dataSet.files.elementFilePath).empty();
             failReading(ui, source, LoadFile::Elements, messages.elementFile);
             if (nodeMissing)
-                ui.showDetail("節点ファイルにない節点番号: " + std::to_string(dataSet.missingNodeNumber) + "（" +
-                              dataSet.files.pointFilePath + "）");
+                ui.showDetail(shownText(TX("節点ファイルにない節点番号: %1（%2）"),
+                                        {std::to_string(dataSet.missingNodeNumber), dataSet.files.pointFilePath}));
             return 1;
         }
         dataSet.SortElementsByNumber(ui);
@@ -109,7 +110,7 @@ int Document::readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages&
         return failReading(ui, source, LoadFile::Data, messages.dataFile);
     // The statistics start from a first row.
     if (dataSet.rows.empty()) {
-        ui.showMessage("データファイルにデータ値がありません");
+        ui.showMessage(TX("データファイルにデータ値がありません"));
         return failReading(ui, source, LoadFile::Data, messages.dataFile);
     }
     return 0;

@@ -1,6 +1,7 @@
 // Result series: the steps a job names, and showing one step after another on one mesh.
 #include "batch/FileNameResolution.h"
 #include "common/SilentUi.h"
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/LoadMessages.h"
 #include "model/Document.h"
@@ -16,7 +17,7 @@ int Document::resolveJobSeries(Ui& ui, const std::string& folder, const std::vec
     series.patterns = f.seriesPatterns;
     series.steps = resolveSeries(f.seriesPatterns, folder, searchList, unmatched, f.seriesPatternPaths);
     for (const std::string& pattern : unmatched) {
-        ui.showMessage("データシリーズに一致するファイルがありません\n" + pattern);
+        ui.showMessage(shownText(TX("データシリーズに一致するファイルがありません\n%1"), {pattern}));
         noteFileAtFault(ui, pattern, folder + pattern);
     }
     if (series.steps.empty()) {
@@ -32,7 +33,8 @@ int Document::resolveJobSeries(Ui& ui, const std::string& folder, const std::vec
         resolveFileName(name, path, folder, searchList);
         const bool isStep = std::any_of(series.steps.begin(), series.steps.end(),
                                         [&](const SeriesStep& s) { return s.path == path; });
-        if (!isStep) ui.showMessage("データシリーズがあるため DataFile の指定は使いません\n" + f.dataFileName);
+        if (!isStep)
+            ui.showMessage(shownText(TX("データシリーズがあるため DataFile の指定は使いません\n%1"), {f.dataFileName}));
     }
     f.dataFileName = series.steps.front().name;
     return 0;
@@ -80,7 +82,7 @@ int Document::ShowSeriesStep(Ui& ui, size_t step) {
         return 1;
     };
     if (dataSet.ReadDataRows(ui, options.dataType) != 0) return failed(kCheckDataFileMessage);
-    if (dataSet.rows.empty()) return failed("データファイルにデータ値がありません");
+    if (dataSet.rows.empty()) return failed(TX("データファイルにデータ値がありません"));
     if (dataSet.ComputeColumnStatistics(ui, options.dataType) != 0) return failed(kCheckDataMatchMessage);
     if (options.dataType == kVectorData) {
         for (size_t i = 0; i < 3; ++i) {

@@ -1,6 +1,7 @@
 // What the data-column, specific-element and cross-section dialogs change: the drawn
 // column or vector components, which materials are drawn, and the section box.
 #include "common/SilentUi.h"
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/LoadMessages.h"
 #include "data/Visibility.h"
@@ -12,7 +13,7 @@ namespace vellum {
 namespace {
 
 constexpr const char* kDrawnColumnMissingMessage =
-    "描画列に指定したデータ列がありません\nデータ列数を確認してください";
+    TX("描画列に指定したデータ列がありません\nデータ列数を確認してください");
 
 bool isColumn(int column, const DataSet& dataSet) {
     return column >= 0 && static_cast<uint32_t>(column) < dataSet.columnCount;

@@ -2,6 +2,7 @@
 
 #include "batch/FileNameResolution.h"
 #include "common/Codes.h"
+#include "common/Texts.h"
 #include "settings/ProfileValues.h"
 
 namespace vellum {
@@ -56,17 +57,17 @@ void FileOpenForm::setDataFiles(const std::vector<std::string>& paths) {
 
 std::string FileOpenForm::dataFieldText() const {
     if (choice_.seriesPaths.size() < 2) return choice_.dataFileName;
-    return choice_.dataFileName + " ほか " + std::to_string(choice_.seriesPaths.size() - 1) + " 個";
+    return shownText(TX("%1 ほか %2 個"), {choice_.dataFileName, std::to_string(choice_.seriesPaths.size() - 1)});
 }
 
 std::string FileOpenForm::confirm() {
-    if (choice_.pointFilePath.empty()) return "節点ファイルを選択してください";
-    if (choice_.elementFilePath.empty() && choice_.autoMesh == 0) return "要素ファイルを選択してください";
+    if (choice_.pointFilePath.empty()) return TX("節点ファイルを選択してください");
+    if (choice_.elementFilePath.empty() && choice_.autoMesh == 0) return TX("要素ファイルを選択してください");
     if (choice_.autoMesh == 1) {
         choice_.elementFilePath.clear();
         choice_.elementFileName.clear();
     }
-    if (choice_.dataFilePath.empty() && choice_.dataType != kNoDataFile) return "データファイルを選択してください";
+    if (choice_.dataFilePath.empty() && choice_.dataType != kNoDataFile) return TX("データファイルを選択してください");
     if (choice_.dataType == kNoDataFile) {
         choice_.dataFilePath.clear();
         choice_.dataFileName.clear();

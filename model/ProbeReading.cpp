@@ -3,6 +3,7 @@
 #include "common/Codes.h"
 #include "common/Numbers.h"
 #include "common/TextNumber.h"
+#include "common/Texts.h"
 #include "settings/ViewSettings.h"
 
 namespace vellum {
@@ -91,27 +92,31 @@ std::string probeNumberText(double value, const ViewSettings& look) {
 }
 
 std::string probeStatusText(const ProbeReading& r, const ViewSettings& look) {
+    // Shown in the status bar only, so in the interface language.
     std::string text;
-    if (r.hasElement) text += "要素 " + std::to_string(r.element) + " ";
-    text += "節点 " + std::to_string(r.node) + " " + triple(r.coordinates.data(), nullptr);
+    if (r.hasElement) text += shownText(TX("要素 %1 "), {std::to_string(r.element)});
+    text += shownText(TX("節点 %1 %2"), {std::to_string(r.node), triple(r.coordinates.data(), nullptr)});
     if (r.values.size() == 4) {
-        text += " 成分 " + triple(r.values.data(), &look) + " 大きさ " + probeNumberText(r.values[3], look);
+        text += shownText(TX(" 成分 %1 大きさ %2"), {triple(r.values.data(), &look), probeNumberText(r.values[3], look)});
     } else if (r.values.size() == 1) {
-        text += " 値 " + probeNumberText(r.values[0], look);
+        text += shownText(TX(" 値 %1"), {probeNumberText(r.values[0], look)});
     }
     return text;
 }
 
 std::string probeLabelText(const ProbeReading& r, const ViewSettings& look) {
+    // Drawn into the graph picture, which must not change with the interface language.
     std::string text = r.hasElement ? "要素 " + std::to_string(r.element) : "節点 " + std::to_string(r.node);
     if (!r.values.empty()) text += ": " + probeNumberText(r.values.back(), look);
     return text;
 }
 
 std::vector<std::string> probeColumnTitles(int dataType) {
-    std::vector<std::string> titles{"節点", "要素", "x", "y", "z"};
-    if (dataType == kVectorData) titles.insert(titles.end(), {"成分1", "成分2", "成分3", "大きさ"});
-    else if (scalarData(dataType)) titles.push_back("値");
+    // Source texts: the clipboard copy is data a person pastes into a spreadsheet, like a
+    // file, and keeps them in every language; the pin list translates them as it shows them.
+    std::vector<std::string> titles{TX("節点"), TX("要素"), "x", "y", "z"};
+    if (dataType == kVectorData) titles.insert(titles.end(), {TX("成分1"), TX("成分2"), TX("成分3"), TX("大きさ")});
+    else if (scalarData(dataType)) titles.push_back(TX("値"));
     return titles;
 }
 
@@ -171,6 +176,7 @@ Extremes findExtremes(const DataSet& d, int dataType, int column) {
 }
 
 std::string extremeLabelText(const Extreme& extreme, bool maximum, int dataType, const ViewSettings& look) {
+    // Drawn into the graph picture: the same in every language.
     const char* owner = dataType == kElementValues ? "要素" : "節点";
     return std::string(maximum ? "最大 " : "最小 ") + probeNumberText(extreme.value, look) + " (" + owner + " " +
            std::to_string(extreme.number) + ")";

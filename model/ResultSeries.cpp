@@ -2,6 +2,7 @@
 
 #include "common/Codes.h"
 #include "common/Numbers.h"
+#include "common/Texts.h"
 #include "data/ParsedFiles.h"
 
 #include <algorithm>
@@ -33,15 +34,16 @@ std::vector<int32_t> seriesStepNumbers(const DataSet& mesh, int dataType) {
 
 std::string checkSeriesStep(const std::vector<int32_t>& numbers, int dataType, const std::string& path) {
     const ParsedDataRows parsed = parseDataFile(path);
-    if (!parsed.opened) return "ファイルが開けません";
+    if (!parsed.opened) return std::string(shownText(TX("ファイルが開けません")));
     if (!parsed.overflowMessage.empty()) return parsed.overflowMessage;
-    if (parsed.rows.empty()) return "データ値がありません";
+    if (parsed.rows.empty()) return std::string(shownText(TX("データ値がありません")));
     NumberMap rows;
     rows.build(parsed.rows.numbers(), [](int32_t number) { return number; });
-    const char* owner = dataType == kElementValues ? "要素番号 " : "節点番号 ";
+    const char* missing = dataType == kElementValues ? TX("要素番号 %1 のデータがありません") : TX("節点番号 %1 のデータがありません");
     for (const int32_t number : numbers)
-        if (rows.find(number) == kNoIndex) return owner + std::to_string(number) + " のデータがありません";
-    if (dataType == kVectorData && sharedColumns(parsed.rows) < 3) return "ベクトル成分のデータ列が足りません";
+        if (rows.find(number) == kNoIndex) return shownText(missing, {std::to_string(number)});
+    if (dataType == kVectorData && sharedColumns(parsed.rows) < 3)
+        return std::string(shownText(TX("ベクトル成分のデータ列が足りません")));
     return {};
 }
 

@@ -1,13 +1,19 @@
 #include "model/SectionForm.h"
 
 #include "common/Numbers.h"
+#include "common/Texts.h"
 #include "data/DataSet.h"
 #include "settings/SheetFields.h"
 
 namespace vellum {
 namespace {
 
-constexpr const char* kAxisNames[3] = {"１軸", "２軸", "３軸"};
+// The refusal names the axis whose range is reversed.
+constexpr const char* kReversedRange[3] = {
+    TX("１軸の最小値が最大値より大きくなっています．\nこのままでは何も描画されません．"),
+    TX("２軸の最小値が最大値より大きくなっています．\nこのままでは何も描画されません．"),
+    TX("３軸の最小値が最大値より大きくなっています．\nこのままでは何も描画されません．"),
+};
 
 } // namespace
 
@@ -44,8 +50,7 @@ std::string SectionForm::confirm() {
     // Such a box would hide every node and every element, with nothing left to say why.
     for (size_t axis = 0; axis < 3; ++axis)
         if (box[axis * 2] > box[axis * 2 + 1])
-            return std::string(kAxisNames[axis]) + "の最小値が最大値より大きくなっています．\n"
-                                                   "このままでは何も描画されません．";
+            return kReversedRange[axis];
     box_ = box;
     return {};
 }

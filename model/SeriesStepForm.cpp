@@ -1,5 +1,7 @@
 #include "model/SeriesStepForm.h"
 
+#include "common/Texts.h"
+
 #include <algorithm>
 
 namespace vellum {
@@ -35,8 +37,8 @@ std::string seriesStepLabel(size_t shown, size_t count) {
 
 std::string unfitStepsMessage(const std::vector<UnfitStep>& unfit) {
     if (unfit.empty()) return {};
-    std::string text = "データシリーズの次のステップは使えないため除きました";
-    for (const UnfitStep& step : unfit) text += "\n" + step.name + "：" + step.reason;
+    std::string text(shownText(TX("データシリーズの次のステップは使えないため除きました")));
+    for (const UnfitStep& step : unfit) text += "\n" + shownText(TX("%1：%2"), {step.name, step.reason});
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "model/StatusTexts.h"
 
 #include "common/Numbers.h"
+#include "common/Texts.h"
 #include "data/DataSet.h"
 #include "settings/ViewSettings.h"
 
@@ -26,6 +27,7 @@ StatusPanes statusPanesFor(const ViewSettings& settings, const DataSet& dataSet,
     return panes;
 }
 
-StatusPanes statusPaneCaptions() { return StatusPanes{"平行位置", "拡大率", "回転角", "ﾃﾞｰﾀ列"}; }
+// Source texts: the window translates the captions where it shows them.
+StatusPanes statusPaneCaptions() { return StatusPanes{TX("平行位置"), TX("拡大率"), TX("回転角"), TX("ﾃﾞｰﾀ列")}; }
 
 } // namespace vellum

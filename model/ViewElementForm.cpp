@@ -2,17 +2,18 @@
 
 #include "batch/FileNameResolution.h"
 #include "common/Numbers.h"
+#include "common/Texts.h"
 #include "model/Document.h"
 
 namespace vellum {
 namespace {
 
 std::string noteOf(const MaterialFileFit& fit) {
-    if (fit.unreadable) return "マテリアルファイルが読めません（表示中のモデルには読み込まれていません）";
+    if (fit.unreadable) return std::string(shownText(TX("マテリアルファイルが読めません（表示中のモデルには読み込まれていません）")));
     if (fit.unknownElements == 0) return {};
-    return formatC("このモデルにない要素番号がマテリアルファイルに %zu 行あります（最初は要素 %d）\n"
-                   "別のモデルのファイルです：要素数はこのモデルの要素で数えています",
-                   fit.unknownElements, fit.firstUnknown);
+    return shownText(TX("このモデルにない要素番号がマテリアルファイルに %1 行あります（最初は要素 %2）\n"
+                        "別のモデルのファイルです：要素数はこのモデルの要素で数えています"),
+                     {std::to_string(fit.unknownElements), std::to_string(fit.firstUnknown)});
 }
 
 } // namespace
