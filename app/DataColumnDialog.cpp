@@ -1,5 +1,6 @@
 #include "app/DataColumnDialog.h"
 
+#include "common/Texts.h"
 #include "common/Ui.h"
 
 #include <QAbstractTableModel>
@@ -61,7 +62,8 @@ public:
         const QFontMetrics metrics = fontMetrics();
         verticalHeader()->setDefaultSectionSize(metrics.height() + std::max(4, metrics.height() / 3));
         const int padding = 2 * metrics.averageCharWidth();
-        setColumnWidth(0, std::max(metrics.horizontalAdvance(QStringLiteral("接点番号")),
+        const QString numberTitle = QString::fromStdString(std::string(shownText(TX("接点番号"))));
+        setColumnWidth(0, std::max(metrics.horizontalAdvance(numberTitle),
                                    metrics.horizontalAdvance(QStringLiteral("00000000"))) + padding);
         for (int column = 1; column < columnCount; ++column)
             setColumnWidth(column, metrics.horizontalAdvance(QStringLiteral("-00000.000000")) + padding);
@@ -88,10 +90,10 @@ protected:
 
 DataColumnDialog::DataColumnDialog(ColumnChoiceForm form, Ui& ui, QWidget* parent)
     : QDialog(parent), form_(std::move(form)), ui_(ui) {
-    setWindowTitle(QStringLiteral("データ列の変更"));
+    setWindowTitle(tr("データ列の変更"));
     auto* grid = new QGridLayout(this);
-    const QString labels[3] = {QStringLiteral("描画列（ベクトル１）"), QStringLiteral("（ベクトル２）"),
-                               QStringLiteral("（ベクトル３）")};
+    const QString labels[3] = {tr("描画列（ベクトル１）"), tr("（ベクトル２）"),
+                               tr("（ベクトル３）")};
     QStringList names;
     for (const std::string& name : form_.columnNames()) names << QString::fromStdString(name);
     for (int list = 0; list < 3; ++list) {
@@ -105,7 +107,7 @@ DataColumnDialog::DataColumnDialog(ColumnChoiceForm form, Ui& ui, QWidget* paren
         lists_[static_cast<size_t>(list)] = box;
     }
 
-    grid->addWidget(new QLabel(QStringLiteral("データ詳細"), this), 2, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("データ詳細"), this), 2, 0, 1, 3);
     auto* table = new DataRowsTable(this);
     table_ = table;
     table_->setModel(new DataRowsModel(form_, table_));
@@ -118,10 +120,10 @@ DataColumnDialog::DataColumnDialog(ColumnChoiceForm form, Ui& ui, QWidget* paren
     table_->setMinimumSize(480, 240);
     grid->addWidget(table_, 3, 0, 1, 3);
 
-    grid->addWidget(new QLabel(QStringLiteral("※ベクトル描画の場合は３個選択してください．"), this), 4, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("※ベクトル描画の場合は３個選択してください．"), this), 4, 0, 1, 3);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("キャンセル"), QDialogButtonBox::RejectRole);
     grid->addWidget(buttons, 5, 0, 1, 3);
     connect(buttons, &QDialogButtonBox::accepted, this, &DataColumnDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &DataColumnDialog::reject);

@@ -2,6 +2,7 @@
 
 #include "app/ImageExportDialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -14,25 +15,35 @@ struct KindInfo {
     const char* defaultExtension; // without the dot
 };
 
-// The captions are the program's own; the patterns are those each caption promises, in
-// both cases where the file systems care.
+// The captions are the program's own, translated where the dialog shows them; the
+// patterns are those each caption promises, in both cases where the file systems care.
 KindInfo infoOf(FileKind kind) {
     switch (kind) {
     case FileKind::DataText:
-        return {"テキストファイル(*.dat;*.txt;*.csv) (*.dat *.txt *.DAT *.TXT *.csv *.CSV)", ""};
+        return {QT_TRANSLATE_NOOP("vellum::FileChooser",
+                                  "テキストファイル(*.dat;*.txt;*.csv) (*.dat *.txt *.DAT *.TXT *.csv *.CSV)"),
+                ""};
     case FileKind::CommandLine:
-        return {"コマンドライン用ファイル(*.dat;*.txt) (*.dat *.txt *.DAT *.TXT)", "dat"};
-    case FileKind::ViewSettings: return {"設定ファイル(*.ini) (*.ini *.INI)", "ini"};
-    case FileKind::Stl: return {"STLフォーマットファイル(*.stl) (*.stl *.STL)", "stl"};
+        return {QT_TRANSLATE_NOOP("vellum::FileChooser",
+                                  "コマンドライン用ファイル(*.dat;*.txt) (*.dat *.txt *.DAT *.TXT)"),
+                "dat"};
+    case FileKind::ViewSettings:
+        return {QT_TRANSLATE_NOOP("vellum::FileChooser", "設定ファイル(*.ini) (*.ini *.INI)"), "ini"};
+    case FileKind::Stl:
+        return {QT_TRANSLATE_NOOP("vellum::FileChooser", "STLフォーマットファイル(*.stl) (*.stl *.STL)"), "stl"};
     case FileKind::Image:
-        return {"画像ファイル(*.png,*.jpg,*bmp) (*.png *.PNG *.bmp *.BMP *.jpg *.JPG);;"
-                "ベクター画像(*.svg,*.pdf) (*.svg *.SVG *.pdf *.PDF)",
+        return {QT_TRANSLATE_NOOP("vellum::FileChooser",
+                                  "画像ファイル(*.png,*.jpg,*bmp) (*.png *.PNG *.bmp *.BMP *.jpg *.JPG);;"
+                                  "ベクター画像(*.svg,*.pdf) (*.svg *.SVG *.pdf *.PDF)"),
                 "png"};
-    case FileKind::MeshExport: return {"テキストファイル(*.dat;*.txt) (*.dat *.txt *.DAT *.TXT)", "dat"};
+    case FileKind::MeshExport:
+        return {QT_TRANSLATE_NOOP("vellum::FileChooser", "テキストファイル(*.dat;*.txt) (*.dat *.txt *.DAT *.TXT)"),
+                "dat"};
     case FileKind::SeriesImage:
-        return {"画像ファイル(*.png,*.jpg,*bmp) (*.png *.PNG *.bmp *.BMP *.jpg *.JPG);;"
-                "ベクター画像(*.svg,*.pdf) (*.svg *.SVG *.pdf *.PDF);;"
-                "アニメーション(*.webp,*.gif) (*.webp *.WEBP *.gif *.GIF)",
+        return {QT_TRANSLATE_NOOP("vellum::FileChooser",
+                                  "画像ファイル(*.png,*.jpg,*bmp) (*.png *.PNG *.bmp *.BMP *.jpg *.JPG);;"
+                                  "ベクター画像(*.svg,*.pdf) (*.svg *.SVG *.pdf *.PDF);;"
+                                  "アニメーション(*.webp,*.gif) (*.webp *.WEBP *.gif *.GIF)"),
                 "png"};
     }
     return {"", ""};
@@ -42,7 +53,7 @@ KindInfo infoOf(FileKind kind) {
 // folder of what was chosen.
 QStringList runDialog(QFileDialog& dialog, FileKind kind, const QString& current, QString& folder) {
     const KindInfo info = infoOf(kind);
-    dialog.setNameFilter(QString::fromUtf8(info.filter));
+    dialog.setNameFilter(QCoreApplication::translate("vellum::FileChooser", info.filter));
     dialog.setDefaultSuffix(QString::fromUtf8(info.defaultExtension));
     // A name typed without extension takes the type of the filter chosen: the first of
     // its patterns, "(*.svg *.SVG ...)" giving "svg".

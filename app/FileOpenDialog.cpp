@@ -25,48 +25,48 @@ QLineEdit* nameEdit(QWidget* parent) {
 
 FileOpenDialog::FileOpenDialog(FileOpenForm form, FileChooser& chooser, Ui& ui, QWidget* parent)
     : QDialog(parent), form_(std::move(form)), chooser_(chooser), ui_(ui) {
-    setWindowTitle(QStringLiteral("ファイルオープン"));
+    setWindowTitle(tr("ファイルオープン"));
     auto* grid = new QGridLayout(this);
     int row = 0;
 
-    grid->addWidget(new QLabel(QStringLiteral("要素形状　："), this), row, 0);
+    grid->addWidget(new QLabel(tr("要素形状　："), this), row, 0);
     shape_ = new QComboBox(this);
-    shape_->addItems({QStringLiteral("・２次元形状"), QStringLiteral("・３次元形状")});
+    shape_->addItems({tr("・２次元形状"), tr("・３次元形状")});
     grid->addWidget(shape_, row++, 1);
 
-    grid->addWidget(new QLabel(QStringLiteral("－ 節点ファイル"), this), row++, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("－ 節点ファイル"), this), row++, 0, 1, 3);
     nodeEdit_ = nameEdit(this);
-    nodeBrowse_ = new QPushButton(QStringLiteral("参照"), this);
+    nodeBrowse_ = new QPushButton(tr("参照"), this);
     grid->addWidget(nodeEdit_, row, 0, 1, 2);
     grid->addWidget(nodeBrowse_, row++, 2);
 
-    autoMesh_ = new QCheckBox(QStringLiteral("オートメッシュ機能を用いる"), this);
+    autoMesh_ = new QCheckBox(tr("オートメッシュ機能を用いる"), this);
     grid->addWidget(autoMesh_, row++, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("－ 要素ファイル"), this), row++, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("－ 要素ファイル"), this), row++, 0, 1, 3);
     elementEdit_ = nameEdit(this);
-    elementBrowse_ = new QPushButton(QStringLiteral("参照"), this);
+    elementBrowse_ = new QPushButton(tr("参照"), this);
     grid->addWidget(elementEdit_, row, 0, 1, 2);
     grid->addWidget(elementBrowse_, row++, 2);
 
-    grid->addWidget(new QLabel(QStringLiteral("－ データファイル"), this), row++, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("－ データファイル"), this), row++, 0, 1, 3);
     dataEdit_ = nameEdit(this);
     grid->addWidget(dataEdit_, row++, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("データタイプ　："), this), row, 0);
+    grid->addWidget(new QLabel(tr("データタイプ　："), this), row, 0);
     dataType_ = new QComboBox(this);
-    dataType_->addItems({QStringLiteral("・節点値"), QStringLiteral("・要素値"), QStringLiteral("・ﾍﾞｸﾄﾙﾃﾞｰﾀ"),
-                         QStringLiteral("・ﾃﾞｰﾀﾌｧｲﾙなし")});
-    dataBrowse_ = new QPushButton(QStringLiteral("参照"), this);
+    dataType_->addItems({tr("・節点値"), tr("・要素値"), tr("・ﾍﾞｸﾄﾙﾃﾞｰﾀ"),
+                         tr("・ﾃﾞｰﾀﾌｧｲﾙなし")});
+    dataBrowse_ = new QPushButton(tr("参照"), this);
     grid->addWidget(dataType_, row, 1);
     grid->addWidget(dataBrowse_, row++, 2);
 
-    polar_ = new QCheckBox(QStringLiteral("極座標データ"), this);
-    radians_ = new QCheckBox(QStringLiteral("ラジアン単位"), this);
+    polar_ = new QCheckBox(tr("極座標データ"), this);
+    radians_ = new QCheckBox(tr("ラジアン単位"), this);
     grid->addWidget(polar_, row, 0);
     grid->addWidget(radians_, row++, 1);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("キャンセル"), QDialogButtonBox::RejectRole);
     grid->addWidget(buttons, row, 0, 1, 3);
 
     const OpenChoice& c = form_.choice();

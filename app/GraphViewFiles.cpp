@@ -5,6 +5,7 @@
 #include "app/FileChooser.h"
 #include "app/QtUi.h"
 #include "batch/FileNameResolution.h"
+#include "common/Texts.h"
 #include "common/UserPaths.h"
 #include "cli/PictureRequests.h"
 #include "cli/SeriesFrames.h"
@@ -129,7 +130,7 @@ void GraphView::importViewSettings() {
 }
 
 void GraphView::importBackup() {
-    if (!ui_.askYesNo("前回終了時のバックアップファイルを読み込みます．")) return;
+    if (!ui_.askYesNo(TX("前回終了時のバックアップファイルを読み込みます．"))) return;
     runJob(programFolder() + kBackupCommandFile);
 }
 
@@ -200,7 +201,7 @@ int GraphView::writeReportImage(const std::string& path, const ImageExportForm& 
         std::string error;
         const RgbaImage image = PaintReportPicture(document_.look, request, error);
         if (image.colour.pixels.empty()) {
-            ui_.showMessage("OpenGLの初期化に失敗しました\n" + error);
+            ui_.showMessage(shownText(TX("OpenGLの初期化に失敗しました\n%1"), {error}));
             status = 1;
         } else {
             status = ExportImage(ui_, path, image);
@@ -267,19 +268,19 @@ void GraphView::copyToClipboard() {
 
 void GraphView::initialiseView() {
     QMessageBox box(QMessageBox::Question, QStringLiteral("vellumPLOT"),
-                    QStringLiteral("視点を初期化します\n回転角/平行位置/拡大率"), QMessageBox::Ok | QMessageBox::Cancel,
+                    tr("視点を初期化します\n回転角/平行位置/拡大率"), QMessageBox::Ok | QMessageBox::Cancel,
                     window());
     if (box.exec() == QMessageBox::Ok) document_.look.initialiseView();
     update();
 }
 
 void GraphView::openWebPage() {
-    if (!QDesktopServices::openUrl(QUrl(QString::fromUtf8(kHomePage)))) ui_.showMessage("ブラウザが起動できません");
+    if (!QDesktopServices::openUrl(QUrl(QString::fromUtf8(kHomePage)))) ui_.showMessage(TX("ブラウザが起動できません"));
 }
 
 void GraphView::showAbout() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("バージョン情報 vellumPLOT"),
-                    QStringLiteral("vellumPLOT Version 2.41\n有限要素解析結果の三次元カラーグラフ表示"), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, tr("バージョン情報 vellumPLOT"),
+                    tr("vellumPLOT Version 2.41\n有限要素解析結果の三次元カラーグラフ表示"), QMessageBox::Ok,
                     window());
     box.setIconPixmap(QApplication::windowIcon().pixmap(48, 48));
     box.exec();

@@ -3,6 +3,7 @@
 #include "app/GraphView.h"
 
 #include "app/QtUi.h"
+#include "common/Texts.h"
 
 #include <algorithm>
 
@@ -12,7 +13,7 @@ bool GraphView::hasSeries() const { return document_.loaded == 1 && document_.se
 
 void GraphView::startSeriesCheck() {
     if (!hasSeries()) return;
-    ui_.beginProgress("データシリーズを確認しています");
+    ui_.beginProgress(TX("データシリーズを確認しています"));
     seriesCheck_.start(document_.dataSet, document_.options.dataType, document_.series.steps);
 }
 

@@ -15,13 +15,13 @@ namespace vellum {
 
 ImageExportDialog::ImageExportDialog(ImageExportForm form, Ui& ui, QWidget* parent)
     : QDialog(parent), form_(std::move(form)), ui_(ui) {
-    setWindowTitle(QStringLiteral("画像の出力設定"));
+    setWindowTitle(tr("画像の出力設定"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* size = new QGroupBox(QStringLiteral("大きさ"), this);
+    auto* size = new QGroupBox(tr("大きさ"), this);
     auto* grid = new QGridLayout(size);
-    byScale_ = new QRadioButton(QStringLiteral("倍率（1～8）"), size);
-    byWidth_ = new QRadioButton(QStringLiteral("幅（ピクセル）"), size);
+    byScale_ = new QRadioButton(tr("倍率（1～8）"), size);
+    byWidth_ = new QRadioButton(tr("幅（ピクセル）"), size);
     scale_ = new QLineEdit(QString::fromStdString(form_.scaleText()), size);
     width_ = new QLineEdit(QString::fromStdString(form_.pixelWidthText()), size);
     size_ = new QLabel(size);
@@ -33,8 +33,8 @@ ImageExportDialog::ImageExportDialog(ImageExportForm form, Ui& ui, QWidget* pare
     (form_.pixelWidthEnabled() ? byWidth_ : byScale_)->setChecked(true);
     layout->addWidget(size);
 
-    antialias_ = new QCheckBox(QStringLiteral("エッジを滑らかにする"), this);
-    transparent_ = new QCheckBox(QStringLiteral("背景を透明にする（PNG）"), this);
+    antialias_ = new QCheckBox(tr("エッジを滑らかにする"), this);
+    transparent_ = new QCheckBox(tr("背景を透明にする（PNG）"), this);
     antialias_->setChecked(form_.choice().antialias);
     transparent_->setChecked(form_.choice().transparent);
     layout->addWidget(antialias_);
@@ -66,7 +66,7 @@ void ImageExportDialog::showRules() {
     // The size the picture will have, from a copy so that a half-typed number refuses nothing.
     ImageExportForm preview = form_;
     if (preview.confirm().empty())
-        size_->setText(QStringLiteral("%1 x %2 ピクセル").arg(preview.pictureWidth()).arg(preview.pictureHeight()));
+        size_->setText(tr("%1 x %2 ピクセル").arg(preview.pictureWidth()).arg(preview.pictureHeight()));
     else size_->clear();
 }
 

@@ -5,8 +5,9 @@
 #include "app/SeriesBar.h"
 #include "app/ToolbarIcons.h"
 #include "model/CommandTable.h"
-#include "model/ViewCommands.h"
+#include "common/Texts.h"
 #include "model/StatusTexts.h"
+#include "model/ViewCommands.h"
 #include "settings/Profile.h"
 #include "settings/ProfileValues.h"
 
@@ -24,10 +25,12 @@
 namespace vellum {
 namespace {
 
-constexpr const char* kKeyGuide = "ｷｰｶﾞｲﾄﾞ[a-d/w-x/q-c：回転　e-z：拡大　↑↓←→：平行移動 r：再描画 p：最大最小]";
 constexpr const char* kEmptyCaption = "ver.2.41 - vellumPLOT";
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+// A source text of the model (a caption of the command table, a pane's caption) in the
+// interface language.
+QString shown(std::string_view japanese) { return text(shownText(japanese)); }
 
 } // namespace
 
@@ -44,9 +47,9 @@ MainWindow::MainWindow(QtUi& ui, FileChooser& chooser, bool placeFromProfile) : 
     connect(view_, &GraphView::painted, this, &MainWindow::updateCaptionAndPanes);
     connect(view_, &GraphView::stateChanged, this, &MainWindow::updateCommandStates);
     connect(view_, &GraphView::probed, this, [this](const QString& probe) {
-        const QString shown = probe.isEmpty() ? QString::fromUtf8(kKeyGuide) : probe;
+        const QString message = probe.isEmpty() ? keyGuide() : probe;
         // Moves within one node's reach bring the same text: the bar is not redrawn for it.
-        if (statusBar()->currentMessage() != shown) statusBar()->showMessage(shown);
+        if (statusBar()->currentMessage() != message) statusBar()->showMessage(message);
     });
     connect(view_, &GraphView::exitRequested, this, [this](int status) {
         exitStatus_ = status;
@@ -67,15 +70,17 @@ QAction* MainWindow::action(int id) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
+QString MainWindow::keyGuide() const {
+    return tr("ｷｰｶﾞｲﾄﾞ[a-d/w-x/q-c：回転　e-z：拡大　↑↓←→：平行移動 r：再描画 p：最大最小]");
+}
+
 void MainWindow::buildActions() {
     for (const CommandInfo& command : commandTable()) {
-        auto* a = new QAction(text(captionOf(command.id)), this);
+        auto* a = new QAction(this);
         QList<QKeySequence> keys;
         for (std::string_view key : command.keys)
             if (!key.empty()) keys << QKeySequence(text(key));
         a->setShortcuts(keys);
-        a->setStatusTip(text(statusTextOf(command)));
-        a->setToolTip(text(tooltipOf(command)));
         const int id = command.id;
         connect(a, &QAction::triggered, this, [this, id] { view_->runCommand(id); });
         if (mouseModeOf(id) >= 0 || id == command::kShowExtremes || id == command::kPlaySeries ||
@@ -97,6 +102,35 @@ void MainWindow::buildActions() {
     QAction* exit = action(command::kExit);
     disconnect(exit, &QAction::triggered, this, nullptr);
     connect(exit, &QAction::triggered, this, &QWidget::close);
+    setActionTexts();
+}
+
+void MainWindow::setActionTexts() {
+    for (const CommandInfo& command : commandTable()) {
+        QAction* a = action(command.id);
+        a->setText(shown(captionOf(command.id)));
+        a->setStatusTip(text(shownStatusTextOf(command)));
+        a->setToolTip(text(shownTooltipOf(command)));
+    }
+}
+
+void MainWindow::retranslate() {
+    setActionTexts();
+    // The old menus may be showing the item that asked for this: they go once it returns.
+    menuBar()->clear();
+    for (QMenu* menu : menus_) menu->deleteLater();
+    menus_.clear();
+    buildMenus();
+    toolbar_->setWindowTitle(tr("ツール バー"));
+    for (const auto& [button, id] : dropDownButtons_) {
+        QMenu* old = button->menu();
+        button->setMenu(buildMenu({}, dropDownMenu(id), button));
+        if (old) old->deleteLater();
+    }
+    seriesBar_->retranslate();
+    updateCommandStates();
+    statusBar()->showMessage(keyGuide());
+    updateCaptionAndPanes();
 }
 
 QMenu* MainWindow::buildMenu(const QString& title, const std::vector<MenuEntry>& entries, QWidget* parent) {
@@ -104,17 +138,17 @@ QMenu* MainWindow::buildMenu(const QString& title, const std::vector<MenuEntry>&
     for (const MenuEntry& e : entries) {
         switch (e.kind) {
         case MenuEntry::Kind::Separator: menu->addSeparator(); break;
-        case MenuEntry::Kind::Submenu: menu->addMenu(buildMenu(text(e.caption), e.items, menu)); break;
+        case MenuEntry::Kind::Submenu: menu->addMenu(buildMenu(shown(e.caption), e.items, menu)); break;
         case MenuEntry::Kind::Command: {
             QAction* primary = action(e.id);
             if (!primary) break;
-            if (primary->text() == text(e.caption)) {
+            if (primary->text() == shown(e.caption)) {
                 menu->addAction(primary);
                 break;
             }
             // The same command under another caption: an item of its own that follows the
             // command's state and triggers it.
-            QAction* copy = menu->addAction(text(e.caption));
+            QAction* copy = menu->addAction(shown(e.caption));
             copy->setStatusTip(primary->statusTip());
             copy->setEnabled(primary->isEnabled());
             connect(primary, &QAction::changed, copy, [copy, primary] { copy->setEnabled(primary->isEnabled()); });
@@ -127,12 +161,16 @@ QMenu* MainWindow::buildMenu(const QString& title, const std::vector<MenuEntry>&
 }
 
 void MainWindow::buildMenus() {
-    for (const MenuEntry& top : mainMenu()) menuBar()->addMenu(buildMenu(text(top.caption), top.items, this));
+    for (const MenuEntry& top : mainMenu()) {
+        menus_.push_back(buildMenu(shown(top.caption), top.items, this));
+        menuBar()->addMenu(menus_.back());
+    }
 }
 
 void MainWindow::buildToolbar() {
     // The window's own context menu names the toolbar by its title, as the View menu does.
-    QToolBar* bar = addToolBar(QStringLiteral("ツール バー"));
+    QToolBar* bar = addToolBar(tr("ツール バー"));
+    toolbar_ = bar;
     bar->setObjectName(QStringLiteral("toolbar163"));
     bar->setMovable(false);
     // One state for the menu's tick and the bar, whichever of the menu and the window's
@@ -158,13 +196,14 @@ void MainWindow::buildToolbar() {
         button->setPopupMode(QToolButton::MenuButtonPopup);
         button->setMenu(buildMenu({}, dropDown, button));
         bar->addWidget(button);
+        dropDownButtons_.emplace_back(button, id);
     }
     seriesBar_ = new SeriesBar(bar, *view_, action(command::kPlaySeries));
 }
 
 void MainWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
-    bar->showMessage(QString::fromUtf8(kKeyGuide));
+    bar->showMessage(keyGuide());
     const char* samples[4] = {"00.00/00.00/00.00", "000.00[00.00/00.00/00.00]", "000/000/000", "0/00/00"};
     const char* names[4] = {"pane161", "pane1", "pane159", "pane160"};
     for (int i = 0; i < 4; ++i) {
@@ -190,10 +229,12 @@ void MainWindow::updateCaptionAndPanes() {
     const StatusPanes panes =
         drawn ? statusPanesFor(doc.look, doc.dataSet, doc.options.dataType) : statusPaneCaptions();
     if (drawn) setWindowTitle(text(doc.caption()));
-    panes_[0]->setText(text(panes.translation));
-    panes_[1]->setText(text(panes.scale));
-    panes_[2]->setText(text(panes.rotation));
-    panes_[3]->setText(text(panes.column));
+    // Numbers once drawn; before that the panes' captions, which are source texts.
+    const auto paneText = [drawn](const std::string& s) { return drawn ? text(s) : shown(s); };
+    panes_[0]->setText(paneText(panes.translation));
+    panes_[1]->setText(paneText(panes.scale));
+    panes_[2]->setText(paneText(panes.rotation));
+    panes_[3]->setText(paneText(panes.column));
 }
 
 void MainWindow::updateCommandStates() {
@@ -252,7 +293,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::event(QEvent* event) {
     // Leaving a menu item clears the message pane; it then shows the key guide again.
     if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty()) {
-        statusBar()->showMessage(QString::fromUtf8(kKeyGuide));
+        statusBar()->showMessage(keyGuide());
         return true;
     }
     return QMainWindow::event(event);

@@ -8,6 +8,8 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QToolBar;
+class QToolButton;
 
 namespace vellum {
 
@@ -31,6 +33,11 @@ public:
     QStringList paneTexts() const;
     // The exit status the program ends with.
     int exitStatus() const { return exitStatus_; }
+    // Shows every caption, tip and status text again in the interface language: the
+    // actions take their texts again, the menus are built anew from the command table,
+    // and the toolbar, its arrow menus, the series controls and the status bar follow.
+    // Safe to call from a menu item's handler (the old menus go once it has returned).
+    void retranslate();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -38,6 +45,8 @@ protected:
 
 private:
     void buildActions();
+    void setActionTexts();
+    QString keyGuide() const;
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
@@ -54,6 +63,9 @@ private:
     std::map<int, QAction*> actions_;
     QLabel* panes_[4] = {};
     SeriesBar* seriesBar_ = nullptr;
+    std::vector<QMenu*> menus_; // the menu bar's menus
+    QToolBar* toolbar_ = nullptr;
+    std::vector<std::pair<QToolButton*, int>> dropDownButtons_; // buttons with an arrow menu
     int exitStatus_ = 0;
 };
 

@@ -15,24 +15,24 @@ namespace vellum {
 
 PathsDialog::PathsDialog(PathListForm form, FileChooser& chooser, QWidget* parent)
     : QDialog(parent), form_(std::move(form)), chooser_(chooser) {
-    setWindowTitle(QStringLiteral("パスの追加"));
+    setWindowTitle(tr("パスの追加"));
     auto* grid = new QGridLayout(this);
-    fullPath_ = new QCheckBox(QStringLiteral("各ファイルを絶対パスで指定する"), this);
+    fullPath_ = new QCheckBox(tr("各ファイルを絶対パスで指定する"), this);
     fullPath_->setChecked(form_.fullPath());
     grid->addWidget(fullPath_, 0, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("指定パスの登録"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("指定パスの登録"), this), 1, 0);
     list_ = new QListWidget(this);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setMinimumWidth(320);
     grid->addWidget(list_, 2, 0, 6, 1);
-    add_ = new QPushButton(QStringLiteral("ﾊﾟｽを追加(&A)"), this);
-    desktop_ = new QPushButton(QStringLiteral("ﾃﾞｽｸﾄｯﾌﾟ(&W)"), this);
-    remove_ = new QPushButton(QStringLiteral("ﾊﾟｽを削除(&D)"), this);
-    up_ = new QPushButton(QStringLiteral("上へ移動(&U)"), this);
-    down_ = new QPushButton(QStringLiteral("下へ移動(&B)"), this);
+    add_ = new QPushButton(tr("ﾊﾟｽを追加(&A)"), this);
+    desktop_ = new QPushButton(tr("ﾃﾞｽｸﾄｯﾌﾟ(&W)"), this);
+    remove_ = new QPushButton(tr("ﾊﾟｽを削除(&D)"), this);
+    up_ = new QPushButton(tr("上へ移動(&U)"), this);
+    down_ = new QPushButton(tr("下へ移動(&B)"), this);
     int row = 2;
     for (QPushButton* button : {add_, desktop_, remove_, up_, down_}) grid->addWidget(button, row++, 1);
-    grid->addWidget(new QLabel(QStringLiteral("※　ﾊﾟｽを登録するとｺﾏﾝﾄﾞﾗｲﾝ処理用ファイルで相対ﾊﾟｽ指定できます"), this),
+    grid->addWidget(new QLabel(tr("※　ﾊﾟｽを登録するとｺﾏﾝﾄﾞﾗｲﾝ処理用ファイルで相対ﾊﾟｽ指定できます"), this),
                     8, 0, 1, 2);
     QDialogButtonBox* buttons = okCancelButtons(this);
     grid->addWidget(buttons, 9, 0, 1, 2);

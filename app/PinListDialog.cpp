@@ -1,6 +1,7 @@
 #include "app/PinListDialog.h"
 
 #include "app/DialogButtons.h"
+#include "common/Texts.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -11,12 +12,12 @@
 namespace vellum {
 namespace {
 
-QString text(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 } // namespace
 
 PinListDialog::PinListDialog(PinListForm form, QWidget* parent) : QDialog(parent), form_(std::move(form)) {
-    setWindowTitle(QStringLiteral("ピン留めした値"));
+    setWindowTitle(tr("ピン留めした値"));
     auto* grid = new QGridLayout(this);
     table_ = new QTableWidget(this);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -25,12 +26,12 @@ PinListDialog::PinListDialog(PinListForm form, QWidget* parent) : QDialog(parent
     table_->verticalHeader()->setVisible(false);
     table_->setMinimumSize(480, 200);
     QStringList titles;
-    for (const std::string& title : form_.titles()) titles << text(title);
+    for (const std::string& title : form_.titles()) titles << text(shownText(title));
     table_->setColumnCount(static_cast<int>(titles.size()));
     table_->setHorizontalHeaderLabels(titles);
     grid->addWidget(table_, 0, 0, 3, 1);
-    remove_ = new QPushButton(QStringLiteral("削除"), this);
-    removeAll_ = new QPushButton(QStringLiteral("すべて削除"), this);
+    remove_ = new QPushButton(tr("削除"), this);
+    removeAll_ = new QPushButton(tr("すべて削除"), this);
     grid->addWidget(remove_, 0, 1);
     grid->addWidget(removeAll_, 1, 1);
     grid->setRowStretch(2, 1);

@@ -1,6 +1,7 @@
 #include "app/SaveItemsDialog.h"
 
 #include "app/DialogButtons.h"
+#include "common/Texts.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -18,7 +19,7 @@ constexpr int kItemIndent = 20;
 } // namespace
 
 SaveItemsDialog::SaveItemsDialog(SaveItemForm form, QWidget* parent) : QDialog(parent), form_(std::move(form)) {
-    setWindowTitle(QStringLiteral("視覚設定保存ファイルの設定"));
+    setWindowTitle(tr("視覚設定保存ファイルの設定"));
     auto* layout = new QVBoxLayout(this);
     auto* groups = new QGridLayout;
     layout->addLayout(groups);
@@ -34,7 +35,8 @@ SaveItemsDialog::SaveItemsDialog(SaveItemForm form, QWidget* parent) : QDialog(p
             groups->addWidget(frame, groupCount / kGroupColumns, groupCount % kGroupColumns, Qt::AlignTop);
             ++groupCount;
         }
-        auto* box = new QCheckBox(QString::fromUtf8(info.caption.data(), static_cast<qsizetype>(info.caption.size())));
+        const std::string_view caption = shownText(info.caption);
+        auto* box = new QCheckBox(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
         boxes_[i] = box;
         if (info.isGroup) {
             column->addWidget(box);
@@ -50,7 +52,7 @@ SaveItemsDialog::SaveItemsDialog(SaveItemForm form, QWidget* parent) : QDialog(p
             showState();
         });
     }
-    layout->addWidget(new QLabel(QStringLiteral("※　ﾁｪｯｸした項目が視覚設定として保存されます"), this));
+    layout->addWidget(new QLabel(tr("※　ﾁｪｯｸした項目が視覚設定として保存されます"), this));
     QDialogButtonBox* buttons = okCancelButtons(this);
     layout->addWidget(buttons);
     showState();

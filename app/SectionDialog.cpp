@@ -11,11 +11,11 @@
 namespace vellum {
 
 SectionDialog::SectionDialog(SectionForm form, Ui& ui, QWidget* parent) : QDialog(parent), form_(std::move(form)), ui_(ui) {
-    setWindowTitle(QStringLiteral("断面の設定"));
+    setWindowTitle(tr("断面の設定"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("最小値"), this), 0, 1, Qt::AlignCenter);
-    grid->addWidget(new QLabel(QStringLiteral("最大値"), this), 0, 3, Qt::AlignCenter);
-    const QString axisNames[3] = {QStringLiteral("１軸："), QStringLiteral("２軸："), QStringLiteral("３軸：")};
+    grid->addWidget(new QLabel(tr("最小値"), this), 0, 1, Qt::AlignCenter);
+    grid->addWidget(new QLabel(tr("最大値"), this), 0, 3, Qt::AlignCenter);
+    const QString axisNames[3] = {tr("１軸："), tr("２軸："), tr("３軸：")};
     for (size_t axis = 0; axis < 3; ++axis) {
         const int row = static_cast<int>(axis) + 1;
         grid->addWidget(new QLabel(axisNames[axis], this), row, 0);
@@ -27,14 +27,14 @@ SectionDialog::SectionDialog(SectionForm form, Ui& ui, QWidget* parent) : QDialo
                     [this, axis, end](const QString& text) { form_.setText(axis, end, text.toStdString()); });
         }
         grid->addWidget(new QLabel(QStringLiteral("<->"), this), row, 2);
-        resets_[axis] = new QPushButton(QStringLiteral("初期値"), this);
+        resets_[axis] = new QPushButton(tr("初期値"), this);
         grid->addWidget(resets_[axis], row, 4);
         connect(resets_[axis], &QPushButton::clicked, this, [this, axis] {
             form_.resetAxis(axis);
             showTexts();
         });
     }
-    grid->addWidget(new QLabel(QStringLiteral("※　範囲内の要素が描画されます．"), this), 4, 0, 1, 5);
+    grid->addWidget(new QLabel(tr("※　範囲内の要素が描画されます．"), this), 4, 0, 1, 5);
     QDialogButtonBox* buttons = okCancelButtons(this);
     grid->addWidget(buttons, 5, 0, 1, 5);
     showTexts();

@@ -17,7 +17,6 @@ SeriesBar::SeriesBar(QToolBar* bar, GraphView& view, QAction* play)
     shown_ << bar->addSeparator();
     step_ = new QSpinBox(bar);
     step_->setObjectName(QStringLiteral("seriesStep"));
-    step_->setToolTip(QStringLiteral("表示中のステップ／ステップ数"));
     // A typed number is taken on Enter, not at every digit.
     step_->setKeyboardTracking(false);
     step_->setAlignment(Qt::AlignRight);
@@ -27,7 +26,6 @@ SeriesBar::SeriesBar(QToolBar* bar, GraphView& view, QAction* play)
         view_.setFocus(); // the step keys reach the view again
     });
 
-    play_->setText(QStringLiteral("再生"));
     play_->setIcon(bar->style()->standardIcon(QStyle::SP_MediaPlay));
     auto* button = new QToolButton(bar);
     button->setObjectName(QStringLiteral("seriesPlay"));
@@ -38,10 +36,17 @@ SeriesBar::SeriesBar(QToolBar* bar, GraphView& view, QAction* play)
     rate_->setObjectName(QStringLiteral("seriesRate"));
     rate_->setRange(kMinPlayRate, kMaxPlayRate);
     rate_->setValue(view_.playRate());
-    rate_->setToolTip(QStringLiteral("再生の速さ（コマ/秒）"));
     shown_ << bar->addWidget(rate_);
-    shown_ << bar->addWidget(new QLabel(QStringLiteral("コマ/秒"), bar));
+    rateCaption_ = new QLabel(bar);
+    shown_ << bar->addWidget(rateCaption_);
     connect(rate_, &QSpinBox::valueChanged, this, [this](int value) { view_.setPlayRate(value); });
+    retranslate();
+}
+
+void SeriesBar::retranslate() {
+    step_->setToolTip(tr("表示中のステップ／ステップ数"));
+    rate_->setToolTip(tr("再生の速さ（コマ/秒）"));
+    rateCaption_->setText(tr("コマ/秒"));
     update();
 }
 
@@ -50,7 +55,7 @@ void SeriesBar::update() {
     for (QAction* a : shown_) a->setVisible(series);
     play_->setChecked(view_.playing());
     play_->setIcon(step_->style()->standardIcon(view_.playing() ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
-    play_->setText(view_.playing() ? QStringLiteral("停止") : QStringLiteral("再生"));
+    play_->setText(view_.playing() ? tr("停止") : tr("再生"));
     if (!series) return;
     const ResultSeries& s = view_.document().series;
     const int count = static_cast<int>(s.steps.size());

@@ -4,6 +4,7 @@
 #include <QObject>
 
 class QAction;
+class QLabel;
 class QSpinBox;
 class QToolBar;
 
@@ -18,12 +19,15 @@ public:
     SeriesBar(QToolBar* bar, GraphView& view, QAction* play);
     // The controls follow the view's series and playback.
     void update();
+    // The tips and the rate's caption in the interface language.
+    void retranslate();
 
 private:
     GraphView& view_;
     QAction* play_;
     QSpinBox* step_;
     QSpinBox* rate_;
+    QLabel* rateCaption_;
     QList<QAction*> shown_; // the toolbar's actions that hold the controls
 };
 

@@ -1,4 +1,5 @@
 #include "app/SpecificElementsDialog.h"
+#include <QCoreApplication>
 
 #include "app/FileChooser.h"
 
@@ -42,7 +43,8 @@ public:
         if (orientation != Qt::Horizontal) return {};
         if (role == Qt::TextAlignmentRole) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole) return {};
-        return section == 0 ? QStringLiteral("要素ID") : QStringLiteral("要素数");
+        return section == 0 ? QCoreApplication::translate("vellum::SpecificElementsDialog", "要素ID")
+                            : QCoreApplication::translate("vellum::SpecificElementsDialog", "要素数");
     }
 
 private:
@@ -69,12 +71,12 @@ QTableView* materialList(QAbstractItemModel* model, QWidget* parent) {
 
 SpecificElementsDialog::SpecificElementsDialog(ViewElementForm form, Document& document, FileChooser& chooser, Ui& ui, QWidget* parent)
     : QDialog(parent), form_(std::move(form)), document_(document), chooser_(chooser), ui_(ui) {
-    setWindowTitle(QStringLiteral("特定要素の設定"));
+    setWindowTitle(tr("特定要素の設定"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("マテリアルファイル"), this), 0, 0, 1, 3);
+    grid->addWidget(new QLabel(tr("マテリアルファイル"), this), 0, 0, 1, 3);
     nameEdit_ = new QLineEdit(this);
     nameEdit_->setReadOnly(true);
-    browse_ = new QPushButton(QStringLiteral("参照"), this);
+    browse_ = new QPushButton(tr("参照"), this);
     grid->addWidget(nameEdit_, 1, 0, 1, 2);
     grid->addWidget(browse_, 1, 2);
     fitNote_ = new QLabel(this);
@@ -93,15 +95,15 @@ SpecificElementsDialog::SpecificElementsDialog(ViewElementForm form, Document& d
     moves->addWidget(hide_);
     moves->addWidget(show_);
     moves->addStretch();
-    grid->addWidget(new QLabel(QStringLiteral("表示する"), this), 2, 0);
-    grid->addWidget(new QLabel(QStringLiteral("表示しない"), this), 2, 2);
+    grid->addWidget(new QLabel(tr("表示する"), this), 2, 0);
+    grid->addWidget(new QLabel(tr("表示しない"), this), 2, 2);
     grid->addWidget(shownList_, 3, 0);
     grid->addLayout(moves, 3, 1);
     grid->addWidget(hiddenList_, 3, 2);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("キャンセル"), QDialogButtonBox::RejectRole);
     grid->addWidget(buttons, 5, 0, 1, 3);
 
     connect(browse_, &QPushButton::clicked, this, &SpecificElementsDialog::browse);

@@ -15,26 +15,26 @@
 namespace vellum {
 
 WindowSizeDialog::WindowSizeDialog(WindowForm form, Ui& ui, QWidget* parent) : QDialog(parent), form_(std::move(form)), ui_(ui) {
-    setWindowTitle(QStringLiteral("Window設定"));
+    setWindowTitle(tr("Window設定"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* size = new QGroupBox(QStringLiteral("Windowサイズ（整数値）"), this);
+    auto* size = new QGroupBox(tr("Windowサイズ（整数値）"), this);
     auto* sizeGrid = new QGridLayout(size);
     width_ = new QLineEdit(QString::fromStdString(form_.widthText()), size);
     height_ = new QLineEdit(QString::fromStdString(form_.heightText()), size);
     sizeGrid->addWidget(width_, 0, 0);
-    sizeGrid->addWidget(new QLabel(QStringLiteral("：横"), size), 0, 1);
+    sizeGrid->addWidget(new QLabel(tr("：横"), size), 0, 1);
     sizeGrid->addWidget(height_, 1, 0);
-    sizeGrid->addWidget(new QLabel(QStringLiteral("：縦"), size), 1, 1);
+    sizeGrid->addWidget(new QLabel(tr("：縦"), size), 1, 1);
     layout->addWidget(size);
 
-    auto* colour = new QGroupBox(QStringLiteral("背景色"), this);
+    auto* colour = new QGroupBox(tr("背景色"), this);
     auto* colourRow = new QHBoxLayout(colour);
     swatch_ = new QFrame(colour);
     swatch_->setFrameStyle(QFrame::Box | QFrame::Plain);
     swatch_->setMinimumSize(48, 20);
     swatch_->setAutoFillBackground(true);
-    choose_ = new QPushButton(QStringLiteral("設定"), colour);
+    choose_ = new QPushButton(tr("設定"), colour);
     colourRow->addWidget(swatch_);
     colourRow->addWidget(choose_);
     layout->addWidget(colour);
