@@ -3,6 +3,7 @@
 #include "common/Encoding.h"
 #include "common/FileIo.h"
 #include "common/Numbers.h"
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 #include "settings/ViewSettings.h"
@@ -125,8 +126,8 @@ CommandLineParse applyCommandLineText(std::string_view bytes, RunOptions& option
         if (hasLineFeed && !raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
 
         if (raw.size() > kMaxCommandLineLength) {
-            ui.showMessage(formatC("コマンドラインファイルの%zu行目が%zu文字を超えるため読み飛ばしました\n%s",
-                                   lineNumber, kMaxCommandLineLength, fileName.c_str()));
+            ui.showMessage(shownText(TX("コマンドラインファイルの%1行目が%2文字を超えるため読み飛ばしました\n%3"),
+                                     {std::to_string(lineNumber), std::to_string(kMaxCommandLineLength), fileName}));
             continue;
         }
         if (raw.empty() || raw.substr(0, 2) == "//") continue;
@@ -180,7 +181,7 @@ int writeCommandLineFile(const std::string& path, const RunOptions& options, con
     if (dataSet.files.pointFileName.empty() && !isStlModel(dataSet.files)) return 1;
     const std::string text = formatCommandLineFile(options, dataSet, selectedColumn, fullPath);
     if (!writeFileAtomically(path, utf8ToCp932(text))) {
-        ui.showMessage("コマンドライン処理用のファイル作成に失敗しました");
+        ui.showMessage(TX("コマンドライン処理用のファイル作成に失敗しました"));
         return 1;
     }
     return 0;

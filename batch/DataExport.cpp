@@ -2,6 +2,7 @@
 
 #include "batch/FileNameResolution.h"
 #include "common/FileIo.h"
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 
@@ -25,7 +26,7 @@ void appendInt(std::string& out, long value) {
 
 int writeExport(const std::string& path, const std::string& text, Ui& ui) {
     if (!writeFileAtomically(path, text)) {
-        ui.showMessage("データエクスポートに失敗しました");
+        ui.showMessage(TX("データエクスポートに失敗しました"));
         return 1;
     }
     return 0;

@@ -7,6 +7,7 @@
 #include "cli/RunSummary.h"
 #include "cli/SeriesFrames.h"
 #include "common/StreamUi.h"
+#include "common/Texts.h"
 #include "common/UserPaths.h"
 #include "model/Document.h"
 #include "model/EmptyMeshWarning.h"
@@ -44,17 +45,16 @@ int refuseReportPicture(Ui& ui, const BatchOptions& options, int width, int heig
     if (options.transparent)
         for (const std::string& path : paths)
             if (CheckTransparentTarget(ui, path) != 0) {
-                ui.showDetail("対象ファイル: " + path);
+                ui.showDetail(shownText(TX("対象ファイル: %1"), {path}));
                 return 1;
             }
     // Vector pictures have no pixels to run out of.
     for (const std::string& path : paths)
         if (vectorFormatForPath(path) == VectorFormat::None && !reportPictureFits(width, height, options.scale)) {
-            ui.showMessage("画像が大きすぎます\n" + std::to_string(width) + "x" + std::to_string(height) + " の " +
-                           std::to_string(options.scale) + " 倍は描けません（一辺 " +
-                           std::to_string(kLargestPictureSide) + " ピクセル、全体 " +
-                           std::to_string(kLargestPicturePixels) + " ピクセルまで）");
-            ui.showDetail("対象ファイル: " + path);
+            ui.showMessage(shownText(TX("画像が大きすぎます\n%1x%2 の %3 倍は描けません（一辺 %4 ピクセル、全体 %5 ピクセルまで）"),
+                                     {std::to_string(width), std::to_string(height), std::to_string(options.scale),
+                                      std::to_string(kLargestPictureSide), std::to_string(kLargestPicturePixels)}));
+            ui.showDetail(shownText(TX("対象ファイル: %1"), {path}));
             return 1;
         }
     return 0;
@@ -91,7 +91,7 @@ int drawAndWrite(Ui& ui, const Document& doc, const BatchOptions& options, int w
                 image = plain ? RgbaImage{PaintOffscreen(doc.look, request, error), {}}
                               : PaintReportPicture(doc.look, request, error);
                 if (image.colour.pixels.empty()) {
-                    ui.showMessage("OpenGLの初期化に失敗しました\n" + error);
+                    ui.showMessage(shownText(TX("OpenGLの初期化に失敗しました\n%1"), {error}));
                     return 1;
                 }
             }
@@ -135,7 +135,7 @@ int runHeadlessJob(const BatchOptions& options, std::ostream& messages, std::ost
     {
         const Profile profile = Profile::openUserProfile();
         if (profile.unreadable()) {
-            ui.showMessage("警告: プロファイルが読めません\n登録パスと既定値は使いません");
+            ui.showMessage(TX("警告: プロファイルが読めません\n登録パスと既定値は使いません"));
             noteFileAtFault(ui, profile.path(), profile.path());
         }
         doc.readProfile(profile);

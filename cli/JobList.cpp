@@ -5,6 +5,7 @@
 #include "cli/HeadlessJob.h"
 #include "cli/RunSummary.h"
 #include "common/FileIo.h"
+#include "common/Texts.h"
 #include "render/HeadlessGlContext.h"
 
 #include <filesystem>
@@ -32,7 +33,9 @@ std::vector<std::string> listedJobs(const std::string& listPath, const std::stri
 int runJobList(const BatchOptions& options, std::ostream& messages, std::ostream& summary) {
     std::string text;
     if (!readWholeFile(options.jobsFile, text)) {
-        messages << "ジョブの一覧が開けません\n対象ファイル: " << options.jobsFile << '\n';
+        // Said straight to the stream, not through a Ui, so translated here.
+        messages << shownText(TX("ジョブの一覧が開けません")) << '\n'
+                 << shownText(TX("対象ファイル: %1"), {options.jobsFile}) << '\n';
         return 1;
     }
     const std::vector<std::string> jobs = listedJobs(options.jobsFile, text);

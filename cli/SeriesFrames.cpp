@@ -3,6 +3,7 @@
 #include "batch/FileNameResolution.h"
 #include "common/Numbers.h"
 #include "common/SilentUi.h"
+#include "common/Texts.h"
 #include "common/UserPaths.h"
 #include "common/Ui.h"
 #include "model/Document.h"
@@ -52,7 +53,7 @@ std::vector<size_t> unfitSteps(const Document& document, Ui& ui) {
     for (size_t s = 0; s < steps.size(); ++s) {
         const std::string why = checkSeriesStep(document.dataSet, document.options.dataType, steps[s].path);
         if (why.empty()) continue;
-        ui.showMessage("データシリーズのステップを除きました（" + why + "）\n" + steps[s].name);
+        ui.showMessage(shownText(TX("データシリーズのステップを除きました（%1）\n%2"), {shownText(why), steps[s].name}));
         unfit.push_back(s);
     }
     return unfit;
@@ -62,14 +63,14 @@ std::vector<size_t> unfitSteps(const Document& document, Ui& ui) {
 
 int printSeriesRange(Document& document, Ui& ui, std::ostream& out) {
     if (document.loaded != 1 || document.series.empty()) {
-        ui.showMessage("コマンドラインファイルにデータシリーズ（DataSeries）がありません");
+        ui.showMessage(TX("コマンドラインファイルにデータシリーズ（DataSeries）がありません"));
         return 1;
     }
     document.DropSeriesSteps(unfitSteps(document, ui));
     const SeriesRange range = seriesRange(document.series.steps, document.options.dataType,
                                           document.look.selectedColumn, document.dataSet.vectorColumns);
     if (!range.found) {
-        ui.showMessage("データシリーズに表示する値がありません");
+        ui.showMessage(TX("データシリーズに表示する値がありません"));
         return 1;
     }
     out << "{\"min\": " << formatShortest(range.minimum) << ", \"max\": " << formatShortest(range.maximum) << "}\n";
@@ -107,12 +108,12 @@ std::string frameFileName(const std::string& pattern, int number) {
 
 int writeSeriesFrames(Document& document, const SeriesFramesRequest& request, Ui& ui) {
     if (document.loaded != 1 || document.series.empty()) {
-        ui.showMessage("コマンドラインファイルにデータシリーズ（DataSeries）がありません");
+        ui.showMessage(TX("コマンドラインファイルにデータシリーズ（DataSeries）がありません"));
         return 1;
     }
     const bool animation = isAnimationExtension(extensionOf(request.pattern));
     if (!animation && frameFileName(request.pattern, 1).empty()) {
-        ui.showMessage("フレームのファイル名には %d（%04d など）を一つ入れてください\n" + request.pattern);
+        ui.showMessage(shownText(TX("フレームのファイル名には %d（%04d など）を一つ入れてください\n%1"), {request.pattern}));
         return 1;
     }
     // A pattern that names a folder of its own ("frames/f_%04d.png") gets it.
@@ -156,7 +157,7 @@ int writeSeriesFrames(Document& document, const SeriesFramesRequest& request, Ui
             FrameOutcome& outcome = outcomes[s];
             CollectingUi said(outcome.said);
             if (!painter.ok()) {
-                said.showMessage("OpenGLの初期化に失敗しました\n" + painter.error());
+                said.showMessage(shownText(TX("OpenGLの初期化に失敗しました\n%1"), {painter.error()}));
                 continue;
             }
             own.loaded = 1; // a step that failed before spoiled only its own data rows

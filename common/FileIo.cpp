@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/Texts.h"
+
 namespace vellum {
 namespace {
 
@@ -57,35 +59,40 @@ int makeTemporaryBeside(const std::string& path, std::string& tempPath) {
 } // namespace
 
 std::string unreadableReason(const std::string& path) {
-    if (path.empty()) return "ファイル名が空です";
+    if (path.empty()) return TX("ファイル名が空です");
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd >= 0) {
         FdHandle file(fd);
         struct stat st {};
-        if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) return "フォルダです";
+        if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) return TX("フォルダです");
         return {};
     }
     switch (errno) {
-    case ENOENT: return "ファイルがありません";
-    case ELOOP: return "シンボリックリンクが循環しています";
-    case EACCES: return "読み取りが許可されていません";
-    case ENOTDIR: return "途中の名前がフォルダではありません";
-    case ENAMETOOLONG: return "パスが長すぎます";
-    default: return "開けません (errno " + std::to_string(errno) + ")";
+    case ENOENT: return TX("ファイルがありません");
+    case ELOOP: return TX("シンボリックリンクが循環しています");
+    case EACCES: return TX("読み取りが許可されていません");
+    case ENOTDIR: return TX("途中の名前がフォルダではありません");
+    case ENAMETOOLONG: return TX("パスが長すぎます");
+    default: {
+        // Composed here: the number makes it a text no table holds, so its pattern is
+        // translated before the number goes in.
+        const std::string number = std::to_string(errno);
+        return shownText(TX("開けません (errno %1)"), {number});
+    }
     }
 }
 
 std::string unwritableReason(const std::string& path) {
-    if (path.empty()) return "ファイル名が空です";
+    if (path.empty()) return TX("ファイル名が空です");
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return "フォルダです";
+    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return TX("フォルダです");
     const size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    if (::stat(folder.c_str(), &st) != 0) return errno == ELOOP ? "シンボリックリンクが循環しています" : "フォルダがありません";
-    if (!S_ISDIR(st.st_mode)) return "途中の名前がフォルダではありません";
+    if (::stat(folder.c_str(), &st) != 0) return errno == ELOOP ? TX("シンボリックリンクが循環しています") : TX("フォルダがありません");
+    if (!S_ISDIR(st.st_mode)) return TX("途中の名前がフォルダではありません");
     // A new file goes in beside the target and is renamed over it: the folder must take it.
-    if (::access(folder.c_str(), W_OK | X_OK) != 0) return "フォルダに書き込めません";
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return "書き込みが許可されていません";
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return TX("フォルダに書き込めません");
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return TX("書き込みが許可されていません");
     return {};
 }
 

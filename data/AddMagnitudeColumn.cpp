@@ -1,3 +1,4 @@
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/ColumnStatistics.h"
 #include "data/DataSet.h"
@@ -20,7 +21,7 @@ int DataSet::AddMagnitudeColumn(Ui& ui) {
         ui.showMessage(kVectorColumnsMissingMessage);
         return 1;
     }
-    ProgressScope progress(ui, "ベクトルデータ解析中");
+    ProgressScope progress(ui, TX("ベクトルデータ解析中"));
     const size_t a = static_cast<size_t>(vectorColumns[0]);
     const size_t b = static_cast<size_t>(vectorColumns[1]);
     const size_t c = static_cast<size_t>(vectorColumns[2]);

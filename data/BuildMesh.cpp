@@ -1,3 +1,4 @@
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 
@@ -9,10 +10,10 @@ namespace vellum {
 namespace {
 
 constexpr const char* kMissingNodeMessage =
-    "節点アドレス参照エラー\n定義されていない節点番号が含まれてます";
+    TX("節点アドレス参照エラー\n定義されていない節点番号が含まれてます");
 constexpr size_t kMaxMeshElements = 4000000;
 constexpr const char* kTooManyElementsMessage =
-    "オートメッシュの要素数が上限の4000000を超えます\n重なった節点がないか節点ファイルを確認してください";
+    TX("オートメッシュの要素数が上限の4000000を超えます\n重なった節点がないか節点ファイルを確認してください");
 
 // Maps a double to an integer that sorts the same way, so that the sort and the row and
 // column comparisons are plain integer work with a total order. -0.0 and 0.0 are equal
@@ -106,7 +107,7 @@ int DataSet::BuildMesh(Ui& ui) {
     markChanged();
     elements.clear();
     elementCount = 0;
-    ProgressScope progress(ui, "メッシュ作成中");
+    ProgressScope progress(ui, TX("メッシュ作成中"));
     progress.set(10);
 
     // Sort by coordinate 2, then coordinate 1: O(n log n) even for a grid already in

@@ -1,3 +1,4 @@
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/ColumnStatistics.h"
 #include "data/DataSet.h"
@@ -31,7 +32,7 @@ void RebuildDataMap(DataSet& dataSet) {
 
 int DataSet::ComputeColumnStatistics(Ui& ui, int) {
     markChanged();
-    ProgressScope progress(ui, "データ値解析中");
+    ProgressScope progress(ui, TX("データ値解析中"));
     // The column count is the shortest row's length; longer rows lose their extra values.
     size_t count = rows.empty() ? 0 : rows.valueCount(0);
     for (size_t row = 0; row < rows.size(); ++row) count = std::min(count, rows.valueCount(row));

@@ -1,3 +1,4 @@
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 
@@ -5,7 +6,7 @@ namespace vellum {
 
 int DataSet::ComputeExtents(Ui& ui) {
     markChanged();
-    ProgressScope progress(ui, "節点情報解析中");
+    ProgressScope progress(ui, TX("節点情報解析中"));
     // The load stops on an empty node file before this step; without nodes the extents
     // are simply zero rather than read from a node that is not there.
     if (nodes.empty()) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/Texts.h"
+
 namespace vellum {
 
 class DataSet;
@@ -17,7 +19,7 @@ struct MaterialCount {
     friend bool operator==(const MaterialCount&, const MaterialCount&) = default;
 };
 
-inline constexpr const char* kMaterialFileMissingMessage = "ファイルが見つかりません";
+inline constexpr const char* kMaterialFileMissingMessage = TX("ファイルが見つかりません");
 
 // How a material file fits the elements it was read onto: lines naming an element number
 // the model does not have mean the file was written for another model.

@@ -1,5 +1,6 @@
 #include "data/Normalise.h"
 
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 
@@ -9,9 +10,9 @@ namespace vellum {
 
 namespace {
 
-constexpr const char* kColumnOverflowMessage = "データ列オーバーフロー";
-constexpr const char* kNodeWithoutRowMessage = "節点データに対応するデータ値がありません";
-constexpr const char* kElementWithoutRowMessage = "要素データに対応するデータ値がありません";
+constexpr const char* kColumnOverflowMessage = TX("データ列オーバーフロー");
+constexpr const char* kNodeWithoutRowMessage = TX("節点データに対応するデータ値がありません");
+constexpr const char* kElementWithoutRowMessage = TX("要素データに対応するデータ値がありません");
 
 // A zero divisor would turn every position or value into NaN or infinity; a flat model
 // or a constant column is drawn at the centre, or coloured at the minimum, instead.

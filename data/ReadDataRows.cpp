@@ -1,3 +1,4 @@
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 #include "data/LoadMessages.h"
@@ -43,10 +44,10 @@ int DataSet::ReadDataRows(Ui& ui, int dataType) {
 int DataSet::ReadDataRows(Ui& ui, int, const std::function<ParsedDataRows()>& parse) {
     markChanged();
     magnitudeColumns = {-1, -1, -1}; // rows about to change
-    ProgressScope progress(ui, "データファイル展開中");
+    ProgressScope progress(ui, TX("データファイル展開中"));
     ParsedDataRows parsed = parse();
     if (!parsed.opened) {
-        ui.showMessage("データファイルのオープンに失敗しました\nファイルの有無を確認してください");
+        ui.showMessage(TX("データファイルのオープンに失敗しました\nファイルの有無を確認してください"));
         return 1;
     }
     dataMap.clear();

@@ -1,3 +1,4 @@
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 #include "data/HugePages.h"
@@ -39,10 +40,10 @@ int DataSet::ReadElements(Ui& ui) {
 
 int DataSet::ReadElements(Ui& ui, const std::function<ParsedElements()>& parse) {
     markChanged();
-    ProgressScope progress(ui, "要素ファイル展開中");
+    ProgressScope progress(ui, TX("要素ファイル展開中"));
     ParsedElements parsed = parse();
     if (!parsed.opened) {
-        ui.showMessage("要素ファイルのオープンに失敗しました\nファイルの有無を確認してください");
+        ui.showMessage(TX("要素ファイルのオープンに失敗しました\nファイルの有無を確認してください"));
         return 1;
     }
     elements = std::move(parsed.elements);

@@ -1,3 +1,4 @@
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 #include "data/HugePages.h"
@@ -8,12 +9,12 @@
 
 namespace vellum {
 namespace {
-constexpr const char* kNodeFileOpenFailedMessage = "節点ファイルのオープンに失敗しました\nファイルの有無を確認してください";
+constexpr const char* kNodeFileOpenFailedMessage = TX("節点ファイルのオープンに失敗しました\nファイルの有無を確認してください");
 } // namespace
 
 int DataSet::ReadNodes(Ui& ui) {
     markChanged();
-    ProgressScope progress(ui, "節点ファイル展開中");
+    ProgressScope progress(ui, TX("節点ファイル展開中"));
     TextRecordReader reader;
     if (!reader.open(files.pointFilePath)) {
         ui.showMessage(kNodeFileOpenFailedMessage);

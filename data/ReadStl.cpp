@@ -1,3 +1,4 @@
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 #include "data/LoadMessages.h"
@@ -77,7 +78,7 @@ int DataSet::ReadStl(Ui& ui) {
                             files.stlFilePath.end());
     TextRecordReader reader;
     if (!reader.open(files.stlFilePath)) {
-        ui.showMessage("STLファイルのオープンに失敗しました\nファイルの有無を確認してください");
+        ui.showMessage(TX("STLファイルのオープンに失敗しました\nファイルの有無を確認してください"));
         return 1;
     }
     nodes.clear();
@@ -89,7 +90,7 @@ int DataSet::ReadStl(Ui& ui) {
 
     bool read = readVertices(reader, *this, ui);
     if (read && reader.readFailed()) {
-        ui.showMessage("STLファイルのオープンに失敗しました\nファイルの有無を確認してください");
+        ui.showMessage(TX("STLファイルのオープンに失敗しました\nファイルの有無を確認してください"));
         read = false;
     }
     if (!read) {
@@ -105,7 +106,7 @@ int DataSet::ReadStl(Ui& ui) {
     }
     // Without a vertex there is nothing to measure or draw.
     if (nodes.empty()) {
-        ui.showMessage("STLファイルに頂点データがありません\nアスキー形式のSTLファイルか確認してください");
+        ui.showMessage(TX("STLファイルに頂点データがありません\nアスキー形式のSTLファイルか確認してください"));
         return 1;
     }
 

@@ -3,6 +3,7 @@
 #include "common/Encoding.h"
 #include "common/FileIo.h"
 #include "common/Numbers.h"
+#include "common/Texts.h"
 #include "common/Ui.h"
 
 #include <cstring>
@@ -229,7 +230,9 @@ TextRecordReader::Result TextRecordReader::readIntegerRecord(int32_t& number, in
 }
 
 std::string TextRecordReader::overflowMessage() const {
-    return name_ + " の " + std::to_string(lineNumber_) + " 行目に扱えない大きさの数値があります\n数値を確認してください";
+    // Composed with the file name and line, so translated here rather than where it is shown.
+    return shownText(TX("%1 の %2 行目に扱えない大きさの数値があります\n数値を確認してください"),
+                     {name_, std::to_string(lineNumber_)});
 }
 
 void TextRecordReader::reportOverflow(Ui& ui) const { ui.showMessage(overflowMessage()); }

@@ -1,5 +1,6 @@
 #include "data/Visibility.h"
 
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 
@@ -8,7 +9,7 @@
 namespace vellum {
 namespace {
 
-constexpr std::string_view kRebuildCaption = "要素定義再構築中";
+constexpr std::string_view kRebuildCaption = TX("要素定義再構築中");
 
 bool insideBox(const NodeRecord& node, const std::array<double, 6>& box) {
     for (size_t axis = 0; axis < 3; ++axis) {

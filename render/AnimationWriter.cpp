@@ -2,6 +2,7 @@
 
 #include "common/FileIo.h"
 #include "common/TextCase.h"
+#include "common/Texts.h"
 #include "render/PaletteQuantiser.h"
 
 #include <cerrno>
@@ -19,14 +20,14 @@
 namespace vellum {
 namespace {
 
-constexpr std::string_view kWriteFailed = "アニメーションの書き込みに失敗しました";
-constexpr std::string_view kWrongFrameSize = "フレームの大きさが違います";
-constexpr std::string_view kUnknownExtension = "ファイルの拡張子が不明です";
-constexpr std::string_view kSizeOutOfRange = "フレームの大きさが範囲外です";
-constexpr std::string_view kNoFrames = "アニメーションにするフレームがありません";
+constexpr std::string_view kWriteFailed = TX("アニメーションの書き込みに失敗しました");
+constexpr std::string_view kWrongFrameSize = TX("フレームの大きさが違います");
+constexpr std::string_view kUnknownExtension = TX("ファイルの拡張子が不明です");
+constexpr std::string_view kSizeOutOfRange = TX("フレームの大きさが範囲外です");
+constexpr std::string_view kNoFrames = TX("アニメーションにするフレームがありません");
 
 std::string fpsOutOfRange(int highest) {
-    return "フレームレートは1～" + std::to_string(highest) + "の範囲で指定してください";
+    return shownText(TX("フレームレートは1～%1の範囲で指定してください"), {std::to_string(highest)});
 }
 
 enum class AnimationFormat { Unknown, Webp, Gif };

@@ -1,5 +1,6 @@
 #include "render/ContourMesh.h"
 
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 #include "render/GraphGeometry.h"
@@ -21,7 +22,7 @@ void traceContours(const DataSet& dataSet, Ui& ui, const ContourRun& run, Contou
                                                   run.legendMin, run.legendMax);
     if (!toLegend) return;
 
-    ProgressScope progress(ui, "等高線描画中");
+    ProgressScope progress(ui, TX("等高線描画中"));
     progress.set(10);
     const size_t elementCount = dataSet.elements.size();
     const size_t quarter = elementCount > 4 ? elementCount / 4 : 0;

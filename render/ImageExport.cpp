@@ -1,5 +1,6 @@
 #include "common/FileIo.h"
 #include "common/TextCase.h"
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "render/ImageFile.h"
 
@@ -8,9 +9,9 @@
 namespace vellum {
 namespace {
 
-constexpr std::string_view kExportFailed = "イメージのエクスポートに失敗しました";
-constexpr std::string_view kUnknownExtension = "ファイルの拡張子が不明です";
-constexpr std::string_view kNoTransparency = "透明な背景はPNGファイルにしか書けません";
+constexpr std::string_view kExportFailed = TX("イメージのエクスポートに失敗しました");
+constexpr std::string_view kUnknownExtension = TX("ファイルの拡張子が不明です");
+constexpr std::string_view kNoTransparency = TX("透明な背景はPNGファイルにしか書けません");
 
 // The file is replaced by renaming, which the folder's permission allows even for a
 // read-only file; a read-only file keeps its content, as its owner asked.

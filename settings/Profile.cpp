@@ -2,6 +2,7 @@
 
 #include "common/FileIo.h"
 #include "common/Numbers.h"
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "common/UserPaths.h"
 
@@ -66,7 +67,7 @@ bool Profile::save() const {
 
 int saveProfile(Ui& ui, const Profile& profile) {
     if (profile.save()) return 0;
-    ui.showMessage("プロファイルに書き込めません\n" + profile.path());
+    ui.showMessage(shownText(TX("プロファイルに書き込めません\n%1"), {profile.path()}));
     return 1;
 }
 

@@ -2,13 +2,14 @@
 
 #include "common/Codes.h"
 #include "common/CommandIds.h"
+#include "common/Texts.h"
 #include "data/DataSet.h"
 
 namespace vellum {
 
 const std::array<const char*, kSheetPageCount>& sheetPageCaptions() {
     static const std::array<const char*, kSheetPageCount> captions{
-        "ｽﾀｲﾙ", "ｵﾌﾟｼｮﾝ", "ｵﾌﾟｼｮﾝ", "ﾎﾟｼﾞｼｮﾝ", "ｶﾗｰ", "ｸﾞﾘｯﾄﾞ", "グリッド値", "凡例", "軸", "ﾗﾍﾞﾙ"};
+        TX("ｽﾀｲﾙ"), TX("ｵﾌﾟｼｮﾝ"), TX("ｵﾌﾟｼｮﾝ"), TX("ﾎﾟｼﾞｼｮﾝ"), TX("ｶﾗｰ"), TX("ｸﾞﾘｯﾄﾞ"), TX("グリッド値"), TX("凡例"), TX("軸"), TX("ﾗﾍﾞﾙ")};
     return captions;
 }
 

@@ -2,25 +2,26 @@
 
 #include "common/Codes.h"
 #include "common/Numbers.h"
+#include "common/Texts.h"
 
 namespace vellum {
 
 std::vector<KindEntry> graphKinds(int dataType) {
     switch (dataType) {
     case kNodeValues:
-        return {{"グラデーション", kGraphGradation}, {"等高線", kGraphContour}, {"ポイント", kGraphPoints},
-                {"ワイヤーフレーム", kGraphWireframe}};
-    case kElementValues: return {{"要素塗りつぶし", kGraphGradation}, {"ワイヤーフレーム", kGraphWireframe}};
+        return {{TX("グラデーション"), kGraphGradation}, {TX("等高線"), kGraphContour}, {TX("ポイント"), kGraphPoints},
+                {TX("ワイヤーフレーム"), kGraphWireframe}};
+    case kElementValues: return {{TX("要素塗りつぶし"), kGraphGradation}, {TX("ワイヤーフレーム"), kGraphWireframe}};
     case kVectorData:
-        return {{"グラデーション", kGraphGradation}, {"等高線", kGraphContour}, {"ポイント", kGraphPoints},
-                {"ベクトル", kGraphVectors}, {"ワイヤーフレーム", kGraphWireframe}};
-    default: return {{"ワイヤーフレーム", kGraphWireframe}};
+        return {{TX("グラデーション"), kGraphGradation}, {TX("等高線"), kGraphContour}, {TX("ポイント"), kGraphPoints},
+                {TX("ベクトル"), kGraphVectors}, {TX("ワイヤーフレーム"), kGraphWireframe}};
+    default: return {{TX("ワイヤーフレーム"), kGraphWireframe}};
     }
 }
 
 std::vector<KindEntry> projectionKinds(int dataType) {
     std::vector<KindEntry> kinds = graphKinds(dataType);
-    kinds.push_back({"表示しない", kGraphNone});
+    kinds.push_back({TX("表示しない"), kGraphNone});
     return kinds;
 }
 
@@ -98,7 +99,7 @@ std::string gridInitialText(const SheetForm& form, int axis, bool maximum) {
 bool legendRangeEnabled(const SheetFacts& facts) { return facts.dataType != kNoDataFile; }
 
 std::string legendDataText(const SheetFacts& facts, bool maximum) {
-    if (!legendRangeEnabled(facts)) return "データ情報はありません";
+    if (!legendRangeEnabled(facts)) return TX("データ情報はありません");
     return formatC("%G", maximum ? facts.columnMaximum : facts.columnMinimum);
 }
 

@@ -2,6 +2,7 @@
 // The rules of the settings sheet's pages that are not about widgets: which entries a list
 // shows for the loaded data, how a list position maps to the stored code, which controls
 // are available, and what the "初期値" buttons write.
+#include "common/Texts.h"
 #include "settings/SheetForm.h"
 
 #include <array>
@@ -11,11 +12,11 @@
 namespace vellum {
 
 // ---- Lists shared by the pages
-inline constexpr std::array<const char*, 3> kLineStyleCaptions{"実線", "短鎖線", "長鎖線"};
-inline constexpr std::array<const char*, 4> kValueStyleCaptions{"自動", "整数", "小数", "指数"};
+inline constexpr std::array<const char*, 3> kLineStyleCaptions{TX("実線"), TX("短鎖線"), TX("長鎖線")};
+inline constexpr std::array<const char*, 4> kValueStyleCaptions{TX("自動"), TX("整数"), TX("小数"), TX("指数")};
 inline constexpr std::array<const char*, 11> kColourMapCaptions{
-    "白→黒", "赤→黒", "白→赤", "青→黒", "白→青", "緑→黒", "白→緑", "青→赤", "青→緑→赤", "任意の色で描画",
-    "任意の色で描画（中間色を用いる）"};
+    TX("白→黒"), TX("赤→黒"), TX("白→赤"), TX("青→黒"), TX("白→青"), TX("緑→黒"), TX("白→緑"), TX("青→赤"), TX("青→緑→赤"), TX("任意の色で描画"),
+    TX("任意の色で描画（中間色を用いる）")};
 
 // ---- Style page: the graph and projection kinds
 struct KindEntry {
@@ -40,8 +41,8 @@ struct StylePageEnables {
 StylePageEnables stylePageEnables(const SheetFacts& facts, bool perpendicularsChecked);
 
 // ---- Option pages (graph and projection)
-inline constexpr const char* kGraphOptionsNote = "※　グラフの詳細を設定";
-inline constexpr const char* kProjectionOptionsNote = "※　投影図の詳細を設定";
+inline constexpr const char* kGraphOptionsNote = TX("※　グラフの詳細を設定");
+inline constexpr const char* kProjectionOptionsNote = TX("※　投影図の詳細を設定");
 
 struct OptionModes {
     int wire = 2; // WIREMODE

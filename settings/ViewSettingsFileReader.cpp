@@ -1,6 +1,7 @@
 #include "common/Encoding.h"
 #include "common/FileIo.h"
 #include "common/Numbers.h"
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 #include "settings/ViewSettingsFile.h"
@@ -206,7 +207,7 @@ void applyViewSettingsText(std::string_view bytes, ViewSettings& settings, const
 int readViewSettingsFile(const std::string& path, ViewSettings& settings, const DataSet& dataSet, Ui& ui) {
     std::string bytes;
     if (!readWholeFile(path, bytes)) {
-        ui.showMessage("視覚設定ファイルが開けません");
+        ui.showMessage(TX("視覚設定ファイルが開けません"));
         return 1;
     }
     applyViewSettingsText(bytes, settings, dataSet);

@@ -1,6 +1,7 @@
 #include "common/Encoding.h"
 #include "common/FileIo.h"
 #include "common/Numbers.h"
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "settings/ViewSettingsFile.h"
 #include "settings/ViewSettingsFileKeys.h"
@@ -91,7 +92,7 @@ std::string formatViewSettingsFile(const ViewSettings& settings, const SaveItemS
 int writeViewSettingsFile(const std::string& path, const ViewSettings& settings,
                           const SaveItemSelection& selection, Ui& ui) {
     if (!writeFileAtomically(path, formatViewSettingsFile(settings, selection))) {
-        ui.showMessage("設定ファイルのエクスポートに失敗しました");
+        ui.showMessage(TX("設定ファイルのエクスポートに失敗しました"));
         return 1;
     }
     return 0;

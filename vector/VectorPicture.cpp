@@ -1,6 +1,7 @@
 #include "vector/VectorPicture.h"
 
 #include "common/FileIo.h"
+#include "common/Texts.h"
 #include "common/Ui.h"
 #include "data/DataSet.h"
 #include "render/BodyArrays.h"
@@ -26,8 +27,8 @@
 namespace vellum {
 namespace {
 
-constexpr std::string_view kExportFailed = "イメージのエクスポートに失敗しました";
-constexpr std::string_view kUnknownExtension = "ファイルの拡張子が不明です";
+constexpr std::string_view kExportFailed = TX("イメージのエクスポートに失敗しました");
+constexpr std::string_view kUnknownExtension = TX("ファイルの拡張子が不明です");
 
 // Above this many triangles the graph body goes into the file as one image (the legend,
 // the axes symbol and every text stay vector): paths for each of a million faces would
