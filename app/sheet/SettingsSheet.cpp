@@ -2,6 +2,7 @@
 
 #include "app/sheet/SheetPages.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -10,8 +11,9 @@
 
 namespace vellum {
 
-SettingsSheet::SettingsSheet(const SheetForm& form, Ui& ui, int startPage, QWidget* parent) : QDialog(parent), form_(form) {
-    setWindowTitle(QStringLiteral("視覚設定"));
+SettingsSheet::SettingsSheet(const SheetForm& form, Ui& ui, int startPage, QWidget* parent)
+    : QDialog(parent), form_(form) {
+    setWindowTitle(QCoreApplication::translate("SettingsSheet", "視覚設定"));
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget(this);
     // Every page's tab stays in sight: the sheet is made as wide as its tabs.
@@ -26,14 +28,15 @@ SettingsSheet::SettingsSheet(const SheetForm& form, Ui& ui, int startPage, QWidg
               new LegendPage(form_, ui, tabs_),
               new AxesPage(form_, ui, tabs_),
               new LabelsPage(form_, ui, tabs_)};
-    for (size_t i = 0; i < pages_.size(); ++i) tabs_->addTab(pages_[i], QString::fromUtf8(sheetPageCaptions()[i]));
+    for (size_t i = 0; i < pages_.size(); ++i) tabs_->addTab(pages_[i], shownCaption(sheetPageCaptions()[i]));
     current_ = startPage >= 0 && startPage < kSheetPageCount ? startPage : 0;
     tabs_->setCurrentIndex(current_);
     layout->addWidget(tabs_);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    buttons->addButton(QCoreApplication::translate("SettingsSheet", "OK"), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
+    buttons->addButton(QCoreApplication::translate("SettingsSheet", "キャンセル"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &SettingsSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &SettingsSheet::reject);

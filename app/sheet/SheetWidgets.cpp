@@ -16,7 +16,9 @@
 namespace vellum {
 namespace {
 
-QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 } // namespace
 
@@ -62,9 +64,9 @@ void ColourButton::choose() {
 
 SheetPage::SheetPage(Ui& ui, QWidget* parent) : QWidget(parent), ui_(ui) { customColours_.fill(Qt::white); }
 
-QLabel* SheetPage::label(const char* text) { return new QLabel(q(text), this); }
+QLabel* SheetPage::label(const QString& text) { return new QLabel(text, this); }
 
-QGroupBox* SheetPage::groupBox(const char* title) { return new QGroupBox(q(title), this); }
+QGroupBox* SheetPage::groupBox(const QString& title) { return new QGroupBox(title, this); }
 
 NumberEdit* SheetPage::exchange() {
     std::vector<std::optional<double>> values;
@@ -124,9 +126,13 @@ QComboBox* SheetPage::list(const char* name, const QStringList& captions, int& f
     return combo;
 }
 
-QComboBox* SheetPage::lineStyles(const char* name, int& field) { return list(name, captionsOf(kLineStyleCaptions), field); }
+QComboBox* SheetPage::lineStyles(const char* name, int& field) {
+    return list(name, shownCaptions(kLineStyleCaptions), field);
+}
 
-QComboBox* SheetPage::valueStyles(const char* name, int& field) { return list(name, captionsOf(kValueStyleCaptions), field); }
+QComboBox* SheetPage::valueStyles(const char* name, int& field) {
+    return list(name, shownCaptions(kValueStyleCaptions), field);
+}
 
 ColourButton* SheetPage::colour(const char* name, const QString& caption, RGBColor& field) {
     auto* button = new ColourButton(caption, field, customColours_, this);

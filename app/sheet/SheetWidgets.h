@@ -4,9 +4,11 @@
 // controls write back only when the page is left or confirmed (its data exchange), so a
 // page never shown keeps what it was given.
 #include "common/RGBColor.h"
+#include "common/Texts.h"
 #include "settings/SheetFields.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QLineEdit>
 #include <QWidget>
@@ -27,16 +29,27 @@ namespace vellum {
 
 class Ui;
 
-inline QString q(const char* text) { return QString::fromUtf8(text); }
+// The sheet's own captions share the translation context "SettingsSheet", so a caption
+// used on several pages ("色の設定", "：太さ") is translated once. Each is marked where it is
+// written, with QCoreApplication::translate or QT_TRANSLATE_NOOP, which lupdate reads;
+// sheetCaption shows one marked in a table.
+inline QString sheetCaption(const char* marked) { return QCoreApplication::translate("SettingsSheet", marked); }
+
+// A caption the Qt-free rules give (tab captions, list entries, notes), in the interface
+// language.
+inline QString shownCaption(const char* japanese) {
+    const std::string_view shown = shownText(japanese);
+    return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
+}
 
 inline void enableAll(const QList<QWidget*>& widgets, bool enabled) {
     for (QWidget* widget : widgets) widget->setEnabled(enabled);
 }
 
 template <size_t N>
-QStringList captionsOf(const std::array<const char*, N>& texts) {
+QStringList shownCaptions(const std::array<const char*, N>& texts) {
     QStringList captions;
-    for (const char* text : texts) captions << QString::fromUtf8(text);
+    for (const char* text : texts) captions << shownCaption(text);
     return captions;
 }
 
@@ -104,8 +117,8 @@ protected:
     // and is kept.
     QComboBox* list(const char* name, const QStringList& captions, int& field, std::function<void()> changed = {});
     // A static text of the page, and a titled group of controls.
-    QLabel* label(const char* text);
-    QGroupBox* groupBox(const char* title);
+    QLabel* label(const QString& text);
+    QGroupBox* groupBox(const QString& title);
     // Stores made by the page itself, after the bound controls.
     void onStore(std::function<void()> store) { stores_.push_back(std::move(store)); }
 
