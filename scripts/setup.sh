@@ -14,7 +14,7 @@ packages=(
   fonts-ipafont-gothic libsimpleini-dev
   qt6-base-dev libqt6opengl6-dev libxkbcommon-dev
   xvfb xauth xdotool imagemagick x11-utils xclip
-  locales qt6-translations-l10n slurm-wlm munge python3-pil
+  locales qt6-translations-l10n qt6-l10n-tools slurm-wlm munge python3-pil
   libcairo2-dev poppler-utils librsvg2-bin
 )
 

@@ -24,4 +24,24 @@ status=$?
 check "a failed job with no display exits 1 (got $status)" test "$status" -eq 1
 check "its messages go to standard error" grep -q "節点ファイルを確認してください" "$work/err2.txt"
 
+# The language: an English desktop reads English, --lang ja brings the Japanese back, and
+# nothing written depends on it.
+nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL -u LC_MESSAGES "$@"; }
+LANG=en_US.UTF-8 nodisplay "$build/vellumplot" "$work/bad.dat" >/dev/null 2>"$work/err-en.txt"
+check "an English locale reads the messages in English" \
+    bash -c "test -s '$work/err-en.txt' && ! grep -qP '[\x{3000}-\x{30ff}\x{4e00}-\x{9fff}]' '$work/err-en.txt'"
+LANG=en_US.UTF-8 nodisplay "$build/vellumplot" --lang ja "$work/bad.dat" >/dev/null 2>"$work/err-ja.txt"
+check "--lang ja reads them in Japanese" cmp -s "$work/err2.txt" "$work/err-ja.txt"
+LANG=ja_JP.UTF-8 nodisplay "$build/vellumplot-batch" --lang en "$work/bad.dat" >/dev/null 2>"$work/err-batch.txt"
+check "the headless program's --lang en says the same" cmp -s "$work/err-en.txt" "$work/err-batch.txt"
+
+cp "$work/examples/polar/disc.png" "$work/disc-ja.png"
+cp "$XDG_DATA_HOME/vellumPLOT/bkCmdLine.dat" "$work/bkCmdLine-ja.dat"
+cp "$XDG_DATA_HOME/vellumPLOT/bkView.ini" "$work/bkView-ja.ini"
+rm "$work/examples/polar/disc.png"
+nodisplay "$build/vellumplot" --lang en "$work/examples/polar/disc.dat" >/dev/null 2>&1
+check "the picture is the same in English" cmp -s "$work/disc-ja.png" "$work/examples/polar/disc.png"
+check "the command-line backup is the same in English" cmp -s "$work/bkCmdLine-ja.dat" "$XDG_DATA_HOME/vellumPLOT/bkCmdLine.dat"
+check "the look backup is the same in English" cmp -s "$work/bkView-ja.ini" "$XDG_DATA_HOME/vellumPLOT/bkView.ini"
+
 [ "$failures" -eq 0 ] || exit 1
