@@ -8,7 +8,8 @@
 namespace vellum {
 namespace {
 
-// A short mark for each button; the tooltip says the rest.
+// A short mark for each button; the tooltip says the rest. The marks are pictures, the
+// same in every interface language, as the icons of other programs are.
 QString glyphOf(int id) {
     switch (id) {
     case command::kNew: return QStringLiteral("新");
