@@ -17,7 +17,26 @@
 #include <QOpenGLContext>
 #include <QUrl>
 
+#include <QOpenGLFunctions>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
 namespace vellum {
+namespace {
+
+// VELLUM_PAINT_TIMES=1 prints each paint's duration, finished on the OpenGL side, and the
+// wall clock at its end to standard error: a measurement aid for large graphs.
+bool paintTimesAsked() {
+    static const bool asked = [] {
+        const char* value = std::getenv("VELLUM_PAINT_TIMES");
+        return value != nullptr && value[0] == '1';
+    }();
+    return asked;
+}
+
+} // namespace
 
 GraphView::GraphView(QtUi& ui, FileChooser& chooser, QWidget* parent)
     : QOpenGLWidget(parent), ui_(ui), chooser_(chooser) {
@@ -71,12 +90,23 @@ void GraphView::resizeGL(int width, int height) {
 
 void GraphView::paintGL() {
     if (!renderer_) return;
+    const auto started = std::chrono::steady_clock::now();
     // Qt binds the widget's own framebuffer and sets its viewport before each paint.
     renderer_->resize(width(), height(), devicePixelRatioF());
     handPinsToRenderer();
     renderer_->paint(document_.drawable(), document_.look,
                      SceneState{document_.options.dataType, document_.modelShape()});
     drawSelection();
+    if (paintTimesAsked()) {
+        context()->functions()->glFinish(); // a software renderer draws when flushed: count that too
+        const auto ended = std::chrono::steady_clock::now();
+        const auto wallClock = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::system_clock::now().time_since_epoch());
+        std::fprintf(stderr, "paint %dx%d%s: %.1f ms, ends at %lld ms\n", width(), height(),
+                     document_.drawable() ? "" : " (empty)",
+                     std::chrono::duration<double, std::milli>(ended - started).count(),
+                     static_cast<long long>(wallClock.count()));
+    }
     painted_ = true;
     emit painted();
 }

@@ -15,11 +15,11 @@
 namespace vellum {
 namespace {
 
-// Vertices per batch: large enough for few draw calls, small enough that building a
-// million-node contour graph never holds all its vertices in memory twice.
+// Vertices per batch of a picture drawn once: large enough for few draw calls, small
+// enough that a million-node contour graph never holds all its vertices at once.
 constexpr size_t kBatchVertices = size_t{1} << 20;
 
-// Positions and colours interleaved, from a buffer or from memory.
+// Positions and colours interleaved, from memory.
 void drawInterleaved(GLenum mode, const void* positions, const void* colours, size_t vertices) {
     if (vertices == 0) return;
     constexpr GLsizei stride = ContourBatcher::kFloatsPerVertex * sizeof(float);
@@ -28,20 +28,18 @@ void drawInterleaved(GLenum mode, const void* positions, const void* colours, si
     glDrawArrays(mode, 0, static_cast<GLsizei>(vertices));
 }
 
-void drawInterleaved(GLenum mode, const GlBuffer& buffer, size_t vertices) {
-    if (vertices == 0) return;
-    const void* positions = buffer.bind();
-    drawInterleaved(mode, positions, buffer.bind(3 * sizeof(float)), vertices);
+// The transform OpenGL will apply to the contours, as it holds it now.
+ViewTransform currentTransform() {
+    ViewTransform view;
+    glGetDoublev(GL_MODELVIEW_MATRIX, view.modelView.data());
+    glGetDoublev(GL_PROJECTION_MATRIX, view.projection.data());
+    glGetIntegerv(GL_VIEWPORT, view.viewport.data());
+    return view;
 }
 
-// The transform OpenGL will apply to the contours, as it holds it now.
 PixelCentres currentPixelCentres() {
-    std::array<double, 16> modelView{}, projection{};
-    std::array<int, 4> viewport{};
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
-    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
-    glGetIntegerv(GL_VIEWPORT, viewport.data());
-    return PixelCentres(modelView, projection, viewport);
+    const ViewTransform view = currentTransform();
+    return PixelCentres(view.modelView, view.projection, view.viewport);
 }
 
 void drawFromMemory(GLenum mode, const std::vector<float>& vertices) {
@@ -96,33 +94,29 @@ bool ContourLayer::prepare(const SceneContext& scene, const GraphPass& pass, Ui&
     const ContourRun run = contourRunOf(key);
     const ContourLevels levels(run.divisions);
     if (levels.empty()) return true;
-    ContourBatcher batcher(contourColoursOf(levels, key),
-                           kBatchVertices, [this](const std::vector<float>& fills, const std::vector<float>& lines) {
-                               Batch& batch = batches_.emplace_back();
-                               batch.fills.store(GlBuffer::Kind::vertices, fills);
-                               batch.lines.store(GlBuffer::Kind::vertices, lines);
-                               batch.fillVertices = fills.size() / ContourBatcher::kFloatsPerVertex;
-                               batch.lineVertices = lines.size() / ContourBatcher::kFloatsPerVertex;
-                           });
-    traceContours(scene.dataSet, ui, run, batcher);
-    batcher.finish();
+    // A software rasteriser reads client memory as fast as its own buffers, which would
+    // only zero-fill and copy the contours once more.
+    kept_ = std::make_unique<KeptContours>(contourColoursOf(levels, key), !softwareRasteriser());
+    traceContours(scene.dataSet, ui, run, *kept_);
+    kept_->finish();
     return true;
 }
 
 void ContourLayer::draw(const SceneContext& scene, const GraphPass& pass) {
     SilentUi silent;
     prepare(scene, pass, silent);
-    if (batches_.empty()) return;
+    if (!kept_) return;
     const GraphOptionSet& o = *pass.options;
     // Drawing from colour arrays leaves the current colour undefined: keep it.
     glPushAttrib(GL_LINE_BIT | GL_CURRENT_BIT);
     setLineStyle(o.CONTWID, o.contPattern(), scene.pixelRatio);
-    {
-        ClientArrays arrays(true);
-        for (const Batch& batch : batches_) {
-            drawInterleaved(GL_TRIANGLES, batch.fills, batch.fillVertices);
-            drawInterleaved(GL_LINES, batch.lines, batch.lineVertices);
-        }
+    // Culling costs a pass over the triangles in memory; a hardware context draws them all
+    // faster from its buffers.
+    if (softwareRasteriser()) {
+        const ViewTransform view = currentTransform();
+        kept_->draw(&view);
+    } else {
+        kept_->draw(nullptr);
     }
     glPopAttrib();
 }
@@ -140,7 +134,7 @@ void ContourLayer::drawOnce(const SceneContext& scene, const GraphPass& pass, Ui
         ClientArrays arrays(true);
         unbindGlBuffers();
         const PixelCentres centres = currentPixelCentres();
-        // Same batches as the kept contours, drawn in the same order: the picture is the same.
+        // Batches in the order the faces are traced, each drawn and flushed as it fills.
         ContourBatcher batcher(contourColoursOf(levels, key), kBatchVertices,
                                [](const std::vector<float>& fills, const std::vector<float>& lines) {
                                    drawFromMemory(GL_TRIANGLES, fills);
@@ -157,11 +151,8 @@ void ContourLayer::drawOnce(const SceneContext& scene, const GraphPass& pass, Ui
 }
 
 void ContourLayer::release() {
-    for (Batch& batch : batches_) {
-        batch.fills.release();
-        batch.lines.release();
-    }
-    batches_.clear();
+    if (kept_) kept_->release();
+    kept_.reset();
     keyed_ = false;
 }
 

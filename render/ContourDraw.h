@@ -6,9 +6,11 @@
 #include "render/ContourGeometry.h"
 #include "render/ContourMesh.h"
 #include "render/GlBuffer.h"
+#include "render/KeptContours.h"
 #include "settings/UserColours.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace vellum {
@@ -57,15 +59,14 @@ public:
     // Deletes the buffers; the context they were made in must be current.
     void release();
 
-private:
-    struct Batch {
-        GlBuffer fills, lines;
-        size_t fillVertices = 0, lineVertices = 0;
-    };
+    // What is kept: fill triangles and line vertices (none before a build).
+    size_t keptFillTriangles() const { return kept_ ? kept_->fillTriangles() : 0; }
+    size_t keptLineVertices() const { return kept_ ? kept_->lineVertices() : 0; }
 
+private:
     bool keyed_ = false;
     ContourKey key_;
-    std::vector<Batch> batches_;
+    std::unique_ptr<KeptContours> kept_;
 };
 
 } // namespace vellum

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
 #include <utility>
 
 namespace vellum {
@@ -83,6 +84,15 @@ void GlBuffer::release() {
     bytes_ = 0;
     inMemory_.clear();
     inMemory_.shrink_to_fit();
+}
+
+bool softwareRasteriser() {
+    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    if (!renderer) return false;
+    const std::string_view name(renderer);
+    for (const std::string_view software : {"llvmpipe", "softpipe", "Software Rasterizer", "swrast"})
+        if (name.find(software) != std::string_view::npos) return true;
+    return false;
 }
 
 void unbindGlBuffers() {

@@ -43,6 +43,10 @@ private:
     std::vector<unsigned char> inMemory_;
 };
 
+// Whether the current context rasterises in software (Mesa's llvmpipe or softpipe), where
+// buffer objects are plain memory that storing only fills and copies once more.
+bool softwareRasteriser();
+
 // Unbinds both buffer targets so that later arrays in client memory are read as pointers.
 void unbindGlBuffers();
 

@@ -1,0 +1,75 @@
+#pragma once
+// The contours a window keeps between paints, laid out for a software rasteriser: fills
+// as bare positions grouped by band (each band one colour, set once per draw), lines as
+// positions with colours, all in fixed-size chunks in client memory so that nothing is
+// copied into buffer objects and no array doubles while it grows. On a hardware context
+// each finished chunk goes into a buffer object instead and leaves memory.
+//
+// A paint on the software rasteriser leaves out fill triangles that light no pixel centre
+// in the current view (most of a million-node mesh drawn into a window), which keeps the
+// picture the same while the rasteriser handles a fraction of the triangles.
+#include "render/ContourArrays.h"
+#include "render/ContourGeometry.h"
+#include "render/GlBuffer.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace vellum {
+
+// The transform OpenGL applies, as glGetDoublev and glGetIntegerv give it.
+struct ViewTransform {
+    std::array<double, 16> modelView{}, projection{};
+    std::array<int, 4> viewport{};
+};
+
+class KeptContours : public ContourSink {
+public:
+    // `toBuffers`: finished chunks go into buffer objects (a context that draws in
+    // hardware); the context must be current while the sink is fed.
+    KeptContours(ContourColours colours, bool toBuffers);
+    KeptContours(const KeptContours&) = delete;
+    KeptContours& operator=(const KeptContours&) = delete;
+
+    void fill(const Point3* corners, int count, int band) override;
+    void line(const Point3& from, const Point3& to, int level) override;
+    // Stores what is left in the partly filled chunks. Context current.
+    void finish();
+
+    // Draws the fills band by band and then the lines. With `view`, fill triangles of
+    // chunks kept in memory that light no pixel centre in it are left out. Context current.
+    void draw(const ViewTransform* view);
+    // Deletes the buffer objects; the context they were made in must be current.
+    void release();
+
+    size_t fillTriangles() const;
+    size_t lineVertices() const;
+
+private:
+    struct Chunk {
+        std::vector<float> data;
+        GlBuffer buffer;
+        size_t vertices = 0;
+    };
+    struct Group {
+        Colour colour;
+        std::vector<Chunk> chunks;
+    };
+    static constexpr size_t kFloatsPerPosition = 3;
+    static constexpr size_t kFloatsPerLineVertex = 6;
+
+    // Moves a full (or the last) chunk into its buffer object when there is one to use.
+    void seal(Chunk& chunk, size_t floatsPerVertex);
+    Chunk& open(std::vector<Chunk>& chunks, size_t floatsPerVertex);
+    class Culling;
+    void drawFills(const Chunk& chunk, const Culling* culling);
+
+    ContourColours colours_;
+    bool toBuffers_;
+    std::vector<Group> fills_; // [0] the white hiding fill, [band + 1] the bands
+    std::vector<Chunk> lines_;
+    std::vector<float> visible_; // the kept triangles of one chunk, for one draw call
+};
+
+} // namespace vellum

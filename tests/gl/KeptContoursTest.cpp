@@ -1,0 +1,93 @@
+#include "GlTestSupport.h"
+
+#include "render/ContourDraw.h"
+#include "render/ContourMesh.h"
+#include "render/KeptContours.h"
+#include "tests/support/RecordingUi.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+namespace vellum::testing {
+namespace {
+
+class CountingSink : public ContourSink {
+public:
+    void fill(const Point3*, int count, int) override { triangles += size_t(count - 2); }
+    void line(const Point3&, const Point3&, int) override { lineVertices += 2; }
+    size_t triangles = 0, lineVertices = 0;
+};
+
+// A sheet far denser than the pixels it covers, so most triangles hold no pixel centre,
+// contoured over more triangles than one chunk holds.
+class KeptContoursPicture : public RendererFixture {
+protected:
+    KeptContoursPicture() : RendererFixture(300, 300) {}
+    void SetUp() override {
+        RendererFixture::SetUp();
+        dataSet_ = quadSheet(420, 420, 0.0, [](double x, double y) { return 0.5 + 0.45 * std::sin(11 * x * y + 3 * x); });
+        run_.divisions = 16;
+    }
+    // The kept contours drawn in a plain view turned about the y axis, read back; a zoom
+    // of 0 looks through a perspective instead of a parallel projection.
+    RgbImage draw(KeptContours& kept, bool cull, double turnDegrees, double zoom) {
+        glViewport(0, 0, width_, height_);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        if (zoom > 0.0) glOrtho(-0.7, 0.7, -0.7, 0.7, -5.0, 5.0);
+        else glFrustum(-0.2, 0.2, -0.2, 0.2, 0.5, 5.0);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        if (zoom == 0.0) {
+            glTranslated(0.0, 0.0, -1.6);
+            zoom = 1.0;
+        }
+        glScaled(zoom, zoom, zoom);
+        glRotated(turnDegrees, 0.0, 1.0, 0.0);
+        glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        ViewTransform view;
+        glGetDoublev(GL_MODELVIEW_MATRIX, view.modelView.data());
+        glGetDoublev(GL_PROJECTION_MATRIX, view.projection.data());
+        glGetIntegerv(GL_VIEWPORT, view.viewport.data());
+        kept.draw(cull ? &view : nullptr);
+        return context_.readPixels();
+    }
+
+    ContourRun run_;
+    RecordingUi ui_;
+};
+
+TEST_F(KeptContoursPicture, EveryPieceIsKeptOnceAndCullingOrBuffersNeverChangeAPixel) {
+    CountingSink counted;
+    traceContours(dataSet_, ui_, run_, counted);
+    ASSERT_GT(counted.triangles, size_t{3 * 65536}); // several chunks of one band at least
+    const ContourLevels levels(run_.divisions);
+    KeptContours inMemory(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), false);
+    KeptContours inBuffers(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), true);
+    traceContours(dataSet_, ui_, run_, inMemory);
+    traceContours(dataSet_, ui_, run_, inBuffers);
+    inMemory.finish();
+    inBuffers.finish();
+    EXPECT_EQ(inMemory.fillTriangles(), counted.triangles);
+    EXPECT_EQ(inMemory.lineVertices(), counted.lineVertices);
+    EXPECT_EQ(inBuffers.fillTriangles(), counted.triangles);
+
+    // Seen whole, turned, zoomed in until the triangles are larger than pixels, and in
+    // perspective.
+    for (const auto& [turn, zoom] :
+         {std::pair{0.0, 1.0}, std::pair{50.0, 1.0}, std::pair{20.0, 9.0}, std::pair{30.0, 0.0}}) {
+        const RgbImage everything = draw(inBuffers, false, turn, zoom);
+        const RgbImage culled = draw(inMemory, true, turn, zoom);
+        ASSERT_EQ(culled.pixels.size(), everything.pixels.size());
+        EXPECT_TRUE(culled.pixels == everything.pixels) << "turned " << turn << ", zoom " << zoom;
+        EXPECT_TRUE(draw(inMemory, false, turn, zoom).pixels == everything.pixels);
+    }
+    inMemory.release();
+    inBuffers.release();
+    EXPECT_EQ(inBuffers.fillTriangles(), 0u);
+}
+
+} // namespace
+} // namespace vellum::testing
