@@ -181,29 +181,117 @@ ColouredVertices elementFaces(const DataSet& d, const ColourMap& colours, const 
     return out;
 }
 
+namespace {
+
+// Builds one element-face batch after another. A node's latest vertex in the current scope
+// (the batch, or the element when elements float at their own heights) is remembered by
+// node index, stamped with the scope, so nothing is cleared between scopes.
+class FaceBatchBuilder {
+public:
+    static constexpr size_t kMaxVertices = size_t{1} << 16; // what a 16-bit index reaches
+
+    FaceBatchBuilder(const DataSet& d, const BodyPlacement& placement, size_t batchTriangles,
+                     const std::function<void(ElementFaceBatch&)>& emit)
+        : d_(d), placement_(placement), maxTriangles_(std::clamp<size_t>(batchTriangles, kMaxFaceTriangles, kMostTriangles)),
+          emit_(emit), stampOf_(d.nodes.size(), 0), vertexOf_(d.nodes.size(), 0) {
+        reserve();
+    }
+
+    void face(const ElementRecord& element, const FacePattern& face, const std::array<uint8_t, 3>& colour) {
+        // Every corner adds at most one vertex: the last corner of a triangle is new only
+        // when its node's vertex has another colour, and is reused as that node's vertex.
+        const FaceTriangles corners = trianglesOf(face);
+        if (batch_.vertexCount() + face.count > kMaxVertices ||
+            batch_.triangleCount() + corners.count / 3 > maxTriangles_)
+            flush();
+        // Floating elements share no vertex: each lies at its own height.
+        if (placement_.liftElements && &element != lastElement_) newScope();
+        lastElement_ = &element;
+        for (size_t i = 0; i < corners.count; i += 3) {
+            batch_.indices.push_back(vertexAt(element, element.nodes[corners.corners[i]]));
+            batch_.indices.push_back(vertexAt(element, element.nodes[corners.corners[i + 1]]));
+            batch_.indices.push_back(colouredVertexAt(element, element.nodes[corners.corners[i + 2]], colour));
+        }
+    }
+
+    void flush() {
+        if (!batch_.indices.empty()) emit_(batch_);
+        if (batch_.indices.capacity() == 0) reserve(); // taken by emit
+        batch_.positions.clear();
+        batch_.colours.clear();
+        batch_.indices.clear();
+        taken_.clear();
+        newScope();
+    }
+
+private:
+    static constexpr size_t kMaxFaceTriangles = 2;
+    static constexpr size_t kMostTriangles = size_t{1} << 20;
+
+    void newScope() { ++stamp_; }
+
+    // Untouched pages of a reservation cost address space only.
+    void reserve() {
+        const size_t vertices = std::min(kMaxVertices, maxTriangles_ * 3);
+        batch_.positions.reserve(vertices * 3);
+        batch_.colours.reserve(vertices * 3);
+        batch_.indices.reserve(maxTriangles_ * 3);
+    }
+
+    uint16_t addVertex(const ElementRecord& element, uint32_t node, const std::array<uint8_t, 3>& colour, bool taken) {
+        const auto vertex = static_cast<uint16_t>(batch_.vertexCount());
+        addFloats(batch_.positions, elementPoint(d_, element, node, placement_));
+        batch_.colours.insert(batch_.colours.end(), colour.begin(), colour.end());
+        taken_.push_back(taken);
+        stampOf_[node] = stamp_;
+        vertexOf_[node] = vertex;
+        return vertex;
+    }
+
+    // Any vertex at the node's place: its colour is not seen.
+    uint16_t vertexAt(const ElementRecord& element, uint32_t node) {
+        if (stampOf_[node] == stamp_) return vertexOf_[node];
+        return addVertex(element, node, {0, 0, 0}, false);
+    }
+
+    // A vertex at the node's place in this colour: the node's own while no triangle has
+    // coloured it otherwise.
+    uint16_t colouredVertexAt(const ElementRecord& element, uint32_t node, const std::array<uint8_t, 3>& colour) {
+        if (stampOf_[node] == stamp_) {
+            const uint16_t vertex = vertexOf_[node];
+            uint8_t* c = batch_.colours.data() + size_t{vertex} * 3;
+            if (!taken_[vertex]) {
+                std::copy(colour.begin(), colour.end(), c);
+                taken_[vertex] = true;
+                return vertex;
+            }
+            if (std::equal(colour.begin(), colour.end(), c)) return vertex;
+        }
+        return addVertex(element, node, colour, true);
+    }
+
+    const DataSet& d_;
+    const BodyPlacement& placement_;
+    const size_t maxTriangles_;
+    const std::function<void(ElementFaceBatch&)>& emit_;
+    ElementFaceBatch batch_;
+    std::vector<bool> taken_; // whether a vertex of the batch carries a triangle's colour
+    std::vector<uint32_t> stampOf_;
+    std::vector<uint16_t> vertexOf_;
+    uint32_t stamp_ = 1;
+    const ElementRecord* lastElement_ = nullptr;
+};
+
+} // namespace
+
 void elementFaceBatches(const DataSet& d, const ColourMap& colours, const BodyPlacement& placement,
-                        size_t batchVertices, const std::function<void(const ByteColouredVertices&)>& emit) {
-    const size_t total = triangleCorners(d, Faces::seen);
-    if (total == 0) return;
-    const size_t perBatch = std::max<size_t>(3, batchVertices - batchVertices % 3);
-    ByteColouredVertices batch;
-    batch.positions.reserve(std::min(total, perBatch) * 3);
-    batch.colours.reserve(std::min(total, perBatch) * 3);
+                        size_t batchTriangles, const std::function<void(ElementFaceBatch&)>& emit) {
+    FaceBatchBuilder builder(d, placement, batchTriangles, emit);
     forEachFace(d, Faces::seen, [&](const ElementRecord& element, const FacePattern& face) {
         const Colour c = colours(element.t);
-        const std::array<uint8_t, 3> bytes{toByte(c.red), toByte(c.green), toByte(c.blue)};
-        const FaceTriangles corners = trianglesOf(face);
-        if (batch.count() + corners.count > perBatch) {
-            emit(batch);
-            batch.positions.clear();
-            batch.colours.clear();
-        }
-        for (const uint8_t corner : corners) {
-            addFloats(batch.positions, elementPoint(d, element, element.nodes[corner], placement));
-            batch.colours.insert(batch.colours.end(), bytes.begin(), bytes.end());
-        }
+        builder.face(element, face, {toByte(c.red), toByte(c.green), toByte(c.blue)});
     });
-    if (batch.count() != 0) emit(batch);
+    builder.flush();
 }
 
 ColouredVertices elementOutlines(const DataSet& d, int shape, const ColourMap& colours,

@@ -49,16 +49,24 @@ std::vector<uint32_t> visibleNodes(const DataSet& dataSet);
 
 // Element values: each face in its element's colour, less the hidden faces inside a solid.
 ColouredVertices elementFaces(const DataSet& dataSet, const ColourMap& colours, const BodyPlacement& placement);
-// The same faces as elementFaces, handed to `emit` in batches of at most `batchVertices`
-// vertices with each colour as three bytes (what the picture holds): a million elements
-// then never sit in memory both here and on the OpenGL side.
-struct ByteColouredVertices {
-    std::vector<float> positions;
-    std::vector<uint8_t> colours;
-    size_t count() const { return positions.size() / 3; }
+// The same faces as elementFaces, as indexed triangles for flat shading, handed to `emit`
+// in batches of at most `batchTriangles` triangles and 65,536 vertices. Flat shading
+// colours a triangle by its last vertex, so only that vertex carries the element's colour
+// (three bytes, what the picture holds); the other corners reuse any vertex of the batch at
+// the same place. A sheet of quadrilaterals then holds about two vertices an element rather
+// than six, and each batch goes to OpenGL and is flushed before the next is made. The
+// corners of every triangle keep elementFaces' order, so each falls on the same pixels.
+struct ElementFaceBatch {
+    std::vector<float> positions;  // x, y, z of every vertex
+    std::vector<uint8_t> colours;  // red, green, blue of every vertex
+    std::vector<uint16_t> indices; // three a triangle, its colour on the last
+    size_t vertexCount() const { return positions.size() / 3; }
+    size_t triangleCount() const { return indices.size() / 3; }
 };
+// `emit` may take the batch's arrays (swap them out); each batch is reserved whole, so a
+// kept batch holds memory only for what was written.
 void elementFaceBatches(const DataSet& dataSet, const ColourMap& colours, const BodyPlacement& placement,
-                        size_t batchVertices, const std::function<void(const ByteColouredVertices&)>& emit);
+                        size_t batchTriangles, const std::function<void(ElementFaceBatch&)>& emit);
 // Element values: each outline in its element's colour.
 ColouredVertices elementOutlines(const DataSet& dataSet, int shape, const ColourMap& colours,
                                  const BodyPlacement& placement, bool everyFifth);

@@ -4,10 +4,14 @@
 #include "render/ColourMap.h"
 #include "render/GlState.h"
 #include "render/NodeShapes.h"
+#include "render/PixelCentres.h"
 #include "render/SceneContext.h"
 #include "settings/ViewSettings.h"
 
 #include <GL/gl.h>
+
+#include <optional>
+#include <string_view>
 
 namespace vellum {
 namespace {
@@ -24,9 +28,50 @@ ColourMap colourMapOf(const SceneContext& scene, const GraphPass& pass) {
     return ColourMap(pass.colourCode, scene.settings.selectedColumn, scene.dataSet, scene.settings);
 }
 
-// Vertices of element faces per OpenGL buffer and draw call: few calls, yet small enough
-// that a software renderer, flushed after each, never holds a million faces at once.
-constexpr size_t kFaceBatchVertices = size_t{1} << 16;
+// Triangles of element faces per OpenGL buffer and draw call: few calls, yet small enough
+// that a software renderer, flushed after each, never holds a million faces at once
+// (Mesa's llvmpipe needs about 8 MB for this many; three times as many needed 26 MB).
+constexpr size_t kFaceBatchTriangles = 21845;
+
+// Mesa's software rasterisers (llvmpipe, softpipe): buffer objects are plain memory there,
+// which storing would only zero-fill and copy once more.
+bool rasterisesInSoftware() {
+    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    if (!renderer) return false;
+    const std::string_view name(renderer);
+    for (const std::string_view software : {"llvmpipe", "softpipe", "Software Rasterizer", "swrast"})
+        if (name.find(software) != std::string_view::npos) return true;
+    return false;
+}
+
+// The transform OpenGL applies now, to tell the triangles that can light a pixel. With
+// several samples a pixel, a triangle may cover a sample and no centre: none is left out.
+std::optional<PixelCentres> pixelCentresOfSinglesampledView() {
+    GLint sampleBuffers = 0;
+    glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
+    if (sampleBuffers != 0) return std::nullopt;
+    std::array<double, 16> modelView{}, projection{};
+    std::array<int, 4> viewport{};
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
+    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    return PixelCentres(modelView, projection, viewport);
+}
+
+// Element faces take their colour from the last vertex of each triangle.
+class FlatShading {
+public:
+    FlatShading() {
+        glGetIntegerv(GL_SHADE_MODEL, &before_);
+        glShadeModel(GL_FLAT);
+    }
+    ~FlatShading() { glShadeModel(static_cast<GLenum>(before_)); }
+    FlatShading(const FlatShading&) = delete;
+    FlatShading& operator=(const FlatShading&) = delete;
+
+private:
+    GLint before_ = GL_SMOOTH;
+};
 
 template <class T>
 void storeArray(GlBuffer& buffer, size_t& count, GlBuffer::Kind kind, const std::vector<T>& data, size_t perItem) {
@@ -137,6 +182,7 @@ void GraphBody::release() {
     for (FaceBatch& batch : elementFaces_.batches) {
         batch.positions.release();
         batch.colours.release();
+        batch.indices.release();
     }
     elementFaces_ = FaceBatches{};
     for (Vertices* v : {&elementOutline_, &elementDrops_, &walls_, &nodeDrops_, &shafts_}) {
@@ -213,24 +259,21 @@ void GraphBody::surface(const SceneContext& scene, const GraphPass& pass, bool d
         if (!faces.built) {
             faces.built = true;
             ++builds_;
-            elementFaceBatches(scene.dataSet, colourMapOf(scene, pass), key_.placement, kFaceBatchVertices,
-                               [&faces](const ByteColouredVertices& made) {
+            const bool inMemory = rasterisesInSoftware();
+            elementFaceBatches(scene.dataSet, colourMapOf(scene, pass), key_.placement, kFaceBatchTriangles,
+                               [&faces, inMemory](ElementFaceBatch& made) {
                                    FaceBatch& batch = faces.batches.emplace_back();
+                                   batch.count = made.indices.size();
+                                   if (inMemory) {
+                                       std::swap(batch.inMemory, made);
+                                       return;
+                                   }
                                    batch.positions.store(GlBuffer::Kind::vertices, made.positions);
                                    batch.colours.store(GlBuffer::Kind::vertices, made.colours);
-                                   batch.count = made.count();
+                                   batch.indices.store(GlBuffer::Kind::indices, made.indices);
                                });
         }
-        if (!draw) return;
-        ClientArrays arrays(true);
-        for (const FaceBatch& batch : faces.batches) {
-            glVertexPointer(3, GL_FLOAT, 0, batch.positions.bind());
-            glColorPointer(3, GL_UNSIGNED_BYTE, 0, batch.colours.bind());
-            glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch.count));
-            // Lets a software rasteriser draw what it has gathered and reuse that memory
-            // for the next batch rather than grow it over all of them.
-            glFlush();
-        }
+        if (draw) drawElementFaces(faces);
         return;
     }
     // Per-vertex colours: OpenGL's smooth shading blends them across each face.
@@ -238,6 +281,42 @@ void GraphBody::surface(const SceneContext& scene, const GraphPass& pass, bool d
     ensurePositions(scene);
     ensureColours(scene, pass);
     if (draw) drawIndexed(GL_TRIANGLES, triangles_, true);
+}
+
+void GraphBody::drawElementFaces(FaceBatches& faces) {
+    ClientArrays arrays(true);
+    FlatShading flat;
+    const std::optional<PixelCentres> centres = pixelCentresOfSinglesampledView();
+    for (const FaceBatch& batch : faces.batches) {
+        const ElementFaceBatch& kept = batch.inMemory;
+        if (kept.indices.empty()) {
+            glVertexPointer(3, GL_FLOAT, 0, batch.positions.bind());
+            glColorPointer(3, GL_UNSIGNED_BYTE, 0, batch.colours.bind());
+            glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(batch.count), GL_UNSIGNED_SHORT, batch.indices.bind());
+        } else {
+            // A million faces in a few hundred thousand pixels: most light no pixel
+            // centre, and leaving those out changes no pixel.
+            const std::vector<uint16_t>* indices = &kept.indices;
+            if (centres) {
+                faces.lit.clear();
+                const float* p = kept.positions.data();
+                const uint16_t* corner = kept.indices.data();
+                for (const uint16_t* end = corner + kept.indices.size(); corner != end; corner += 3)
+                    if (centres->mayLightPixel(p + 3 * size_t{corner[0]}, p + 3 * size_t{corner[1]},
+                                               p + 3 * size_t{corner[2]}))
+                        faces.lit.insert(faces.lit.end(), corner, corner + 3);
+                indices = &faces.lit;
+            }
+            if (indices->empty()) continue;
+            unbindGlBuffers();
+            glVertexPointer(3, GL_FLOAT, 0, kept.positions.data());
+            glColorPointer(3, GL_UNSIGNED_BYTE, 0, kept.colours.data());
+            glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices->size()), GL_UNSIGNED_SHORT, indices->data());
+        }
+        // Lets a software rasteriser draw what it has gathered and reuse that memory for
+        // the next batch rather than grow it over all of them.
+        glFlush();
+    }
 }
 
 void GraphBody::hiddenFill(const SceneContext& scene, bool draw) {

@@ -87,14 +87,17 @@ private:
         bool built = false;
         unsigned id = 0;
     };
-    struct FaceBatch { // element faces: float positions, byte colours
-        GlBuffer positions, colours;
-        size_t count = 0;
+    struct FaceBatch { // element faces: float positions, byte colours, 16-bit indices
+        GlBuffer positions, colours, indices;
+        size_t count = 0; // indices
+        ElementFaceBatch inMemory; // instead of the buffers, for a software rasteriser
     };
     struct FaceBatches {
         bool built = false;
         std::vector<FaceBatch> batches;
+        std::vector<uint16_t> lit; // the triangles of one batch that can light a pixel
     };
+    void drawElementFaces(FaceBatches& faces);
 
     void useKey(const SceneContext& scene, const GraphPass& pass);
     void underContours(const SceneContext& scene, const GraphPass& pass, bool draw);

@@ -187,7 +187,34 @@ TEST(SolidFaces, FilledContoursLeaveOutInnerFacesAndLinesAloneTraceThem) {
     }
 }
 
-TEST(ElementFaceBatches, HoldTheFacesOfOneArrayInBatchesWithByteColours) {
+// Flat shading colours a triangle by its last corner: unpacked, the batches must give
+// elementFaces' corners in its order, with the element's colour on every last corner.
+// Returns the vertices the batches hold.
+size_t expectSameFacesAsOneArray(const DataSet& d, const ColourMap& colours, const BodyPlacement& placement,
+                                 size_t batchTriangles) {
+    const ColouredVertices whole = elementFaces(d, colours, placement);
+    EXPECT_GT(whole.count(), 0u);
+    std::vector<float> positions;
+    size_t corner = 0, vertices = 0;
+    elementFaceBatches(d, colours, placement, batchTriangles, [&](const ElementFaceBatch& batch) {
+        EXPECT_LE(batch.triangleCount(), batchTriangles);
+        ASSERT_EQ(batch.colours.size(), batch.positions.size());
+        vertices += batch.vertexCount();
+        for (size_t i = 0; i < batch.indices.size(); ++i, ++corner) {
+            const size_t v = batch.indices[i];
+            ASSERT_LT(v, batch.vertexCount());
+            positions.insert(positions.end(), &batch.positions[v * 3], &batch.positions[v * 3] + 3);
+            if (i % 3 != 2 || corner >= whole.count()) continue;
+            for (int c = 0; c < 3; ++c) {
+                EXPECT_EQ(batch.colours[v * 3 + c], std::lround(whole.colours[corner * 3 + c] * 255.0f)) << corner;
+            }
+        }
+    });
+    EXPECT_EQ(positions, whole.positions);
+    return vertices;
+}
+
+TEST(ElementFaceBatches, HoldTheFacesOfOneArrayColouredOnTheirLastCorners) {
     DataSet d = hexBlock(3, 2, 1);
     for (size_t e = 0; e < d.elements.size(); ++e) d.elements[e].t = double(e) / 6.0;
     d.BuildFaces(kElementValues, kSolidShape);
@@ -196,25 +223,36 @@ TEST(ElementFaceBatches, HoldTheFacesOfOneArrayInBatchesWithByteColours) {
     look.MAX = 1.0;
     const ColourMap colours(0, 0, d, look);
     BodyPlacement placement;
+    for (size_t perBatch : {size_t(2), size_t(5)}) {
+        SCOPED_TRACE(perBatch);
+        expectSameFacesAsOneArray(d, colours, placement, perBatch);
+    }
+    // In one batch each element colours at most its own 8 nodes, and other corners reuse.
+    EXPECT_LE(expectSameFacesAsOneArray(d, colours, placement, 1000), d.elements.size() * 8);
+    placement.projection = true;
+    placement.flatZ = -0.25;
+    expectSameFacesAsOneArray(d, colours, placement, 7);
+    placement = BodyPlacement{};
     placement.liftElements = true;
     placement.liftScale = 0.5;
-    const ColouredVertices whole = elementFaces(d, colours, placement);
-    ASSERT_GT(whole.count(), 0u);
+    expectSameFacesAsOneArray(d, colours, placement, 7);
 
-    std::vector<float> positions;
-    std::vector<uint8_t> bytes;
-    int batches = 0;
-    elementFaceBatches(d, colours, placement, 8, [&](const ByteColouredVertices& batch) {
-        ++batches;
-        EXPECT_LE(batch.count(), 6u); // whole triangles only
-        EXPECT_EQ(batch.count() % 3, 0u);
-        positions.insert(positions.end(), batch.positions.begin(), batch.positions.end());
-        bytes.insert(bytes.end(), batch.colours.begin(), batch.colours.end());
-    });
-    EXPECT_EQ(size_t(batches), (whole.count() + 5) / 6);
-    EXPECT_EQ(positions, whole.positions);
-    ASSERT_EQ(bytes.size(), whole.colours.size());
-    for (size_t i = 0; i < bytes.size(); ++i) EXPECT_EQ(bytes[i], std::lround(whole.colours[i] * 255.0f)) << i;
+    // A sheet of nx x ny quadrilaterals, each a colour of its own: two vertices carry an
+    // element's colour, and the first row's lower corners are the only others.
+    const int nx = 20, ny = 10;
+    DataSet sheet = hexBlock(nx, ny, 1);
+    sheet.elements.clear();
+    for (int j = 0; j < ny; ++j)
+        for (int i = 0; i < nx; ++i) {
+            ElementRecord& e = sheet.elements.emplace_back();
+            const auto a = uint32_t(j * (nx + 1) + i);
+            e.nodes = {a, a + 1, a + nx + 2, a + nx + 1};
+            e.nodeCount = 4;
+            e.t = double(sheet.elements.size() % 97) / 96.0;
+        }
+    sheet.BuildFaces(kElementValues, kSheetShape);
+    EXPECT_LE(expectSameFacesAsOneArray(sheet, ColourMap(0, 0, sheet, look), BodyPlacement{}, 1000),
+              size_t(2 * nx * ny + nx + 1));
 }
 
 } // namespace
