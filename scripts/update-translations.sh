@@ -11,5 +11,5 @@ if [ "$out" != i18n/vellumplot_en.ts ] && [ -f i18n/vellumplot_en.ts ] && [ ! -f
     cp i18n/vellumplot_en.ts "$out"
 fi
 "$lupdate" -silent -locations none -no-obsolete -source-language ja -target-language en \
-    -tr-function-alias QT_TR_NOOP+=TX \
+    -tr-function-alias QT_TR_NOOP+=TX -I . \
     -extensions cpp,h common data settings batch model render vector cli app -ts "$out" 2> >(grep -v -e "lacks Q_OBJECT" -e "Ignoring definition" -e "cannot be called without context" >&2)
