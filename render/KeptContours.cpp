@@ -125,14 +125,15 @@ void KeptContours::fill(const Point3* corners, int count, int band) {
     const size_t group = band == kWhiteBand ? 0 : static_cast<size_t>(band) + 1;
     if (group >= fills_.size() || count < 3) return;
     Chunk& chunk = open(fills_[group].chunks, kFloatsPerPosition);
-    // A convex polygon as a fan of triangles, as the batched contours draw it.
-    const float first[3] = {static_cast<float>(corners[0][0]), static_cast<float>(corners[0][1]),
-                            static_cast<float>(corners[0][2])};
+    // A convex polygon as a fan of triangles, as the batched contours draw it. The chunk's
+    // room is reserved: the floats go straight in.
+    auto put = [&chunk](const Point3& p) {
+        for (int k = 0; k < 3; ++k) chunk.data.push_back(static_cast<float>(p[static_cast<size_t>(k)]));
+    };
     for (int i = 1; i + 1 < count; ++i) {
-        chunk.data.insert(chunk.data.end(), first, first + 3);
-        for (const Point3* p : {&corners[i], &corners[i + 1]})
-            chunk.data.insert(chunk.data.end(),
-                              {static_cast<float>((*p)[0]), static_cast<float>((*p)[1]), static_cast<float>((*p)[2])});
+        put(corners[0]);
+        put(corners[i]);
+        put(corners[i + 1]);
         chunk.vertices += 3;
     }
 }
@@ -162,12 +163,13 @@ void KeptContours::drawFills(const Chunk& chunk, const Culling* culling) {
         drawArrays(GL_TRIANGLES, chunk.data.data(), nullptr, 0, chunk.vertices);
         return;
     }
-    visible_.clear();
     const float* p = chunk.data.data();
     const float* end = p + chunk.vertices * kFloatsPerPosition;
+    visible_.resize(chunk.vertices * kFloatsPerPosition);
+    float* kept = visible_.data();
     for (; p != end; p += 3 * kFloatsPerPosition)
-        if (culling->mayLightPixel(p)) visible_.insert(visible_.end(), p, p + 3 * kFloatsPerPosition);
-    drawArrays(GL_TRIANGLES, visible_.data(), nullptr, 0, visible_.size() / kFloatsPerPosition);
+        if (culling->mayLightPixel(p)) kept = std::copy(p, p + 3 * kFloatsPerPosition, kept);
+    drawArrays(GL_TRIANGLES, visible_.data(), nullptr, 0, static_cast<size_t>(kept - visible_.data()) / kFloatsPerPosition);
 }
 
 void KeptContours::draw(const ViewTransform* view) {
