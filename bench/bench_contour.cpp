@@ -1,6 +1,7 @@
 // Contours of a 1000 x 1000 node grid with 16 levels, filled: the geometry alone, a first
 // paint that builds them on the headless (software) context, a paint of the kept contours
-// after the camera turned, and the same paint of the graded surface beside them.
+// after the camera turned and after the drawing area changed size, and the same paint of
+// the graded surface beside them.
 #include "tests/support/RecordingUi.h"
 #include "bench/WavyGrid.h"
 #include "render/ContourMesh.h"
@@ -56,7 +57,7 @@ PaintScene& paintScene() {
     return *instance;
 }
 
-enum class Paint { afterCameraTurn, firstPaint };
+enum class Paint { afterCameraTurn, firstPaint, afterResize };
 
 void paintOnce(benchmark::State& state, int mode, Paint kind) {
     PaintScene& s = paintScene();
@@ -70,8 +71,15 @@ void paintOnce(benchmark::State& state, int mode, Paint kind) {
     s.settings.graph.WIREMODE = 0;
     s.renderer.paint(&sheet(), s.settings, SceneState{kNodeValues, kSheetShape});
     glFinish();
+    bool narrow = false;
     for (auto _ : state) {
-        s.settings.DIGREE[2] += 1;
+        if (kind == Paint::afterResize) {
+            // A window's edge dragged back and forth: the same graph in another area.
+            narrow = !narrow;
+            s.renderer.resize(narrow ? 780 : 800, narrow ? 560 : 600);
+        } else {
+            s.settings.DIGREE[2] += 1;
+        }
         if (kind == Paint::firstPaint) {
             state.PauseTiming();
             s.renderer.releaseGlResources();
@@ -81,17 +89,20 @@ void paintOnce(benchmark::State& state, int mode, Paint kind) {
         s.renderer.paint(&sheet(), s.settings, SceneState{kNodeValues, kSheetShape});
         glFinish();
     }
+    s.renderer.resize(800, 600);
 }
 
 void BM_FirstPaintContours16Filled(benchmark::State& state) { paintOnce(state, 1, Paint::firstPaint); }
 void BM_PaintContours16FilledAfterCameraTurn(benchmark::State& state) {
     paintOnce(state, 1, Paint::afterCameraTurn);
 }
+void BM_PaintContours16FilledAfterResize(benchmark::State& state) { paintOnce(state, 1, Paint::afterResize); }
 void BM_PaintGradientAfterCameraTurn(benchmark::State& state) { paintOnce(state, 0, Paint::afterCameraTurn); }
 
 BENCHMARK(BM_ContourGeometry16Filled)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_FirstPaintContours16Filled)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PaintContours16FilledAfterCameraTurn)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PaintContours16FilledAfterResize)->Unit(benchmark::kMillisecond)->Iterations(4);
 BENCHMARK(BM_PaintGradientAfterCameraTurn)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace

@@ -59,18 +59,16 @@ public:
     bool mayLightPixel(const float* p) const {
         if (!affine_) return centres_.mayLightPixel(p, p + 3, p + 6);
         const Affine& a = *affine_;
+        // Across first: about half the triangles of a dense mesh end there.
         double x[3], y[3];
-        for (int i = 0; i < 3; ++i) {
-            const double px = p[3 * i], py = p[3 * i + 1], pz = p[3 * i + 2];
-            x[i] = a.x[0] * px + a.x[1] * py + a.x[2] * pz + a.x[3];
-            y[i] = a.y[0] * px + a.y[1] * py + a.y[2] * pz + a.y[3];
-        }
-        const double firstX = std::ceil(std::min({x[0], x[1], x[2]}) - kMargin - 0.5);
-        const double lastX = std::floor(std::max({x[0], x[1], x[2]}) + kMargin - 0.5);
-        if (firstX > lastX) return false;
-        const double firstY = std::ceil(std::min({y[0], y[1], y[2]}) - kMargin - 0.5);
-        const double lastY = std::floor(std::max({y[0], y[1], y[2]}) + kMargin - 0.5);
-        if (firstY > lastY) return false;
+        for (int i = 0; i < 3; ++i) x[i] = a.x[0] * p[3 * i] + a.x[1] * p[3 * i + 1] + a.x[2] * p[3 * i + 2] + a.x[3];
+        double firstX = 0.0, lastX = 0.0, firstY = 0.0, lastY = 0.0;
+        const Span across = centresWithin(x, firstX, lastX);
+        if (across == Span::none) return false;
+        for (int i = 0; i < 3; ++i) y[i] = a.y[0] * p[3 * i] + a.y[1] * p[3 * i + 1] + a.y[2] * p[3 * i + 2] + a.y[3];
+        const Span up = centresWithin(y, firstY, lastY);
+        if (up == Span::none) return false;
+        if (across == Span::unbounded || up == Span::unbounded) return true;
         if ((lastX - firstX + 1.0) * (lastY - firstY + 1.0) > 4.0) return true;
         const double area = (x[1] - x[0]) * (y[2] - y[0]) - (x[2] - x[0]) * (y[1] - y[0]);
         if (!std::isfinite(area) || std::fabs(area) < 1e-9) return true; // too thin to have a direction
@@ -96,6 +94,26 @@ private:
     struct Affine {
         double x[4], y[4];
     };
+    // floor() without a library call, for the range checked below.
+    static double floorOf(double v) {
+        const auto whole = static_cast<double>(static_cast<long long>(v));
+        return whole > v ? whole - 1.0 : whole;
+    }
+    enum class Span { none, some, unbounded };
+    // The pixel centres i + 0.5 within the corners' span widened by the margin: [first,
+    // last]. A corner that is not finite, or a span beyond what floorOf handles, is
+    // unbounded: the triangle is kept.
+    static Span centresWithin(const double* v, double& first, double& last) {
+        const double sum = v[0] + v[1] + v[2];
+        if (sum - sum != 0.0) return Span::unbounded;
+        const double low = std::min(std::min(v[0], v[1]), v[2]) - kMargin - 0.5;
+        const double high = std::max(std::max(v[0], v[1]), v[2]) + kMargin - 0.5;
+        if (low < -1e15 || high > 1e15) return Span::unbounded;
+        first = -floorOf(-low);
+        last = floorOf(high);
+        return first <= last ? Span::some : Span::none;
+    }
+
     PixelCentres centres_;
     std::optional<Affine> affine_;
 };
