@@ -187,7 +187,8 @@ void KeptContours::drawFills(const Chunk& chunk, const Culling* culling) {
     float* kept = visible_.data();
     for (; p != end; p += 3 * kFloatsPerPosition)
         if (culling->mayLightPixel(p)) kept = std::copy(p, p + 3 * kFloatsPerPosition, kept);
-    drawArrays(GL_TRIANGLES, visible_.data(), nullptr, 0, static_cast<size_t>(kept - visible_.data()) / kFloatsPerPosition);
+    const auto keptFloats = static_cast<size_t>(kept - visible_.data());
+    drawArrays(GL_TRIANGLES, visible_.data(), nullptr, 0, keptFloats / kFloatsPerPosition);
 }
 
 void KeptContours::draw(const ViewTransform* view) {

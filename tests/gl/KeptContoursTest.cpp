@@ -26,7 +26,8 @@ protected:
     KeptContoursPicture() : RendererFixture(300, 300) {}
     void SetUp() override {
         RendererFixture::SetUp();
-        dataSet_ = quadSheet(420, 420, 0.0, [](double x, double y) { return 0.5 + 0.45 * std::sin(11 * x * y + 3 * x); });
+        dataSet_ = quadSheet(420, 420, 0.0,
+                             [](double x, double y) { return 0.5 + 0.45 * std::sin(11 * x * y + 3 * x); });
         run_.divisions = 16;
     }
     // The kept contours drawn in a plain view turned about the y axis, read back; a zoom
