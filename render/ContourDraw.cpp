@@ -12,6 +12,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 namespace vellum {
 namespace {
 
@@ -45,6 +47,13 @@ PixelCentres currentPixelCentres() {
 void drawFromMemory(GLenum mode, const std::vector<float>& vertices) {
     if (vertices.empty()) return;
     drawInterleaved(mode, vertices.data(), vertices.data() + 3, vertices.size() / ContourBatcher::kFloatsPerVertex);
+}
+
+// Whether every corner the contours are traced from lies at z = 0.
+bool allAtZeroHeight(const DataSet& dataSet, const ContourRun& run) {
+    if (run.flat) return run.flatZ == 0.0;
+    return std::all_of(dataSet.nodes.begin(), dataSet.nodes.end(),
+                       [](const NodeRecord& node) { return node.position[2] == 0.0; });
 }
 
 } // namespace
@@ -96,7 +105,8 @@ bool ContourLayer::prepare(const SceneContext& scene, const GraphPass& pass, Ui&
     if (levels.empty()) return true;
     // A software rasteriser reads client memory as fast as its own buffers, which would
     // only zero-fill and copy the contours once more.
-    kept_ = std::make_unique<KeptContours>(contourColoursOf(levels, key), !softwareRasteriser());
+    kept_ = std::make_unique<KeptContours>(contourColoursOf(levels, key), !softwareRasteriser(),
+                                           allAtZeroHeight(scene.dataSet, run));
     traceContours(scene.dataSet, ui, run, *kept_);
     kept_->finish();
     return true;

@@ -20,9 +20,10 @@ constexpr double kMargin = 1.0 / 16.0;
 // touches little memory.
 constexpr size_t kChunkVertices = 3 * 65536;
 
-void drawArrays(GLenum mode, const void* positions, const void* colours, GLsizei stride, size_t vertices) {
+void drawArrays(GLenum mode, const void* positions, const void* colours, GLsizei stride, size_t vertices,
+                GLint positionFloats = 3) {
     if (vertices == 0) return;
-    glVertexPointer(3, GL_FLOAT, stride, positions);
+    glVertexPointer(positionFloats, GL_FLOAT, stride, positions);
     if (colours) glColorPointer(3, GL_FLOAT, stride, colours);
     glDrawArrays(mode, 0, static_cast<GLsizei>(vertices));
 }
@@ -56,16 +57,24 @@ public:
         affine_ = a;
     }
 
-    bool mayLightPixel(const float* p) const {
-        if (!affine_) return centres_.mayLightPixel(p, p + 3, p + 6);
+    // The triangle of three positions of `floats` floats each, 2 (z is 0) or 3.
+    bool mayLightPixel(const float* p, size_t floats) const {
+        const auto z = [p, floats](size_t i) { return floats == 3 ? p[3 * i + 2] : 0.0f; };
+        if (!affine_) {
+            const float a[3] = {p[0], p[1], z(0)}, b[3] = {p[floats], p[floats + 1], z(1)},
+                        c[3] = {p[2 * floats], p[2 * floats + 1], z(2)};
+            return centres_.mayLightPixel(a, b, c);
+        }
         const Affine& a = *affine_;
         // Across first: about half the triangles of a dense mesh end there.
         double x[3], y[3];
-        for (int i = 0; i < 3; ++i) x[i] = a.x[0] * p[3 * i] + a.x[1] * p[3 * i + 1] + a.x[2] * p[3 * i + 2] + a.x[3];
+        for (size_t i = 0; i < 3; ++i)
+            x[i] = a.x[0] * p[floats * i] + a.x[1] * p[floats * i + 1] + a.x[2] * z(i) + a.x[3];
         double firstX = 0.0, lastX = 0.0, firstY = 0.0, lastY = 0.0;
         const Span across = centresWithin(x, firstX, lastX);
         if (across == Span::none) return false;
-        for (int i = 0; i < 3; ++i) y[i] = a.y[0] * p[3 * i] + a.y[1] * p[3 * i + 1] + a.y[2] * p[3 * i + 2] + a.y[3];
+        for (size_t i = 0; i < 3; ++i)
+            y[i] = a.y[0] * p[floats * i] + a.y[1] * p[floats * i + 1] + a.y[2] * z(i) + a.y[3];
         const Span up = centresWithin(y, firstY, lastY);
         if (up == Span::none) return false;
         if (across == Span::unbounded || up == Span::unbounded) return true;
@@ -118,8 +127,9 @@ private:
     std::optional<Affine> affine_;
 };
 
-KeptContours::KeptContours(ContourColours colours, bool toBuffers)
-    : colours_(std::move(colours)), toBuffers_(toBuffers), fills_(colours_.bands.size() + 1) {
+KeptContours::KeptContours(ContourColours colours, bool toBuffers, bool allAtZeroHeight)
+    : colours_(std::move(colours)), toBuffers_(toBuffers), positionFloats_(allAtZeroHeight ? 2 : 3),
+      fills_(colours_.bands.size() + 1) {
     fills_[0].colour = Colour{1.0f, 1.0f, 1.0f};
     for (size_t band = 0; band < colours_.bands.size(); ++band) fills_[band + 1].colour = colours_.bands[band];
 }
@@ -142,11 +152,11 @@ void KeptContours::seal(Chunk& chunk, size_t floatsPerVertex) {
 void KeptContours::fill(const Point3* corners, int count, int band) {
     const size_t group = band == kWhiteBand ? 0 : static_cast<size_t>(band) + 1;
     if (group >= fills_.size() || count < 3) return;
-    Chunk& chunk = open(fills_[group].chunks, kFloatsPerPosition);
+    Chunk& chunk = open(fills_[group].chunks, positionFloats_);
     // A convex polygon as a fan of triangles, as the batched contours draw it. The chunk's
     // room is reserved: the floats go straight in.
-    auto put = [&chunk](const Point3& p) {
-        for (int k = 0; k < 3; ++k) chunk.data.push_back(static_cast<float>(p[static_cast<size_t>(k)]));
+    auto put = [&chunk, floats = positionFloats_](const Point3& p) {
+        for (size_t k = 0; k < floats; ++k) chunk.data.push_back(static_cast<float>(p[k]));
     };
     for (int i = 1; i + 1 < count; ++i) {
         put(corners[0]);
@@ -167,28 +177,30 @@ void KeptContours::line(const Point3& from, const Point3& to, int level) {
 
 void KeptContours::finish() {
     for (Group& group : fills_)
-        if (!group.chunks.empty()) seal(group.chunks.back(), kFloatsPerPosition);
+        if (!group.chunks.empty()) seal(group.chunks.back(), positionFloats_);
     if (!lines_.empty()) seal(lines_.back(), kFloatsPerLineVertex);
 }
 
 void KeptContours::drawFills(const Chunk& chunk, const Culling* culling) {
+    const size_t floats = positionFloats_;
+    const auto size = static_cast<GLint>(floats);
     if (!chunk.buffer.empty()) {
-        drawArrays(GL_TRIANGLES, chunk.buffer.bind(), nullptr, 0, chunk.vertices);
+        drawArrays(GL_TRIANGLES, chunk.buffer.bind(), nullptr, 0, chunk.vertices, size);
         return;
     }
     unbindGlBuffers();
     if (!culling) {
-        drawArrays(GL_TRIANGLES, chunk.data.data(), nullptr, 0, chunk.vertices);
+        drawArrays(GL_TRIANGLES, chunk.data.data(), nullptr, 0, chunk.vertices, size);
         return;
     }
     const float* p = chunk.data.data();
-    const float* end = p + chunk.vertices * kFloatsPerPosition;
-    visible_.resize(chunk.vertices * kFloatsPerPosition);
+    const float* end = p + chunk.vertices * floats;
+    visible_.resize(chunk.vertices * floats);
     float* kept = visible_.data();
-    for (; p != end; p += 3 * kFloatsPerPosition)
-        if (culling->mayLightPixel(p)) kept = std::copy(p, p + 3 * kFloatsPerPosition, kept);
+    for (; p != end; p += 3 * floats)
+        if (culling->mayLightPixel(p, floats)) kept = std::copy(p, p + 3 * floats, kept);
     const auto keptFloats = static_cast<size_t>(kept - visible_.data());
-    drawArrays(GL_TRIANGLES, visible_.data(), nullptr, 0, keptFloats / kFloatsPerPosition);
+    drawArrays(GL_TRIANGLES, visible_.data(), nullptr, 0, keptFloats / floats, size);
 }
 
 void KeptContours::draw(const ViewTransform* view) {

@@ -27,8 +27,10 @@ struct ViewTransform {
 class KeptContours : public ContourSink {
 public:
     // `toBuffers`: finished chunks go into buffer objects (a context that draws in
-    // hardware); the context must be current while the sink is fed.
-    KeptContours(ContourColours colours, bool toBuffers);
+    // hardware); the context must be current while the sink is fed. `allAtZeroHeight`:
+    // every corner the sink will get has z = 0 (a flat sheet), so fills keep x and y
+    // alone and OpenGL supplies the 0, a third less memory for the same vertices.
+    KeptContours(ContourColours colours, bool toBuffers, bool allAtZeroHeight = false);
     KeptContours(const KeptContours&) = delete;
     KeptContours& operator=(const KeptContours&) = delete;
 
@@ -56,7 +58,6 @@ private:
         Colour colour;
         std::vector<Chunk> chunks;
     };
-    static constexpr size_t kFloatsPerPosition = 3;
     static constexpr size_t kFloatsPerLineVertex = 6;
 
     // Moves a full (or the last) chunk into its buffer object when there is one to use.
@@ -67,6 +68,7 @@ private:
 
     ContourColours colours_;
     bool toBuffers_;
+    size_t positionFloats_; // of a fill vertex: 2 or 3
     std::vector<Group> fills_; // [0] the white hiding fill, [band + 1] the bands
     std::vector<Chunk> lines_;
     std::vector<float> visible_; // the kept triangles of one chunk, for one draw call
