@@ -31,8 +31,8 @@ void drawInterleaved(GLenum mode, const void* positions, const void* colours, si
 }
 
 // The transform OpenGL will apply to the contours, as it holds it now.
-ViewTransform currentTransform() {
-    ViewTransform view;
+WindowMapping currentTransform() {
+    WindowMapping view;
     glGetDoublev(GL_MODELVIEW_MATRIX, view.modelView.data());
     glGetDoublev(GL_PROJECTION_MATRIX, view.projection.data());
     glGetIntegerv(GL_VIEWPORT, view.viewport.data());
@@ -40,7 +40,7 @@ ViewTransform currentTransform() {
 }
 
 PixelCentres currentPixelCentres() {
-    const ViewTransform view = currentTransform();
+    const WindowMapping view = currentTransform();
     return PixelCentres(view.modelView, view.projection, view.viewport);
 }
 
@@ -123,7 +123,7 @@ void ContourLayer::draw(const SceneContext& scene, const GraphPass& pass) {
     // Culling costs a pass over the triangles in memory; a hardware context draws them all
     // faster from its buffers.
     if (softwareRasteriser()) {
-        const ViewTransform view = currentTransform();
+        const WindowMapping view = currentTransform();
         kept_->draw(&view);
     } else {
         kept_->draw(nullptr);

@@ -37,7 +37,7 @@ void drawArrays(GLenum mode, const void* positions, const void* colours, GLsizei
 // a dense mesh. Any other transform goes to PixelCentres itself.
 class KeptContours::Culling {
 public:
-    explicit Culling(const ViewTransform& view) : centres_(view.modelView, view.projection, view.viewport) {
+    explicit Culling(const WindowMapping& view) : centres_(view.modelView, view.projection, view.viewport) {
         std::array<double, 16> m{};
         for (int column = 0; column < 4; ++column)
             for (int row = 0; row < 4; ++row)
@@ -203,7 +203,7 @@ void KeptContours::drawFills(const Chunk& chunk, const Culling* culling) {
     drawArrays(GL_TRIANGLES, visible_.data(), nullptr, 0, keptFloats / floats, size);
 }
 
-void KeptContours::draw(const ViewTransform* view) {
+void KeptContours::draw(const WindowMapping* view) {
     std::optional<Culling> culling;
     if (view) culling.emplace(*view);
     const Culling* cull = culling ? &*culling : nullptr;

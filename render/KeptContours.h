@@ -11,18 +11,12 @@
 #include "render/ContourArrays.h"
 #include "render/ContourGeometry.h"
 #include "render/GlBuffer.h"
+#include "render/PixelOutline.h"
 
-#include <array>
 #include <memory>
 #include <vector>
 
 namespace vellum {
-
-// The transform OpenGL applies, as glGetDoublev and glGetIntegerv give it.
-struct ViewTransform {
-    std::array<double, 16> modelView{}, projection{};
-    std::array<int, 4> viewport{};
-};
 
 class KeptContours : public ContourSink {
 public:
@@ -41,7 +35,7 @@ public:
 
     // Draws the fills band by band and then the lines. With `view`, fill triangles of
     // chunks kept in memory that light no pixel centre in it are left out. Context current.
-    void draw(const ViewTransform* view);
+    void draw(const WindowMapping* view);
     // Deletes the buffer objects; the context they were made in must be current.
     void release();
 

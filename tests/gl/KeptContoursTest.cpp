@@ -48,7 +48,7 @@ protected:
         glRotated(turnDegrees, 0.0, 1.0, 0.0);
         glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
-        ViewTransform view;
+        WindowMapping view;
         glGetDoublev(GL_MODELVIEW_MATRIX, view.modelView.data());
         glGetDoublev(GL_PROJECTION_MATRIX, view.projection.data());
         glGetIntegerv(GL_VIEWPORT, view.viewport.data());
