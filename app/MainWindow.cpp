@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/GraphView.h"
+#include "app/QtTranslations.h"
 #include "app/QtUi.h"
 #include "app/SeriesBar.h"
 #include "app/ToolbarIcons.h"
@@ -12,6 +13,8 @@
 #include "settings/ProfileValues.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
@@ -102,6 +105,15 @@ void MainWindow::buildActions() {
     QAction* exit = action(command::kExit);
     disconnect(exit, &QAction::triggered, this, nullptr);
     connect(exit, &QAction::triggered, this, &QWidget::close);
+    auto* languages = new QActionGroup(this);
+    for (const auto& [id, language] : {std::pair{command::kLanguageJapanese, Language::japanese},
+                                      std::pair{command::kLanguageEnglish, Language::english}}) {
+        QAction* choice = action(id);
+        choice->setCheckable(true);
+        languages->addAction(choice);
+        disconnect(choice, &QAction::triggered, this, nullptr);
+        connect(choice, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
+    }
     setActionTexts();
 }
 
@@ -112,6 +124,17 @@ void MainWindow::setActionTexts() {
         a->setStatusTip(text(shownStatusTextOf(command)));
         a->setToolTip(text(shownTooltipOf(command)));
     }
+}
+
+void MainWindow::chooseLanguage(Language language) {
+    Profile profile = Profile::openUserProfile();
+    storeChosenLanguage(profile, language);
+    saveProfile(ui_, profile);
+    if (language != interfaceLanguage()) {
+        installInterfaceLanguage(*QCoreApplication::instance(), language);
+        retranslate();
+    }
+    updateCommandStates();
 }
 
 void MainWindow::retranslate() {
@@ -246,6 +269,8 @@ void MainWindow::updateCommandStates() {
         if (id == command::kShowExtremes) a->setChecked(doc.look.showExtremes != 0);
         else if (id == command::kSeriesFixedRange) a->setChecked(doc.look.seriesFixedRange != 0);
         else if (id == command::kPlaySeries) continue; // the series bar follows the playback
+        else if (id == command::kLanguageJapanese) a->setChecked(interfaceLanguage() == Language::japanese);
+        else if (id == command::kLanguageEnglish) a->setChecked(interfaceLanguage() == Language::english);
         else if (a->isCheckable()) a->setChecked(mouseModeOf(id) == doc.look.mouseMode);
     }
     if (seriesBar_) seriesBar_->update();

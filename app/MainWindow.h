@@ -1,6 +1,8 @@
 #pragma once
 // CMainFrame: the main window: the menus, toolbar and status bar built from the command table, the
 // view in the middle, the saved placement, and the closing steps.
+#include "common/Language.h"
+
 #include <QMainWindow>
 
 #include <map>
@@ -38,6 +40,10 @@ public:
     // and the toolbar, its arrow menus, the series controls and the status bar follow.
     // Safe to call from a menu item's handler (the old menus go once it has returned).
     void retranslate();
+    // Options > Language: shows the window in `language` from now on (menus, tips, status
+    // texts and every dialog opened afterwards) and keeps the choice in the profile, where
+    // both programs find it at their next start.
+    void chooseLanguage(Language language);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -103,4 +103,8 @@ inline constexpr int kLastStep = 313;
 inline constexpr int kPlaySeries = 314; // starts or stops the playback
 inline constexpr int kSeriesFixedRange = 315;
 
+// The interface language (Options > Language), kept in the profile.
+inline constexpr int kLanguageJapanese = 320;
+inline constexpr int kLanguageEnglish = 321;
+
 } // namespace vellum::command

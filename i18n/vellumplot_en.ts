@@ -1703,6 +1703,18 @@ The registered paths and defaults are not used.</translation>
         <translation>Put one %d (such as %04d) into the frame file name.
 %1</translation>
     </message>
+    <message>
+        <source>画面の表示を日本語にします</source>
+        <translation>Show the interface in Japanese</translation>
+    </message>
+    <message>
+        <source>画面の表示を英語にします</source>
+        <translation>Show the interface in English</translation>
+    </message>
+    <message>
+        <source>言語(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
 </context>
 <context>
     <name>vellum::ColumnChoiceForm</name>

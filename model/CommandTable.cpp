@@ -50,6 +50,8 @@ std::vector<CommandInfo> makeTable() {
         {command::kWindow, R::Always, {"", ""}, TX("windowの変更をします")},
         {command::kEditPaths, R::Always, {"", ""}, TX("パスの登録")},
         {command::kSavedItems, R::Always, {"", ""}, TX("視覚保存設定を変更")},
+        {command::kLanguageJapanese, R::Always, {"", ""}, TX("画面の表示を日本語にします")},
+        {command::kLanguageEnglish, R::Always, {"", ""}, TX("画面の表示を英語にします")},
         {command::kAbout, R::Always, {"", ""}, TX("プログラム情報、バージョン、著作権を表示します。\nバージョン情報")},
         {command::kWeb, R::Always, {"", ""}, TX("最新版をチェック")},
         // The view commands.
@@ -204,7 +206,12 @@ std::vector<MenuEntry> makeMainMenu() {
         submenu(TX("視点変更(&C)"), std::move(viewChange)),
         submenu(TX("マウス設定(&M)"), mouseModesMenu()),
         submenu(TX("オプション(&O)"),
-                {item(command::kEditPaths, TX("パスの編集(&P)")), item(command::kSavedItems, TX("視覚保存設定(&V)"))}),
+                {item(command::kEditPaths, TX("パスの編集(&P)")), item(command::kSavedItems, TX("視覚保存設定(&V)")),
+                 separator(),
+                 // Each language by its own name, so that a person who cannot read the
+                 // other one still finds theirs: these two captions are never translated.
+                 submenu(TX("言語(&L)"), {item(command::kLanguageJapanese, "日本語(&J)"),
+                                          item(command::kLanguageEnglish, "English(&E)")})}),
         submenu(TX("ヘルプ(&H)"),
                 {item(command::kAbout, TX("バージョン情報 vellumPLOT(&A)...")), item(command::kWeb, TX("Webへ移動(&W)"))}),
     };

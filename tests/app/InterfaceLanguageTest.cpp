@@ -7,6 +7,8 @@
 #include "common/CommandIds.h"
 #include "common/Texts.h"
 #include "model/CommandTable.h"
+#include "settings/Profile.h"
+#include "settings/ProfileValues.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -71,11 +73,20 @@ QStringList sheetTexts(const QWidget& sheet) {
     return texts;
 }
 
+// The language menu names Japanese in Japanese in either language, so that it can be found.
 QStringList japaneseAmong(const QStringList& texts) {
     QStringList found;
     for (const QString& text : texts)
-        if (readsJapanese(text)) found << text;
+        if (readsJapanese(text) && text != QStringLiteral("日本語(&J)")) found << text;
     return found;
+}
+
+QString firstMenuCaption(MainWindow& frame) { return frame.menuBar()->actions().front()->text(); }
+
+// The menus a switch replaced go once the event loop deletes them.
+void deleteReplacedMenus() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 class InterfaceLanguage : public testing::AppWindowTest {
@@ -142,15 +153,36 @@ TEST_F(InterfaceLanguage, EnglishIsReadEverywhereJapaneseStaysAndTheFilesAreTheS
     EXPECT_FALSE(japaneseAmong(japanese.sheet).isEmpty());
 
     // English: not one caption, tip, tab, label, choice or message left in Japanese.
-    EXPECT_EQ(japaneseAmong(english.window), QStringList{});
-    EXPECT_EQ(japaneseAmong(english.sheet), QStringList{});
+    EXPECT_EQ(japaneseAmong(english.window).join(" | "), QString());
+    EXPECT_EQ(japaneseAmong(english.sheet).join(" | "), QString());
     ASSERT_EQ(english.messages.size(), 2);
-    EXPECT_EQ(japaneseAmong(english.messages), QStringList{});
+    EXPECT_EQ(japaneseAmong(english.messages).join(" | "), QString());
     EXPECT_EQ(english.messages.front().toStdString(),
               englishText("節点ファイルのオープンに失敗しました\nファイルの有無を確認してください"));
 
     // The look file, the command-line export and both backups do not change by one byte.
     EXPECT_EQ(english.files, japanese.files);
+}
+
+// Options > Language switches the open window at once and is remembered for the next start.
+TEST_F(InterfaceLanguage, TheLanguageMenuSwitchesTheWindowAndIsRemembered) {
+    ASSERT_TRUE(installInterfaceLanguage(*QCoreApplication::instance(), Language::japanese));
+    auto frame = frameWith("plate/plate.dat");
+    const QString japanese = firstMenuCaption(*frame);
+    EXPECT_TRUE(frame->action(command::kLanguageJapanese)->isChecked());
+
+    frame->action(command::kLanguageEnglish)->trigger();
+    deleteReplacedMenus();
+    EXPECT_EQ(firstMenuCaption(*frame).toStdString(), englishText(japanese.toStdString()));
+    EXPECT_TRUE(frame->action(command::kLanguageEnglish)->isChecked());
+    EXPECT_FALSE(frame->action(command::kLanguageJapanese)->isChecked());
+    EXPECT_EQ(japaneseAmong(windowTexts(*frame)).join(" | "), QString());
+    EXPECT_EQ(loadChosenLanguage(Profile::openUserProfile()), Language::english);
+
+    frame->action(command::kLanguageJapanese)->trigger();
+    deleteReplacedMenus();
+    EXPECT_EQ(firstMenuCaption(*frame), japanese);
+    EXPECT_EQ(loadChosenLanguage(Profile::openUserProfile()), Language::japanese);
 }
 
 } // namespace
