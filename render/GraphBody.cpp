@@ -2,6 +2,7 @@
 
 #include "data/DataSet.h"
 #include "render/ColourMap.h"
+#include "render/GlBuffer.h"
 #include "render/GlState.h"
 #include "render/NodeShapes.h"
 #include "render/PixelCentres.h"
@@ -32,17 +33,6 @@ ColourMap colourMapOf(const SceneContext& scene, const GraphPass& pass) {
 // that a software renderer, flushed after each, never holds a million faces at once
 // (Mesa's llvmpipe needs about 8 MB for this many; three times as many needed 26 MB).
 constexpr size_t kFaceBatchTriangles = 21845;
-
-// Mesa's software rasterisers (llvmpipe, softpipe): buffer objects are plain memory there,
-// which storing would only zero-fill and copy once more.
-bool rasterisesInSoftware() {
-    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
-    if (!renderer) return false;
-    const std::string_view name(renderer);
-    for (const std::string_view software : {"llvmpipe", "softpipe", "Software Rasterizer", "swrast"})
-        if (name.find(software) != std::string_view::npos) return true;
-    return false;
-}
 
 // The transform OpenGL applies now, to tell the triangles that can light a pixel. With
 // several samples a pixel, a triangle may cover a sample and no centre: none is left out.
@@ -259,7 +249,7 @@ void GraphBody::surface(const SceneContext& scene, const GraphPass& pass, bool d
         if (!faces.built) {
             faces.built = true;
             ++builds_;
-            const bool inMemory = rasterisesInSoftware();
+            const bool inMemory = softwareRasteriser();
             elementFaceBatches(scene.dataSet, colourMapOf(scene, pass), key_.placement, kFaceBatchTriangles,
                                [&faces, inMemory](ElementFaceBatch& made) {
                                    FaceBatch& batch = faces.batches.emplace_back();
