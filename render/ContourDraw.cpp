@@ -13,6 +13,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace vellum {
 namespace {
@@ -39,7 +40,17 @@ WindowMapping currentTransform() {
     return view;
 }
 
-PixelCentres currentPixelCentres() {
+// With several samples a pixel a sliver of a band may cover samples and no pixel centre;
+// leaving it out would let the background show through the smoothed picture.
+bool multisampled() {
+    GLint sampleBuffers = 0;
+    glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
+    return sampleBuffers != 0;
+}
+
+// The pixel centres fills are tested against; nothing (every fill drawn) when multisampled.
+std::optional<PixelCentres> currentPixelCentres() {
+    if (multisampled()) return std::nullopt;
     const WindowMapping view = currentTransform();
     return PixelCentres(view.modelView, view.projection, view.viewport);
 }
@@ -122,7 +133,7 @@ void ContourLayer::draw(const SceneContext& scene, const GraphPass& pass) {
     setLineStyle(o.CONTWID, o.contPattern(), scene.pixelRatio);
     // Culling costs a pass over the triangles in memory; a hardware context draws them all
     // faster from its buffers.
-    if (softwareRasteriser()) {
+    if (softwareRasteriser() && !multisampled()) {
         const WindowMapping view = currentTransform();
         kept_->draw(&view);
     } else {
@@ -143,7 +154,7 @@ void ContourLayer::drawOnce(const SceneContext& scene, const GraphPass& pass, Ui
     {
         ClientArrays arrays(true);
         unbindGlBuffers();
-        const PixelCentres centres = currentPixelCentres();
+        const std::optional<PixelCentres> centres = currentPixelCentres();
         // Batches in the order the faces are traced, each drawn and flushed as it fills.
         ContourBatcher batcher(contourColoursOf(levels, key), kBatchVertices,
                                [](const std::vector<float>& fills, const std::vector<float>& lines) {
@@ -153,7 +164,7 @@ void ContourLayer::drawOnce(const SceneContext& scene, const GraphPass& pass, Ui
                                    // and reuse that memory rather than grow it all frame.
                                    glFlush();
                                });
-        batcher.skipFillsBetweenPixels(&centres);
+        batcher.skipFillsBetweenPixels(centres ? &*centres : nullptr);
         traceContours(scene.dataSet, ui, run, batcher);
         batcher.finish();
     }

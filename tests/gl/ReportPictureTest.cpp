@@ -1,6 +1,7 @@
 // Report pictures of the plate: a scaled picture reduced looks like the plain one, tiles
 // join into the whole picture, and a transparent picture carries the graph's coverage in
 // its alpha so that it composites back to the opaque picture.
+#include "../BatchTestFolder.h"
 #include "../support/RecordingUi.h"
 #include "common/SilentUi.h"
 #include "model/Document.h"
@@ -173,6 +174,50 @@ TEST_F(ReportPicture, ATransparentPictureCarriesTheGraphsCoverageInItsAlpha) {
     for (size_t i = 0; i < clear.alpha.size(); ++i)
         mismatched += rgba[i * 4 + 3] != clear.alpha[i] || rgba[i * 4] != clear.colour.pixels[i * 3];
     EXPECT_EQ(mismatched, 0u);
+}
+
+// Filled contours of a mesh finer than the pixels, smoothed: every sample of the sheet is
+// covered by some band, so the smoothed picture differs from the plain one only along band
+// edges and lines. Leaving out slivers that miss every pixel centre, as a plain picture
+// may, let the white background through a smoothed one almost everywhere.
+TEST(SmoothedContours, AMeshFinerThanThePixelsLeavesNoHoles) {
+    testing::TempFolder folder;
+    constexpr int kSide = 240;
+    std::string nodes, elements, values;
+    for (int j = 0; j < kSide; ++j)
+        for (int i = 0; i < kSide; ++i) {
+            const int n = j * kSide + i + 1;
+            const double x = i / double(kSide - 1), y = j / double(kSide - 1);
+            nodes += std::to_string(n) + " " + std::to_string(x) + " " + std::to_string(y) + " 0\n";
+            values += std::to_string(n) + " " + std::to_string(std::sin(7 * x) * std::cos(5 * y)) + "\n";
+            if (i + 1 < kSide && j + 1 < kSide)
+                elements += std::to_string(n) + " " + std::to_string(n) + " " + std::to_string(n + 1) + " " +
+                            std::to_string(n + 1 + kSide) + " " + std::to_string(n + kSide) + "\n";
+        }
+    folder.write("n.txt", nodes);
+    folder.write("e.txt", elements);
+    folder.write("v.txt", values);
+    folder.write("look.ini", "[GRAPH]\r\nMODE= 1\r\nCONTNUM= 16\r\nWIREMODE= 0\r\n");
+    folder.write("job.dat", "DataType=0\nPointFile=n.txt\nElementFile=e.txt\nDataFile=v.txt\nViewFile=look.ini\n");
+    SilentUi ui;
+    Document doc;
+    ASSERT_EQ(doc.RunCommandLineFile(ui, folder.path() + "job.dat", {}), 0);
+
+    auto draw = [&doc](bool antialias) {
+        OffscreenRequest request;
+        request.width = 160;
+        request.height = 120;
+        request.dataSet = doc.drawable();
+        request.state = SceneState{doc.options.dataType, doc.modelShape()};
+        request.antialias = antialias;
+        std::string error;
+        RgbaImage image = PaintReportPicture(doc.look, request, error);
+        EXPECT_FALSE(image.colour.pixels.empty()) << error;
+        return image.colour;
+    };
+    const RgbImage plain = draw(false), smoothed = draw(true);
+    EXPECT_LT(compare(plain, smoothed).farOffShare, 0.15);
+    keepOnFailure("smoothed-contours", plain, smoothed);
 }
 
 } // namespace
