@@ -191,6 +191,9 @@ void KeptContours::drawFills(const Chunk& chunk, const Culling* culling) {
     unbindGlBuffers();
     if (!culling) {
         drawArrays(GL_TRIANGLES, chunk.data.data(), nullptr, 0, chunk.vertices, size);
+        // The software rasteriser bins what it is given until a flush: drawing each
+        // chunk at once keeps its working memory to one chunk rather than the whole graph.
+        glFlush();
         return;
     }
     const float* p = chunk.data.data();
@@ -201,6 +204,7 @@ void KeptContours::drawFills(const Chunk& chunk, const Culling* culling) {
         if (culling->mayLightPixel(p, floats)) kept = std::copy(p, p + 3 * floats, kept);
     const auto keptFloats = static_cast<size_t>(kept - visible_.data());
     drawArrays(GL_TRIANGLES, visible_.data(), nullptr, 0, keptFloats / floats, size);
+    glFlush(); // as above
 }
 
 void KeptContours::draw(const WindowMapping* view) {
