@@ -20,6 +20,7 @@
 #include "settings/ViewSettings.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ namespace vellum {
 
 class Profile;
 class Ui;
+class LoadPrefetch;
 class LoadSource;
 enum class LoadFile;
 struct SequenceMessages;
@@ -40,6 +42,9 @@ public:
     // The element and data files are parsed on their own threads while the nodes are
     // read; off, every file is read in its step. The outcome is the same either way.
     bool parseAhead = true;
+    // Parses started before the program could load (StartJobParses); the next load takes
+    // those of its own files and clears this.
+    std::shared_ptr<LoadPrefetch> parsesStarted;
     RegisteredPaths registeredPaths;
     SaveItemSelection saveItems;
     // The specific-element display's materials, in the order its dialog lists them; the
@@ -81,6 +86,12 @@ public:
     // directory). `searchList` holds the registered folders, each ending in "/"
     // (searchListFromProfile). Sets the loaded flag.
     int RunCommandLineFile(Ui& ui, const std::string& path, const std::vector<std::string>& searchList);
+    // Starts reading the node, element and data files the command-line file at `path`
+    // names, found as its run will look for them, so that a program can parse while it
+    // starts up. Says nothing: null for a file that names no node file, a series or
+    // anything unreadable, which the run itself then reports.
+    static std::shared_ptr<LoadPrefetch> StartJobParses(const std::string& path,
+                                                        const std::vector<std::string>& searchList);
     // Imports the ASCII STL file at `path` as node values coloured by x. Sets the loaded flag.
     // A command-line file names one by an StlFile line instead of a node file.
     int ImportStl(Ui& ui, const std::string& path);

@@ -3,10 +3,12 @@
 #include "batch/CommandLineFile.h"
 #include "batch/FileNameResolution.h"
 #include "common/FileIo.h"
+#include "common/SilentUi.h"
 #include "common/Texts.h"
 #include "common/Ui.h"
 #include "model/Document.h"
 #include "model/FaultNotes.h"
+#include "model/LoadPrefetch.h"
 #include "model/LoadSource.h"
 #include "settings/ViewSettingsFile.h"
 
@@ -221,6 +223,31 @@ int Document::RunCommandLineFile(Ui& ui, const std::string& path, const std::vec
     refitMaterials(ui);
     loaded = 1;
     return 0;
+}
+
+std::shared_ptr<LoadPrefetch> Document::StartJobParses(const std::string& path,
+                                                       const std::vector<std::string>& searchList) {
+    // The same reading as the run's up to its load, on a scratch document.
+    const std::string file = withoutQuotes(path);
+    std::string bytes;
+    const std::string extension = extensionOf(file);
+    if (file.empty() || !isCommandLineExtension(extension) || isStlExtension(extension) || !readWholeFile(file, bytes))
+        return nullptr;
+    const std::string folder = absoluteFolderOf(file);
+    Document scratch;
+    FileSet& f = scratch.dataSet.files;
+    f.commandFilePath = folder + finalComponent(file);
+    SilentUi silent;
+    clearCommandLineTargets(scratch.options, scratch.dataSet, scratch.look);
+    const CommandLineParse parse =
+        applyCommandLineText(bytes, scratch.options, scratch.dataSet, scratch.look, silent, f.commandFilePath);
+    // A series run settles its data file first; an STL job parses nothing ahead.
+    if (!parse.pointFileKeySeen || !f.seriesPatterns.empty()) return nullptr;
+    JobFiles source(f, folder, searchList);
+    auto parses = std::make_shared<LoadPrefetch>();
+    parses->startNodes(source.plannedPath(LoadFile::Nodes));
+    parses->start(source.plannedPath(LoadFile::Elements), source.plannedPath(LoadFile::Data));
+    return parses;
 }
 
 int Document::readStlJob(Ui& ui, const std::string& folder, const std::vector<std::string>& searchList) {

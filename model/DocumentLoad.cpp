@@ -64,8 +64,14 @@ int Document::readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages&
 
     if (source.locate(LoadFile::Nodes, ui) == LoadSource::Found::Fail) return 1;
     LoadPrefetch prefetch;
+    if (parsesStarted) {
+        // Taken by this load alone; a parse of another file than it reads goes unused.
+        if (parseAhead) prefetch = std::move(*parsesStarted);
+        parsesStarted.reset();
+    }
     if (parseAhead) prefetch.start(source.plannedPath(LoadFile::Elements), source.plannedPath(LoadFile::Data));
-    if (dataSet.ReadNodes(ui) != 0) return failReading(ui, source, LoadFile::Nodes, messages.nodeFile);
+    if (!prefetch.takeNodes(dataSet.files.pointFilePath, dataSet) && dataSet.ReadNodes(ui) != 0)
+        return failReading(ui, source, LoadFile::Nodes, messages.nodeFile);
     // Extents, the mesh and the normalisation all start from a first node.
     if (dataSet.nodes.empty()) {
         ui.showMessage(TX("節点ファイルに節点データがありません"));

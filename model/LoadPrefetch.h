@@ -17,9 +17,20 @@ public:
     ~LoadPrefetch() = default;
     LoadPrefetch(const LoadPrefetch&) = delete;
     LoadPrefetch& operator=(const LoadPrefetch&) = delete;
+    LoadPrefetch(LoadPrefetch&&) = default;
+    LoadPrefetch& operator=(LoadPrefetch&&) = default;
 
-    // Starts parsing the files at these paths; an empty path starts nothing.
+    // Starts parsing the files at these paths; an empty path starts nothing, and a file
+    // whose parse was started already is not parsed twice.
     void start(const std::string& elementPath, const std::string& dataPath);
+
+    // Starts reading the node file at `path` into a data set of its own, for a load that
+    // has not begun yet (the load itself reads its nodes at once).
+    void startNodes(const std::string& path);
+    // Moves the nodes read ahead from `path` into `into`, as its node step would have
+    // read them; false (nothing changed) when none were, or their reading had anything
+    // to say: the step then reads the file itself and says it.
+    bool takeNodes(const std::string& path, DataSet& into);
 
     // The parse of `path`: the one started for it, or one made now. A file that cannot be
     // opened any more gets no parse, as a step opening it now would find.
@@ -27,7 +38,13 @@ public:
     ParsedDataRows dataRows(const std::string& path);
 
 private:
-    std::string elementPath_, dataPath_;
+    struct ReadNodes {
+        bool read = false;
+        std::vector<NodeRecord> nodes;
+        NumberMap nodeMap;
+    };
+    std::string nodePath_, elementPath_, dataPath_;
+    std::future<ReadNodes> nodes_;
     std::future<ParsedElements> elements_;
     std::future<ParsedDataRows> dataRows_;
 };

@@ -1,10 +1,12 @@
-// A load parses the element and data files on their own threads while it reads the nodes.
-// Whatever the files hold, it must say and do exactly what a load reading every file in
-// its own step does: the same messages in the same order, naming the same line, the same
-// progress bars and the same model.
+// A load parses the element and data files on their own threads while it reads the nodes;
+// the window starts reading all three files of its job before it can load. Whatever the
+// files hold, it must say and do exactly what a load reading every file in its own step
+// does: the same messages in the same order, naming the same line, the same progress bars
+// and the same model.
 #include "BatchGraph.h"
 #include "BatchTestFolder.h"
 #include "SameDataSet.h"
+#include "model/LoadPrefetch.h"
 
 #include <gtest/gtest.h>
 
@@ -19,28 +21,39 @@ struct Outcome {
     testing::BatchGraph graph;
 };
 
-void run(Outcome& outcome, const std::string& job, bool parseAhead) {
-    outcome.graph.document.parseAhead = parseAhead;
+enum class Reading { inTurn, ahead, startedBefore };
+
+void run(Outcome& outcome, const std::string& job, Reading reading) {
+    outcome.graph.document.parseAhead = reading != Reading::inTurn;
+    if (reading == Reading::startedBefore) outcome.graph.document.parsesStarted = Document::StartJobParses(job, {});
     outcome.result = outcome.graph.runFile(job);
 }
 
-// Returns what the run returned.
-int expectSameRun(const std::string& job) {
-    SCOPED_TRACE(job);
-    Outcome serial, ahead;
-    run(serial, job, false);
-    run(ahead, job, true);
+void expectSameOutcome(const Outcome& ahead, const Outcome& serial) {
     EXPECT_EQ(ahead.result, serial.result);
     EXPECT_EQ(ahead.graph.ui.messages, serial.graph.ui.messages);
     EXPECT_EQ(ahead.graph.ui.details, serial.graph.ui.details);
-    EXPECT_EQ(ahead.graph.ui.captions, serial.graph.ui.captions);
-    EXPECT_EQ(ahead.graph.ui.positions, serial.graph.ui.positions);
     EXPECT_EQ(ahead.graph.ui.openProgressBars, 0);
     EXPECT_EQ(ahead.graph.document.loaded, serial.graph.document.loaded);
     EXPECT_EQ(ahead.graph.view, serial.graph.view);
     EXPECT_EQ(ahead.graph.dataSet.files.elementFilePath, serial.graph.dataSet.files.elementFilePath);
     EXPECT_EQ(ahead.graph.dataSet.files.dataFilePath, serial.graph.dataSet.files.dataFilePath);
     testing::expectSameDataSet(ahead.graph.dataSet, serial.graph.dataSet);
+}
+
+// Returns what the run returned.
+int expectSameRun(const std::string& job) {
+    SCOPED_TRACE(job);
+    Outcome serial, ahead, before;
+    run(serial, job, Reading::inTurn);
+    run(ahead, job, Reading::ahead);
+    run(before, job, Reading::startedBefore);
+    expectSameOutcome(ahead, serial);
+    EXPECT_EQ(ahead.graph.ui.captions, serial.graph.ui.captions);
+    EXPECT_EQ(ahead.graph.ui.positions, serial.graph.ui.positions);
+    // Nodes read before the load show no progress of their own; everything else is the same.
+    expectSameOutcome(before, serial);
+    EXPECT_EQ(before.graph.document.parsesStarted, nullptr);
     return serial.result;
 }
 
@@ -131,11 +144,35 @@ TEST(ParseAhead, AFailureInAnyFileSaysTheSameAtTheSameLine) {
 
     // The overflow is named at its own line, the 110th of the file, whichever way it was read.
     Outcome ahead;
-    run(ahead, folder.path() + "overflow.dat", true);
+    run(ahead, folder.path() + "overflow.dat", Reading::ahead);
     ASSERT_FALSE(ahead.graph.ui.messages.empty());
     EXPECT_EQ(ahead.graph.ui.messages.front(),
               folder.path() + "overflow.txt の 110 行目に扱えない大きさの数値があります\n数値を確認してください");
     EXPECT_EQ(ahead.result, 1);
+}
+
+TEST(ParseAhead, FilesReadBeforeAnotherJobRunsGoUnused) {
+    testing::TempFolder folder;
+    const GridText small = gridText(6, 5), large = gridText(9, 8);
+    for (const char* side : {"small/", "large/"}) {
+        const GridText& grid = side[0] == 's' ? small : large;
+        folder.write(std::string(side) + "nodes.txt", grid.nodes);
+        folder.write(std::string(side) + "elements.txt", grid.elements);
+        folder.write(std::string(side) + "values.txt", grid.values);
+        folder.write(std::string(side) + "job.dat", job("elements.txt", "values.txt"));
+    }
+    Outcome serial, other;
+    run(serial, folder.path() + "large/job.dat", Reading::inTurn);
+    other.graph.document.parsesStarted = Document::StartJobParses(folder.path() + "small/job.dat", {});
+    ASSERT_NE(other.graph.document.parsesStarted, nullptr);
+    other.result = other.graph.runFile(folder.path() + "large/job.dat");
+    expectSameOutcome(other, serial);
+    EXPECT_EQ(other.graph.dataSet.nodes.size(), 72u);
+
+    // Nothing is started for what no run would load ahead: no file, an STL surface.
+    EXPECT_EQ(Document::StartJobParses(folder.path() + "absent.dat", {}), nullptr);
+    folder.write("surface.dat", "StlFile=surface.stl\n");
+    EXPECT_EQ(Document::StartJobParses(folder.path() + "surface.dat", {}), nullptr);
 }
 
 } // namespace
