@@ -81,8 +81,8 @@ int main(int argc, char** argv) {
         return vellum::runHeadlessJob(options, std::cerr, std::cout);
     }
 
-    // The job's element and data files are parsed while Qt and OpenGL start, which takes
-    // about as long; the run takes the parses when it reads the same files.
+    // The job's node, element and data files are read while Qt and OpenGL start, which
+    // takes about as long; the run takes what was read when it loads the same files.
     std::shared_ptr<vellum::LoadPrefetch> parsesStarted;
     if (!argument.empty())
         parsesStarted = vellum::Document::StartJobParses(
