@@ -70,14 +70,15 @@ int Document::readModelFiles(Ui& ui, LoadSource& source, const SequenceMessages&
         parsesStarted.reset();
     }
     if (parseAhead) prefetch.start(source.plannedPath(LoadFile::Elements), source.plannedPath(LoadFile::Data));
-    bool nodesTaken = false;
-    if (prefetch.readsNodes(dataSet.files.pointFilePath)) {
+    if (prefetch.takeNodes(dataSet.files.pointFilePath, dataSet)) {
         // The node step's bar as when it reads the file itself: the person sees the same.
         ProgressScope progress(ui, TX("節点ファイル展開中"));
-        nodesTaken = prefetch.takeNodes(dataSet.files.pointFilePath, dataSet);
-        if (nodesTaken) progress.finish();
+        progress.set(30);
+        progress.set(80);
+        progress.finish();
+    } else if (dataSet.ReadNodes(ui) != 0) {
+        return failReading(ui, source, LoadFile::Nodes, messages.nodeFile);
     }
-    if (!nodesTaken && dataSet.ReadNodes(ui) != 0) return failReading(ui, source, LoadFile::Nodes, messages.nodeFile);
     // Extents, the mesh and the normalisation all start from a first node.
     if (dataSet.nodes.empty()) {
         ui.showMessage(TX("節点ファイルに節点データがありません"));

@@ -31,8 +31,6 @@ public:
     // read them; false (nothing changed) when none were, or their reading had anything
     // to say: the step then reads the file itself and says it.
     bool takeNodes(const std::string& path, DataSet& into);
-    // Whether the node file at `path` is being read (or was read) ahead.
-    bool readsNodes(const std::string& path) const { return nodes_.valid() && path == nodePath_; }
 
     // The parse of `path`: the one started for it, or one made now. A file that cannot be
     // opened any more gets no parse, as a step opening it now would find.

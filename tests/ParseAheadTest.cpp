@@ -51,8 +51,10 @@ int expectSameRun(const std::string& job) {
     expectSameOutcome(ahead, serial);
     EXPECT_EQ(ahead.graph.ui.captions, serial.graph.ui.captions);
     EXPECT_EQ(ahead.graph.ui.positions, serial.graph.ui.positions);
-    // Nodes read before the load show no progress of their own; everything else is the same.
+    // Nodes read before the load show the node step's bar all the same.
     expectSameOutcome(before, serial);
+    EXPECT_EQ(before.graph.ui.captions, serial.graph.ui.captions);
+    EXPECT_EQ(before.graph.ui.positions, serial.graph.ui.positions);
     EXPECT_EQ(before.graph.document.parsesStarted, nullptr);
     return serial.result;
 }
