@@ -1879,6 +1879,10 @@ Check that the STL file exists and its path.</translation>
         <translation>The DataFile line is not used because a data series is given.
 %1</translation>
     </message>
+    <message>
+        <source>節点ファイル展開中</source>
+        <translation>Reading the node file</translation>
+    </message>
 </context>
 <context>
     <name>vellum::FileChooser</name>
