@@ -2,6 +2,7 @@
 // pixels, a larger smooth transparent picture is drawn off screen, and the choices come
 // back the next time from the profile.
 #include "AppWindowTest.h"
+#include "../PngHeader.h"
 #include "app/ImageExportDialog.h"
 #include "model/CommandTable.h"
 #include "settings/Profile.h"
@@ -12,17 +13,9 @@
 namespace vellum {
 namespace {
 
-using testing::ModalScript;
+using test::pngSize;
 
-std::pair<int, int> pngSize(const std::string& bytes) {
-    if (bytes.size() < 26 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
-    auto big = [&](size_t at) {
-        uint32_t v = 0;
-        for (size_t i = 0; i < 4; ++i) v = (v << 8) | static_cast<uint8_t>(bytes[at + i]);
-        return static_cast<int>(v);
-    };
-    return {big(16), big(20)};
-}
+using testing::ModalScript;
 
 class ImageExportWindow : public testing::AppWindowTest {};
 

@@ -3,6 +3,7 @@
 // messages as the run without one.
 #include "../BadInputCorpus.h"
 #include "../BatchTestFolder.h"
+#include "../PngHeader.h"
 #include "cli/HeadlessJob.h"
 
 #include <gtest/gtest.h>
@@ -12,18 +13,9 @@
 namespace vellum {
 namespace {
 
-using namespace vellum::testing;
+using test::pngSize;
 
-// Width and height from a PNG file's header; {0, 0} when it is no PNG.
-std::pair<uint32_t, uint32_t> pngSize(const std::string& bytes) {
-    if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0) return {0, 0};
-    auto word = [&](size_t at) {
-        uint32_t value = 0;
-        for (size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-        return value;
-    };
-    return {word(16), word(20)};
-}
+using namespace vellum::testing;
 
 TEST(BadInputPictures, EveryCaseThatLoadsDrawsAWholePictureWithTheSameMessages) {
     size_t drawn = 0;
@@ -42,7 +34,7 @@ TEST(BadInputPictures, EveryCaseThatLoadsDrawsAWholePictureWithTheSameMessages) 
         std::ostringstream messages, summary;
         EXPECT_EQ(runHeadlessJob(options, messages, summary), 0);
         EXPECT_EQ(messages.str(), expected.messages);
-        EXPECT_EQ(pngSize(home.read("picture.png")), std::make_pair(160u, 120u));
+        EXPECT_EQ(pngSize(home.read("picture.png")), std::make_pair(160, 120));
         ++drawn;
     }
     EXPECT_GE(drawn, 10u);

@@ -1,6 +1,7 @@
 // The headless program end to end: every example renders, the plate's picture shows its
 // legend and its coloured surface, and failures exit 1 with their message.
 #include "../BatchTestFolder.h"
+#include "../PngHeader.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,8 @@
 
 namespace vellum {
 namespace {
+
+using test::pngSize;
 
 namespace fs = std::filesystem;
 
@@ -68,17 +71,6 @@ Picture readBmp(const std::string& bytes) {
         }
     }
     return p;
-}
-
-// Width and height from a PNG's header.
-std::pair<int, int> pngSize(const std::string& bytes) {
-    if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
-    auto big = [&](size_t at) {
-        uint32_t v = 0;
-        for (size_t i = 0; i < 4; ++i) v = (v << 8) | static_cast<uint8_t>(bytes[at + i]);
-        return static_cast<int>(v);
-    };
-    return {big(16), big(20)};
 }
 
 bool isSaturated(const uint8_t* p) {

@@ -1,6 +1,7 @@
 // The headless program's report options: how they are read, the size of what they write,
 // and the requests it refuses before writing anything.
 #include "../BatchTestFolder.h"
+#include "../PngHeader.h"
 #include "cli/BatchOptions.h"
 #include "cli/HeadlessJob.h"
 
@@ -12,17 +13,8 @@
 namespace vellum {
 namespace {
 
-std::pair<int, int> pngSize(const std::string& bytes) {
-    if (bytes.size() < 26 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
-    auto big = [&](size_t at) {
-        uint32_t v = 0;
-        for (size_t i = 0; i < 4; ++i) v = (v << 8) | static_cast<uint8_t>(bytes[at + i]);
-        return static_cast<int>(v);
-    };
-    return {big(16), big(20)};
-}
-
-int pngColourType(const std::string& bytes) { return bytes.size() < 26 ? -1 : static_cast<uint8_t>(bytes[25]); }
+using test::pngSize;
+using test::pngColourType;
 
 TEST(ReportPictureOptions, ScaleIsAWholeNumberFromOneToEight) {
     const BatchOptionsParse good = parseBatchOptions({"--scale", "8", "--antialias", "--transparent", "job.dat"});
