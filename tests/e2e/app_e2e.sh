@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The desktop program driven as a person would: real X input with xdotool on a virtual X
 # server, screenshots checked for what a person sees, backups read back after closing.
-# Usage: app_e2e.sh BUILD_DIR   (run under xvfb-run, or with DISPLAY set)
+# Usage: app_e2e.sh BUILD_DIR   (run under e2e/with_xvfb.sh, or with DISPLAY set)
 set -u
 build=$(cd "$1" && pwd)
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Pinning probes as a person would: real Ctrl-clicks with xdotool on a virtual X server,
 # the pins copied with Ctrl+Shift+C and read back from the X clipboard.
-# Usage: probe_e2e.sh BUILD_DIR   (run under xvfb-run, or with DISPLAY set)
+# Usage: probe_e2e.sh BUILD_DIR   (run under e2e/with_xvfb.sh, or with DISPLAY set)
 set -u
 build=$(cd "$1" && pwd)
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)

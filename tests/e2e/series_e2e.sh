@@ -2,7 +2,7 @@
 # Stepping through a result series as a person would: a job with four step files, one of
 # which does not fit the mesh, run by the program; the message that names it answered with
 # a real key; Page Down shows another picture and Home the first one again.
-# Usage: series_e2e.sh BUILD_DIR   (run under xvfb-run, or with DISPLAY set)
+# Usage: series_e2e.sh BUILD_DIR   (run under e2e/with_xvfb.sh, or with DISPLAY set)
 set -u
 build=$(cd "$1" && pwd)
 app="$build/vellumplot"

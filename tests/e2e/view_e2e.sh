@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Turning and zooming the graph with the mouse, as a person would: real X input with
 # xdotool on a virtual X server, screenshots compared before and after.
-# Usage: view_e2e.sh BUILD_DIR   (run under xvfb-run, or with DISPLAY set)
+# Usage: view_e2e.sh BUILD_DIR   (run under e2e/with_xvfb.sh, or with DISPLAY set)
 set -u
 build=$(cd "$1" && pwd)
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
