@@ -18,6 +18,8 @@
 
 namespace vellum {
 
+class PixelCentres;
+
 class KeptContours : public ContourSink {
 public:
     // `toBuffers`: finished chunks go into buffer objects (a context that draws in
@@ -57,8 +59,7 @@ private:
     // Moves a full (or the last) chunk into its buffer object when there is one to use.
     void seal(Chunk& chunk, size_t floatsPerVertex);
     Chunk& open(std::vector<Chunk>& chunks, size_t floatsPerVertex);
-    class Culling;
-    void drawFills(const Chunk& chunk, const Culling* culling);
+    void drawFills(const Chunk& chunk, const PixelCentres* culling);
 
     ContourColours colours_;
     bool toBuffers_;

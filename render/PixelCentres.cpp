@@ -10,12 +10,53 @@ namespace {
 // vertices to 1/256 of a pixel, so a kept-or-skipped decision never depends on either.
 constexpr double kMargin = 1.0 / 16.0;
 // Candidate centres beyond this many: the triangle is large enough to keep unexamined.
-constexpr int kMostCentresExamined = 4;
+constexpr double kMostCentresExamined = 4.0;
 
-// The pixel centres i + 0.5 within [low, high], widened by the margin: [first, last].
-void centresWithin(double low, double high, double& first, double& last) {
-    first = std::ceil(low - kMargin - 0.5);
-    last = std::floor(high + kMargin - 0.5);
+// floor() without a library call, for the range centresWithin allows.
+double floorOf(double v) {
+    const auto whole = static_cast<double>(static_cast<long long>(v));
+    return whole > v ? whole - 1.0 : whole;
+}
+
+enum class Span { none, some, unbounded };
+
+// The pixel centres i + 0.5 within the corners' span widened by the margin: [first, last].
+// A corner that is not finite, or a span beyond what floorOf handles, is unbounded: the
+// triangle is kept.
+Span centresWithin(const double* v, double& first, double& last) {
+    const double sum = v[0] + v[1] + v[2];
+    if (sum - sum != 0.0) return Span::unbounded;
+    const double low = std::min(std::min(v[0], v[1]), v[2]) - kMargin - 0.5;
+    const double high = std::max(std::max(v[0], v[1]), v[2]) + kMargin - 0.5;
+    if (low < -1e15 || high > 1e15) return Span::unbounded;
+    first = -floorOf(-low);
+    last = floorOf(high);
+    return first <= last ? Span::some : Span::none;
+}
+
+// Whether a centre within the spans lies inside the window-space triangle x, y.
+bool anyCentreInside(const double* x, const double* y, double firstX, double lastX, double firstY, double lastY) {
+    if ((lastX - firstX + 1.0) * (lastY - firstY + 1.0) > kMostCentresExamined) return true;
+    // Twice the signed area; a triangle too thin to have a direction is kept.
+    const double area = (x[1] - x[0]) * (y[2] - y[0]) - (x[2] - x[0]) * (y[1] - y[0]);
+    if (!std::isfinite(area) || std::fabs(area) < 1e-9) return true;
+    const double orientation = area > 0.0 ? 1.0 : -1.0;
+    double ex[3], ey[3], slack[3];
+    for (int i = 0; i < 3; ++i) {
+        const int j = (i + 1) % 3;
+        ex[i] = x[j] - x[i];
+        ey[i] = y[j] - y[i];
+        // The margin as a distance from the edge's line.
+        slack[i] = kMargin * std::sqrt(ex[i] * ex[i] + ey[i] * ey[i]);
+    }
+    for (double cy = firstY + 0.5; cy <= lastY + 0.5; cy += 1.0)
+        for (double cx = firstX + 0.5; cx <= lastX + 0.5; cx += 1.0) {
+            bool inside = true;
+            for (int i = 0; i < 3 && inside; ++i)
+                inside = orientation * (ex[i] * (cy - y[i]) - ey[i] * (cx - x[i])) >= -slack[i];
+            if (inside) return true;
+        }
+    return false;
 }
 
 } // namespace
@@ -29,48 +70,65 @@ PixelCentres::PixelCentres(const std::array<double, 16>& modelView, const std::a
             for (int k = 0; k < 4; ++k) sum += projection[k * 4 + row] * modelView[column * 4 + k];
             matrix_[column * 4 + row] = sum;
         }
+    const auto& m = matrix_;
+    if (m[3] != 0.0 || m[7] != 0.0 || m[11] != 0.0 || !(m[15] > 1e-12)) return;
+    Affine a;
+    for (int i = 0; i < 4; ++i) {
+        a.x[i] = m[i * 4] * halfWidth_ / m[15];
+        a.y[i] = m[i * 4 + 1] * halfHeight_ / m[15];
+    }
+    a.x[3] += originX_ + halfWidth_;
+    a.y[3] += originY_ + halfHeight_;
+    for (double v : {a.x[0], a.x[1], a.x[2], a.x[3], a.y[0], a.y[1], a.y[2], a.y[3]})
+        if (!std::isfinite(v)) return;
+    affine_ = a;
 }
 
-PixelCentres::WindowPoint PixelCentres::toWindow(const float* p) const {
-    const double x = p[0], y = p[1], z = p[2];
+bool PixelCentres::mayLightAffine(const float* const corners[3], const float z[3]) const {
+    const Affine& a = *affine_;
+    // Across first: about half the triangles of a dense mesh end there.
+    double x[3], y[3];
+    for (size_t i = 0; i < 3; ++i) x[i] = a.x[0] * corners[i][0] + a.x[1] * corners[i][1] + a.x[2] * z[i] + a.x[3];
+    double firstX = 0.0, lastX = 0.0, firstY = 0.0, lastY = 0.0;
+    const Span across = centresWithin(x, firstX, lastX);
+    if (across == Span::none) return false;
+    for (size_t i = 0; i < 3; ++i) y[i] = a.y[0] * corners[i][0] + a.y[1] * corners[i][1] + a.y[2] * z[i] + a.y[3];
+    const Span up = centresWithin(y, firstY, lastY);
+    if (up == Span::none) return false;
+    if (across == Span::unbounded || up == Span::unbounded) return true;
+    return anyCentreInside(x, y, firstX, lastX, firstY, lastY);
+}
+
+bool PixelCentres::mayLightProjected(const float* const corners[3], const float z[3]) const {
     const auto& m = matrix_;
-    const double cx = m[0] * x + m[4] * y + m[8] * z + m[12];
-    const double cy = m[1] * x + m[5] * y + m[9] * z + m[13];
-    const double cw = m[3] * x + m[7] * y + m[11] * z + m[15];
-    // Behind the eye or at infinity the projection is no plain mapping: keep the triangle.
-    if (!(cw > 1e-12) || !std::isfinite(cx) || !std::isfinite(cy)) return {0.0, 0.0, false};
-    return {originX_ + (cx / cw + 1.0) * halfWidth_, originY_ + (cy / cw + 1.0) * halfHeight_, true};
+    double x[3], y[3];
+    for (size_t i = 0; i < 3; ++i) {
+        const double px = corners[i][0], py = corners[i][1], pz = z[i];
+        const double cx = m[0] * px + m[4] * py + m[8] * pz + m[12];
+        const double cy = m[1] * px + m[5] * py + m[9] * pz + m[13];
+        const double cw = m[3] * px + m[7] * py + m[11] * pz + m[15];
+        // Behind the eye or at infinity the projection is no plain mapping: keep it.
+        if (!(cw > 1e-12) || !std::isfinite(cx) || !std::isfinite(cy)) return true;
+        x[i] = originX_ + (cx / cw + 1.0) * halfWidth_;
+        y[i] = originY_ + (cy / cw + 1.0) * halfHeight_;
+    }
+    double firstX = 0.0, lastX = 0.0, firstY = 0.0, lastY = 0.0;
+    const Span across = centresWithin(x, firstX, lastX), up = centresWithin(y, firstY, lastY);
+    if (across == Span::none || up == Span::none) return false;
+    if (across == Span::unbounded || up == Span::unbounded) return true;
+    return anyCentreInside(x, y, firstX, lastX, firstY, lastY);
 }
 
 bool PixelCentres::mayLightPixel(const float* a, const float* b, const float* c) const {
-    const WindowPoint p[3] = {toWindow(a), toWindow(b), toWindow(c)};
-    if (!p[0].ok || !p[1].ok || !p[2].ok) return true;
-    double firstX, lastX, firstY, lastY;
-    centresWithin(std::min({p[0].x, p[1].x, p[2].x}), std::max({p[0].x, p[1].x, p[2].x}), firstX, lastX);
-    centresWithin(std::min({p[0].y, p[1].y, p[2].y}), std::max({p[0].y, p[1].y, p[2].y}), firstY, lastY);
-    if (firstX > lastX || firstY > lastY) return false;
-    if ((lastX - firstX + 1.0) * (lastY - firstY + 1.0) > kMostCentresExamined) return true;
+    const float* const corners[3] = {a, b, c};
+    const float z[3] = {a[2], b[2], c[2]};
+    return affine_ ? mayLightAffine(corners, z) : mayLightProjected(corners, z);
+}
 
-    // Twice the signed area; a triangle too thin to have a direction is kept.
-    const double area = (p[1].x - p[0].x) * (p[2].y - p[0].y) - (p[2].x - p[0].x) * (p[1].y - p[0].y);
-    if (std::fabs(area) < 1e-9) return true;
-    const double orientation = area > 0.0 ? 1.0 : -1.0;
-    for (double cy = firstY + 0.5; cy <= lastY + 0.5; cy += 1.0) {
-        for (double cx = firstX + 0.5; cx <= lastX + 0.5; cx += 1.0) {
-            bool inside = true;
-            for (int i = 0; i < 3 && inside; ++i) {
-                const WindowPoint& from = p[i];
-                const WindowPoint& to = p[(i + 1) % 3];
-                const double ex = to.x - from.x, ey = to.y - from.y;
-                const double length = std::hypot(ex, ey);
-                // Signed distance of the centre from the edge's line, positive inside.
-                const double distance = orientation * (ex * (cy - from.y) - ey * (cx - from.x)) / length;
-                inside = distance >= -kMargin;
-            }
-            if (inside) return true;
-        }
-    }
-    return false;
+bool PixelCentres::mayLightPixel(const float* p, size_t floats) const {
+    const float* const corners[3] = {p, p + floats, p + 2 * floats};
+    const float z[3] = {floats == 3 ? p[2] : 0.0f, floats == 3 ? p[5] : 0.0f, floats == 3 ? p[8] : 0.0f};
+    return affine_ ? mayLightAffine(corners, z) : mayLightProjected(corners, z);
 }
 
 } // namespace vellum

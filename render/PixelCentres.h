@@ -5,6 +5,8 @@
 // leaves the picture byte for byte the same while the rasteriser does a fraction of the
 // work. The test is conservative: a triangle within a small margin of a centre is kept.
 #include <array>
+#include <cstddef>
+#include <optional>
 
 namespace vellum {
 
@@ -18,16 +20,22 @@ public:
     // False only when no pixel centre can lie inside the triangle a, b, c (model
     // coordinates, as OpenGL receives them).
     bool mayLightPixel(const float* a, const float* b, const float* c) const;
+    // The same for three corners stored one after another, `floats` (2 or 3) each; with 2
+    // the corners lie at z = 0.
+    bool mayLightPixel(const float* corners, size_t floats) const;
 
 private:
-    struct WindowPoint {
-        double x, y;
-        bool ok;
+    // Window coordinates as an affine function of the position, which the parallel
+    // projections of a graph are: no division per corner.
+    struct Affine {
+        double x[4], y[4];
     };
-    WindowPoint toWindow(const float* p) const;
+    bool mayLightAffine(const float* const corners[3], const float z[3]) const;
+    bool mayLightProjected(const float* const corners[3], const float z[3]) const;
 
     std::array<double, 16> matrix_{}; // projection times model-view
     double originX_, originY_, halfWidth_, halfHeight_;
+    std::optional<Affine> affine_;
 };
 
 } // namespace vellum
