@@ -26,7 +26,8 @@ ContourColours contourColoursOf(const ContourLevels& levels, int colourCode, int
 class ContourBatcher : public ContourSink {
 public:
     static constexpr size_t kFloatsPerVertex = 6;
-    using Emit = std::function<void(const std::vector<float>& fills, const std::vector<float>& lines)>;
+    // May take the vectors' contents (swap them for empty ones); the batcher clears them after.
+    using Emit = std::function<void(std::vector<float>& fills, std::vector<float>& lines)>;
 
     ContourBatcher(ContourColours colours, size_t batchVertices, Emit emit);
     // Leaves out fill triangles that light no pixel of a picture drawn once. The batches

@@ -7,12 +7,16 @@
 #include "render/GlState.h"
 #include "render/PixelCentres.h"
 #include "render/SceneContext.h"
+#include "common/HandOff.h"
+#include "common/HandOffUi.h"
 #include "common/SilentUi.h"
 #include "settings/ViewSettings.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <memory>
+#include <mutex>
 #include <optional>
 
 namespace vellum {
@@ -21,6 +25,36 @@ namespace {
 // Vertices per batch of a picture drawn once: large enough for few draw calls, small
 // enough that a million-node contour graph never holds all its vertices at once.
 constexpr size_t kBatchVertices = size_t{1} << 20;
+
+// Batches traced but not drawn yet: enough to keep the drawing thread busy.
+constexpr size_t kBatchesAhead = 2;
+
+struct TracedBatch {
+    std::vector<float> fills, lines;
+};
+
+// Drawn batches' vectors, handed back to the tracing thread so that their memory, already
+// touched, is filled again instead of new memory.
+class SpareBatches {
+public:
+    TracedBatch take() {
+        const std::lock_guard lock(mutex_);
+        if (spares_.empty()) return {};
+        TracedBatch batch = std::move(spares_.back());
+        spares_.pop_back();
+        return batch;
+    }
+    void give(TracedBatch batch) {
+        batch.fills.clear();
+        batch.lines.clear();
+        const std::lock_guard lock(mutex_);
+        spares_.push_back(std::move(batch));
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<TracedBatch> spares_;
+};
 
 // Positions and colours interleaved, from memory.
 void drawInterleaved(GLenum mode, const void* positions, const void* colours, size_t vertices) {
@@ -155,18 +189,31 @@ void ContourLayer::drawOnce(const SceneContext& scene, const GraphPass& pass, Ui
         ClientArrays arrays(true);
         unbindGlBuffers();
         const std::optional<PixelCentres> centres = currentPixelCentres();
-        // Batches in the order the faces are traced, each drawn and flushed as it fills.
-        ContourBatcher batcher(contourColoursOf(levels, key), kBatchVertices,
-                               [](const std::vector<float>& fills, const std::vector<float>& lines) {
-                                   drawFromMemory(GL_TRIANGLES, fills);
-                                   drawFromMemory(GL_LINES, lines);
-                                   // Lets a software rasteriser draw what it has gathered
-                                   // and reuse that memory rather than grow it all frame.
-                                   glFlush();
-                               });
-        batcher.skipFillsBetweenPixels(centres ? &*centres : nullptr);
-        traceContours(scene.dataSet, ui, run, batcher);
-        batcher.finish();
+        // A helper thread traces the faces while this one, which owns the context, draws
+        // each batch as it comes, in the order traced; the progress bar is shown from here.
+        HandOff handOff(kBatchesAhead);
+        SpareBatches spares;
+        handOff.run([&] {
+            HandOffUi relayed(handOff, ui);
+            ContourBatcher batcher(contourColoursOf(levels, key), kBatchVertices,
+                                   [&](std::vector<float>& fills, std::vector<float>& lines) {
+                                       auto batch = std::make_shared<TracedBatch>(spares.take());
+                                       batch->fills.swap(fills);
+                                       batch->lines.swap(lines);
+                                       handOff.push([batch, &spares] {
+                                           drawFromMemory(GL_TRIANGLES, batch->fills);
+                                           drawFromMemory(GL_LINES, batch->lines);
+                                           // Lets a software rasteriser draw what it has
+                                           // gathered and reuse that memory rather than
+                                           // grow it all frame.
+                                           glFlush();
+                                           spares.give(std::move(*batch));
+                                       });
+                                   });
+            batcher.skipFillsBetweenPixels(centres ? &*centres : nullptr);
+            traceContours(scene.dataSet, relayed, run, batcher);
+            batcher.finish();
+        });
     }
     glPopAttrib();
 }
