@@ -26,6 +26,9 @@ namespace {
 // enough that a million-node contour graph never holds all its vertices at once.
 constexpr size_t kBatchVertices = size_t{1} << 20;
 
+// Below this a second thread costs more than it saves.
+constexpr size_t kElementsTracedInTwo = 20000;
+
 // Batches traced but not drawn yet: enough to keep the drawing thread busy.
 constexpr size_t kBatchesAhead = 2;
 
@@ -150,9 +153,18 @@ bool ContourLayer::prepare(const SceneContext& scene, const GraphPass& pass, Ui&
     if (levels.empty()) return true;
     // A software rasteriser reads client memory as fast as its own buffers, which would
     // only zero-fill and copy the contours once more.
-    kept_ = std::make_unique<KeptContours>(contourColoursOf(levels, key), !softwareRasteriser(),
-                                           allAtZeroHeight(scene.dataSet, run));
-    traceContours(scene.dataSet, ui, run, *kept_);
+    const bool toBuffers = !softwareRasteriser();
+    const bool flat = allAtZeroHeight(scene.dataSet, run);
+    kept_ = std::make_unique<KeptContours>(contourColoursOf(levels, key), toBuffers, flat);
+    // Kept in client memory, the two halves of a large mesh are traced at once; buffer
+    // objects can only be filled on the thread whose context is current.
+    if (!toBuffers && scene.dataSet.elements.size() >= kElementsTracedInTwo) {
+        KeptContours later(contourColoursOf(levels, key), false, flat);
+        traceContoursInTwo(scene.dataSet, ui, run, *kept_, later);
+        kept_->append(std::move(later));
+    } else {
+        traceContours(scene.dataSet, ui, run, *kept_);
+    }
     kept_->finish();
     return true;
 }

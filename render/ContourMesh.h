@@ -25,5 +25,11 @@ ContourFill contourFillOf(int CONT, int hide);
 // "等高線描画中" while it runs. Draws nothing, and shows no bar, when the legend range is
 // empty or there are no divisions.
 void traceContours(const DataSet& dataSet, Ui& ui, const ContourRun& run, ContourSink& sink);
+// The same, the elements split in two: the first half fed to `first` here, the second to
+// `second` on a helper thread at the same time. Each sink gets its pieces in the order
+// traceContours gives them, so `first`'s followed by `second`'s are the same pieces in the
+// same order.
+void traceContoursInTwo(const DataSet& dataSet, Ui& ui, const ContourRun& run, ContourSink& first,
+                        ContourSink& second);
 
 } // namespace vellum

@@ -79,6 +79,16 @@ void KeptContours::finish() {
     if (!lines_.empty()) seal(lines_.back(), kFloatsPerLineVertex);
 }
 
+void KeptContours::append(KeptContours&& later) {
+    const auto moveChunks = [](std::vector<Chunk>& to, std::vector<Chunk>& from) {
+        to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+        from.clear();
+    };
+    for (size_t group = 0; group < fills_.size() && group < later.fills_.size(); ++group)
+        moveChunks(fills_[group].chunks, later.fills_[group].chunks);
+    moveChunks(lines_, later.lines_);
+}
+
 void KeptContours::drawFills(const Chunk& chunk, const PixelCentres* culling) {
     const size_t floats = positionFloats_;
     const auto size = static_cast<GLint>(floats);

@@ -34,6 +34,9 @@ public:
     void line(const Point3& from, const Point3& to, int level) override;
     // Stores what is left in the partly filled chunks. Context current.
     void finish();
+    // Takes the pieces of `later`, made with the same colours and layout, as if they had
+    // come to this sink after its own: each band's fills and the lines follow this sink's.
+    void append(KeptContours&& later);
 
     // Draws the fills band by band and then the lines. With `view`, fill triangles of
     // chunks kept in memory that light no pixel centre in it are left out. Context current.

@@ -13,6 +13,7 @@ namespace {
 struct Piece {
     std::vector<Point3> corners;
     int band;
+    friend bool operator==(const Piece&, const Piece&) = default;
 };
 
 class CollectingSink : public ContourSink {
@@ -65,6 +66,26 @@ TEST(ContourRunProgress, ShowsItsBarInQuartersOfTheElements) {
     RecordingUi small;
     traceContours(squareRow(3), small, ContourRun{}, sink);
     EXPECT_EQ(small.positions, (std::vector<int>{10, 80, 100}));
+}
+
+TEST(ContourRunProgress, TracedInTwoTheHalvesGiveThePiecesOfOneRunInItsOrder) {
+    DataSet data = squareRow(101);
+    data.elements[70].visible = 0.0;
+    ContourRun run;
+    run.divisions = 7;
+    RecordingUi one, two;
+    CollectingSink whole, first, second;
+    traceContours(data, one, run, whole);
+    traceContoursInTwo(data, two, run, first, second);
+    ASSERT_FALSE(first.fills.empty());
+    ASSERT_FALSE(second.fills.empty());
+    first.fills.insert(first.fills.end(), second.fills.begin(), second.fills.end());
+    first.lines.insert(first.lines.end(), second.lines.begin(), second.lines.end());
+    EXPECT_EQ(first.fills, whole.fills);
+    EXPECT_EQ(first.lines, whole.lines);
+    EXPECT_EQ(two.captions, one.captions);
+    EXPECT_EQ(two.positions, (std::vector<int>{10, 0, 20, 40, 60, 80, 100}));
+    EXPECT_EQ(two.openProgressBars, 0);
 }
 
 TEST(ContourRunRange, AnEmptyLegendRangeDrawsNothingAndShowsNoBar) {
