@@ -7,7 +7,10 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QStatusBar>
-#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
 
 namespace vellum {
 namespace {
@@ -30,6 +33,7 @@ void QtUi::attach(QWidget* window, QStatusBar* statusBar) {
     // Made once and only hidden between steps: taking widgets out of a status bar that shows
     // a message hides the pane next to them.
     caption_ = new QLabel(statusBar_);
+    caption_->setObjectName(QStringLiteral("progressCaption"));
     bar_ = new QProgressBar(statusBar_);
     bar_->setRange(0, 100);
     bar_->setMaximumWidth(200);
@@ -80,32 +84,46 @@ bool QtUi::askYesNo(std::string_view text) {
 }
 
 void QtUi::beginProgress(std::string_view caption) {
-    ++progressDepth_;
+    display_.begin(std::string(caption));
+    showProgress();
+}
+
+void QtUi::setProgress(int position) {
+    display_.set(position);
+    showProgress();
+}
+
+void QtUi::endProgress(bool holdFullBar) {
+    display_.end(holdFullBar, ProgressDisplay::Clock::now());
+    showProgress();
+    // Once the window is idle again, what comes after a held bar is shown when it is due.
+    if (const auto until = display_.heldUntil(); until && bar_) {
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*until - ProgressDisplay::Clock::now());
+        QTimer::singleShot(std::max(wait, std::chrono::milliseconds(0)), bar_, [this] { showProgress(); });
+    }
+}
+
+void QtUi::showProgress() {
     if (!bar_) return;
-    caption_->setText(toQString(shownText(caption)));
-    bar_->setValue(0);
+    const ProgressDisplay::Shown now = display_.shown(ProgressDisplay::Clock::now());
+    if (now == shown_) return;
+    const bool newBar = now.visible != shown_.visible || now.caption != shown_.caption;
+    shown_ = now;
+    if (!now.visible) {
+        bar_->hide();
+        caption_->hide();
+        return;
+    }
+    bar_->setValue(now.position);
+    if (!newBar) {
+        bar_->repaint();
+        return;
+    }
+    caption_->setText(toQString(shownText(now.caption)));
     caption_->show();
     bar_->show();
     // The window is busy until the step returns; paint the bar now so it is seen.
     statusBar_->repaint();
-}
-
-void QtUi::setProgress(int position) {
-    if (!bar_) return;
-    bar_->setValue(position);
-    bar_->repaint();
-}
-
-void QtUi::endProgress(bool holdFullBar) {
-    if (progressDepth_ > 0) --progressDepth_;
-    if (!bar_ || progressDepth_ > 0) return;
-    if (holdFullBar) {
-        bar_->setValue(100);
-        bar_->repaint();
-        QThread::msleep(100);
-    }
-    bar_->hide();
-    caption_->hide();
 }
 
 void QtUi::beginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

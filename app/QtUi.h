@@ -1,6 +1,7 @@
 #pragma once
 // The desktop program's Ui: modal message boxes with the fixed texts, the Yes/No question,
 // a progress bar with its caption in the status bar, and the wait cursor.
+#include "common/ProgressDisplay.h"
 #include "common/Ui.h"
 
 #include <string>
@@ -53,6 +54,8 @@ private:
         std::string details; // lines, each ended by a line feed
     };
     void flushMessages();
+    // Brings the bar and its caption to what the display says now.
+    void showProgress();
     void showBox(const std::string& text, const std::string& details);
 
     std::vector<PendingMessage> pending_;
@@ -61,7 +64,8 @@ private:
     QStatusBar* statusBar_ = nullptr;
     QLabel* caption_ = nullptr;
     QProgressBar* bar_ = nullptr;
-    int progressDepth_ = 0;
+    ProgressDisplay display_;
+    ProgressDisplay::Shown shown_; // what the widgets show
 };
 
 } // namespace vellum

@@ -7,6 +7,9 @@
 #include <QAction>
 #include <QImage>
 #include <QLabel>
+#include <QProgressBar>
+
+#include <chrono>
 
 namespace vellum {
 namespace {
@@ -28,6 +31,32 @@ TEST_F(MainWindowJobs, AJobShowsItsCaptionPanesAndTheHeadlessProgramsPicture) {
 
     // The view draws what the headless program draws for the same look and size.
     expectHeadlessPicture(view, "MainWindow");
+}
+
+TEST_F(MainWindowJobs, AFinishedStepsFullBarStaysInSightWhileTheNextStepRuns) {
+    auto frame = frameWith("");
+    auto* bar = frame->findChild<QProgressBar*>();
+    auto* caption = frame->findChild<QLabel*>(QStringLiteral("progressCaption"));
+    ASSERT_NE(bar, nullptr);
+    ASSERT_NE(caption, nullptr);
+    ui.beginProgress("節点ファイル展開中");
+    ui.setProgress(80);
+    ui.endProgress(true);
+    const auto ended = std::chrono::steady_clock::now();
+    ui.beginProgress("要素ファイル展開中");
+    ui.setProgress(30);
+    // Within its moment the finished step's full bar is what the person sees.
+    if (std::chrono::steady_clock::now() - ended < std::chrono::milliseconds(90)) {
+        EXPECT_TRUE(bar->isVisible());
+        EXPECT_EQ(bar->value(), 100);
+        EXPECT_EQ(caption->text(), QStringLiteral("節点ファイル展開中"));
+    }
+    // Then the running step's bar, and nothing once it ends.
+    QTRY_COMPARE(caption->text(), QStringLiteral("要素ファイル展開中"));
+    EXPECT_EQ(bar->value(), 30);
+    ui.endProgress(false);
+    QTRY_VERIFY(!bar->isVisible());
+    EXPECT_FALSE(caption->isVisible());
 }
 
 TEST_F(MainWindowJobs, CommandsFollowTheGraphAndCtrlOOpensNothing) {
