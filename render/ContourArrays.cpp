@@ -2,6 +2,8 @@
 
 #include "render/PixelCentres.h"
 
+#include <algorithm>
+
 namespace vellum {
 
 ContourColours contourColoursOf(const ContourLevels& levels, int colourCode, int lineMode, const RGBColor& lineColour,
@@ -27,7 +29,18 @@ struct FloatPoint {
 } // namespace
 
 void ContourBatcher::add(std::vector<float>& batch, const float* p, const Colour& c) {
-    batch.insert(batch.end(), {p[0], p[1], p[2], c.red, c.green, c.blue});
+    // Grown in large steps and written in place: this runs for every vertex of the graph.
+    const size_t size = batch.size();
+    if (batch.capacity() < size + kFloatsPerVertex)
+        batch.reserve(std::max(2 * batch.capacity(), size_t{kFloatsPerVertex} << 14));
+    batch.resize(size + kFloatsPerVertex);
+    float* out = batch.data() + size;
+    out[0] = p[0];
+    out[1] = p[1];
+    out[2] = p[2];
+    out[3] = c.red;
+    out[4] = c.green;
+    out[5] = c.blue;
 }
 
 void ContourBatcher::fill(const Point3* corners, int count, int band) {

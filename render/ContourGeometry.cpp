@@ -119,8 +119,14 @@ void contourTriangle(const ContourLevels& levels, const std::array<ContourCorner
         if (std::isnan(c.u)) return;
         c.u = std::clamp(c.u, -kUnitLimit, kUnitLimit);
     }
+    // Corners by value, equal values kept in their order: an insertion sort of three.
     std::array<int, 3> order{0, 1, 2};
-    std::sort(order.begin(), order.end(), [&](int a, int b) { return corners[a].u < corners[b].u; });
+    const auto below = [&](int a, int b) { return corners[a].u < corners[b].u; };
+    if (below(order[1], order[0])) std::swap(order[0], order[1]);
+    if (below(order[2], order[1])) {
+        std::swap(order[1], order[2]);
+        if (below(order[1], order[0])) std::swap(order[0], order[1]);
+    }
     const ContourCorner& lo = corners[order[0]];
     const ContourCorner& mid = corners[order[1]];
     const ContourCorner& hi = corners[order[2]];
