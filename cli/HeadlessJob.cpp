@@ -67,6 +67,7 @@ int drawAndWrite(Ui& ui, const Document& doc, const BatchOptions& options, int w
     if (refuseReportPicture(ui, options, width, height, paths) != 0) return 1;
     OffscreenRequest request;
     request.font = &warmUp.font();
+    request.warmUp = &warmUp;
     request.width = width;
     request.height = height;
     request.scale = options.scale;

@@ -6,6 +6,7 @@
 #include <GL/glext.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace vellum {
@@ -48,7 +49,7 @@ struct FramebufferFunctions {
 
 // eglTerminate ends every context on the display, so the display is terminated only
 // when the last context of the process goes away.
-int liveContexts = 0;
+std::atomic<int> liveContexts = 0;
 
 } // namespace
 
@@ -123,6 +124,10 @@ HeadlessGlContext::~HeadlessGlContext() {
         eglTerminate(egl_->display);
         eglReleaseThread();
     }
+}
+
+void HeadlessGlContext::release() {
+    if (egl_->context != EGL_NO_CONTEXT) eglMakeCurrent(egl_->display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
 }
 
 bool HeadlessGlContext::makeCurrent() {

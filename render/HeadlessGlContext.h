@@ -38,6 +38,8 @@ public:
     bool resize(int width, int height);
     // Makes this context current on the calling thread.
     bool makeCurrent();
+    // Leaves it current on no thread, so that another thread can make it current.
+    void release();
     // The drawn frame, top row first; makes this context current. A multisampled frame
     // is resolved first.
     RgbImage readPixels() const;

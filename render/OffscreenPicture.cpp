@@ -105,7 +105,10 @@ bool reportPictureFits(int width, int height, double scale) {
 
 RgbImage PaintOffscreen(const ViewSettings& settings, const OffscreenRequest& request, std::string& error) {
     if (isReportPicture(request)) return PaintReportPicture(settings, request, error).colour;
-    HeadlessGlContext context(request.width, request.height);
+    std::unique_ptr<HeadlessGlContext> made =
+        request.warmUp ? request.warmUp->takeContext(request.width, request.height) : nullptr;
+    if (!made) made = std::make_unique<HeadlessGlContext>(request.width, request.height);
+    HeadlessGlContext& context = *made;
     if (!context.ok()) {
         error = context.error();
         return {};
@@ -155,21 +158,33 @@ RgbImage OffscreenPainter::paint(const ViewSettings& settings, const DataSet* da
 }
 
 OffscreenWarmUp::OffscreenWarmUp()
-    : finding_(std::async(std::launch::async, [] {
+    : preparing_(std::async(std::launch::async, [] {
           startSurfacelessDisplay();
-          return findJapaneseGothicFont();
+          Ready ready{findJapaneseGothicFont(), std::make_unique<HeadlessGlContext>(1, 1)};
+          // Made current here only to be made; the drawing thread takes it.
+          if (ready.context->ok()) ready.context->release();
+          else ready.context.reset();
+          return ready;
       })) {}
 
-OffscreenWarmUp::~OffscreenWarmUp() {
-    if (finding_.valid()) finding_.wait();
+OffscreenWarmUp::~OffscreenWarmUp() { wait(); }
+
+void OffscreenWarmUp::wait() {
+    if (waited_) return;
+    ready_ = preparing_.get();
+    waited_ = true;
 }
 
 const FontLocation& OffscreenWarmUp::font() {
-    if (!found_) {
-        font_ = finding_.get();
-        found_ = true;
-    }
-    return font_;
+    wait();
+    return ready_.font;
+}
+
+std::unique_ptr<HeadlessGlContext> OffscreenWarmUp::takeContext(int width, int height) {
+    wait();
+    std::unique_ptr<HeadlessGlContext> context = std::move(ready_.context);
+    if (context && context->makeCurrent() && context->resize(width, height)) return context;
+    return nullptr;
 }
 
 } // namespace vellum

@@ -12,6 +12,8 @@
 namespace vellum {
 
 class DataSet;
+class HeadlessGlContext;
+class OffscreenWarmUp;
 class Ui;
 class ViewSettings;
 
@@ -25,6 +27,9 @@ struct OffscreenRequest {
     Ui* progress = nullptr;
     // The text face, found already (OffscreenWarmUp); looked up when null.
     const FontLocation* font = nullptr;
+    // A plain picture is drawn in the context this made ahead, when it could; else in one
+    // made for it.
+    OffscreenWarmUp* warmUp = nullptr;
     // The pinned probes drawn over the graph (the window's export shows its pins).
     std::vector<ProbeMark> pins;
     // Report pictures. `scale` (up to 8; the window's export may ask for a fraction) draws the same picture that many times larger in
@@ -50,8 +55,8 @@ inline constexpr long long kLargestPicturePixels = 1LL << 28;
 bool reportPictureFits(int width, int height, double scale);
 
 // What a picture needs that no data decides: the Japanese Gothic face found through
-// fontconfig and the surfaceless display started. Begun on its own thread while a job
-// loads, both are ready when the picture is drawn instead of being waited for then.
+// fontconfig, the surfaceless display started and a context made. Begun on its own thread
+// while a job loads, all are ready when the picture is drawn instead of being waited for.
 class OffscreenWarmUp {
 public:
     OffscreenWarmUp();
@@ -60,11 +65,20 @@ public:
     OffscreenWarmUp& operator=(const OffscreenWarmUp&) = delete;
     // The face found; waits for it.
     const FontLocation& font();
+    // The context made ahead, current on the calling thread with a plain off-screen buffer
+    // of width x height; null when none could be made or it was taken already.
+    std::unique_ptr<HeadlessGlContext> takeContext(int width, int height);
 
 private:
-    std::future<FontLocation> finding_;
-    FontLocation font_;
-    bool found_ = false;
+    struct Ready {
+        FontLocation font;
+        std::unique_ptr<HeadlessGlContext> context;
+    };
+    void wait();
+
+    std::future<Ready> preparing_;
+    Ready ready_;
+    bool waited_ = false;
 };
 
 // Many pictures of one size from one headless context and one renderer: the frames of a
