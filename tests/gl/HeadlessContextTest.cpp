@@ -86,8 +86,8 @@ TEST(OffscreenPicture, PaintsOnceAtTheRequestedSizeOnTheBackgroundWithProgressWh
     EXPECT_FALSE(error.empty());
 }
 
-// The face and the display readied on another thread while a job loads give the picture
-// a lookup at drawing time gives, text and all.
+// The face, the display and a context readied on another thread while a job loads give the
+// picture a lookup at drawing time gives, text and all.
 TEST(OffscreenPicture, AWarmUpWhileLoadingGivesTheSamePicture) {
     OffscreenWarmUp warmUp;
     ViewSettings settings;
@@ -104,6 +104,11 @@ TEST(OffscreenPicture, AWarmUpWhileLoadingGivesTheSamePicture) {
     ASSERT_FALSE(lookedUp.pixels.empty()) << error;
     EXPECT_EQ(warmUp.font().path, findJapaneseGothicFont().path);
     request.font = &warmUp.font();
+    EXPECT_TRUE(PaintOffscreen(settings, request, error).pixels == lookedUp.pixels);
+    // The context made ahead draws the same; once taken, the next picture makes its own.
+    request.warmUp = &warmUp;
+    EXPECT_TRUE(PaintOffscreen(settings, request, error).pixels == lookedUp.pixels);
+    EXPECT_EQ(warmUp.takeContext(320, 240), nullptr);
     EXPECT_TRUE(PaintOffscreen(settings, request, error).pixels == lookedUp.pixels);
 }
 
