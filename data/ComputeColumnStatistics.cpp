@@ -49,7 +49,9 @@ int DataSet::ComputeColumnStatistics(Ui& ui, int) {
     for (size_t column = 0; column < count; ++column) ComputeColumnRange(*this, column);
     progress.set(90);
 
-    RebuildDataMap(*this);
+    // The rows' numbers have not changed since they were read: the map made then serves.
+    if (!dataMapOfRows_) RebuildDataMap(*this);
+    dataMapOfRows_ = false;
     progress.set(100);
     return 0;
 }

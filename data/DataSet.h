@@ -170,6 +170,8 @@ public:
     bool anyFaceCovered() const { return coveredRevision_ == revision_ && coveredCount_ != 0; }
 
 private:
+    // dataMap was made from the rows just read, which nothing has changed since.
+    bool dataMapOfRows_ = false;
     uint64_t revision_;
     std::vector<uint8_t> coveredFaces_; // by element; empty when no face is covered
     size_t coveredCount_ = 0;

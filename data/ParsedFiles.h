@@ -20,6 +20,8 @@ ParsedElements parseElementFile(const std::string& path);
 struct ParsedDataRows {
     bool opened = false;
     DataRows rows;
+    // The rows' numbers mapped to their indices, built on the parsing thread.
+    NumberMap numberMap;
     std::string overflowMessage; // a value beyond a double, naming the file and the line
 };
 ParsedDataRows parseDataFile(const std::string& path);

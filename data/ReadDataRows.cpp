@@ -33,6 +33,7 @@ ParsedDataRows parseDataFile(const std::string& path) {
     }
     // A file that breaks off while it is read counts as one that could not be opened.
     if (reader.readFailed()) return ParsedDataRows{};
+    if (!parsed.rows.empty()) parsed.numberMap.build(parsed.rows.numbers(), [](int32_t number) { return number; });
     return parsed;
 }
 
@@ -44,6 +45,7 @@ int DataSet::ReadDataRows(Ui& ui, int dataType) {
 int DataSet::ReadDataRows(Ui& ui, int, const std::function<ParsedDataRows()>& parse) {
     markChanged();
     magnitudeColumns = {-1, -1, -1}; // rows about to change
+    dataMapOfRows_ = false;
     ProgressScope progress(ui, TX("データファイル展開中"));
     ParsedDataRows parsed = parse();
     if (!parsed.opened) {
@@ -60,6 +62,8 @@ int DataSet::ReadDataRows(Ui& ui, int, const std::function<ParsedDataRows()>& pa
         ui.showMessage(parsed.overflowMessage);
         return 1;
     }
+    dataMap = std::move(parsed.numberMap);
+    dataMapOfRows_ = !rows.empty();
     rowCount = static_cast<uint32_t>(rows.size());
     progress.finish();
     return 0;

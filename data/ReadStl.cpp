@@ -86,6 +86,7 @@ int DataSet::ReadStl(Ui& ui) {
     elements.clear();
     rows.clear();
     dataMap.clear();
+    dataMapOfRows_ = false;
     nodeCount = elementCount = rowCount = 0;
 
     bool read = readVertices(reader, *this, ui);
