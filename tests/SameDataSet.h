@@ -36,6 +36,13 @@ inline void expectSameDataSet(const DataSet& a, const DataSet& b) {
         ASSERT_EQ(a.rows.valueCount(i), b.rows.valueCount(i)) << i;
         for (size_t c = 0; c < a.rows.valueCount(i); ++c) ASSERT_EQ(a.rows.values(i)[c], b.rows.values(i)[c]) << i;
     }
+    // The data map leads every row number to a row of that number no later than it, in both.
+    for (const DataSet* set : {&a, &b})
+        for (size_t i = 0; i < set->rows.size(); ++i) {
+            const uint32_t found = set->findDataRow(set->rows.number(i));
+            ASSERT_LE(found, i) << i;
+            ASSERT_EQ(set->rows.number(found), set->rows.number(i)) << i;
+        }
     EXPECT_EQ(a.nodeCount, b.nodeCount);
     EXPECT_EQ(a.elementCount, b.elementCount);
     EXPECT_EQ(a.rowCount, b.rowCount);
