@@ -155,12 +155,11 @@ bool ContourLayer::prepare(const SceneContext& scene, const GraphPass& pass, Ui&
     // only zero-fill and copy the contours once more.
     const bool toBuffers = !softwareRasteriser();
     const bool flat = allAtZeroHeight(scene.dataSet, run);
-    const std::vector<NodeRecord>* nodes = &scene.dataSet.nodes;
-    kept_ = std::make_unique<KeptContours>(contourColoursOf(levels, key), toBuffers, flat, nodes);
+    kept_ = std::make_unique<KeptContours>(contourColoursOf(levels, key), toBuffers, flat);
     // Kept in client memory, the two halves of a large mesh are traced at once; buffer
     // objects can only be filled on the thread whose context is current.
     if (!toBuffers && scene.dataSet.elements.size() >= kElementsTracedInTwo) {
-        KeptContours later(contourColoursOf(levels, key), false, flat, nodes);
+        KeptContours later(contourColoursOf(levels, key), false, flat);
         traceContoursInTwo(scene.dataSet, ui, run, *kept_, later);
         kept_->append(std::move(later));
     } else {
@@ -182,9 +181,9 @@ void ContourLayer::draw(const SceneContext& scene, const GraphPass& pass) {
     // faster from its buffers.
     if (softwareRasteriser() && !multisampled()) {
         const WindowMapping view = currentTransform();
-        kept_->draw(&view, &scene.dataSet.nodes);
+        kept_->draw(&view);
     } else {
-        kept_->draw(nullptr, &scene.dataSet.nodes);
+        kept_->draw(nullptr);
     }
     glPopAttrib();
 }

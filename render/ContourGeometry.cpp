@@ -49,11 +49,7 @@ int clipPolygon(const ClipPoint* in, int count, double bound, bool keepAbove, Cl
 
 void fillWhole(const std::array<ContourCorner, 3>& corners, int band, ContourSink& sink) {
     const Point3 triangle[3] = {corners[0].position, corners[1].position, corners[2].position};
-    const uint32_t nodes[3] = {corners[0].node, corners[1].node, corners[2].node};
-    if (nodes[0] == ContourCorner::kNoNode || nodes[1] == ContourCorner::kNoNode || nodes[2] == ContourCorner::kNoNode)
-        sink.fill(triangle, 3, band);
-    else
-        sink.fillTriangle(triangle, nodes, band);
+    sink.fill(triangle, 3, band);
 }
 
 void fillBands(const ContourLevels& levels, const std::array<ContourCorner, 3>& corners,

@@ -5,7 +5,6 @@
 #include "render/Camera.h"
 
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -65,16 +64,11 @@ public:
     virtual ~ContourSink() = default;
     virtual void fill(const Point3* corners, int count, int band) = 0;
     virtual void line(const Point3& from, const Point3& to, int level) = 0;
-    // A whole triangle of the mesh in one band: `nodes` are its corners' node indices, each
-    // corner at its node's position. A sink that can draw from the nodes keeps the indices.
-    virtual void fillTriangle(const Point3* corners, const uint32_t* /*nodes*/, int band) { fill(corners, 3, band); }
 };
 
 struct ContourCorner {
-    static constexpr uint32_t kNoNode = 0xFFFFFFFFu;
     Point3 position;
-    double u;                // legend units
-    uint32_t node = kNoNode; // the node it lies at, when at a node's own position
+    double u; // legend units
 };
 
 // Emits the fill and the level lines of one triangle.

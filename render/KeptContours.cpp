@@ -1,6 +1,5 @@
 #include "render/KeptContours.h"
 
-#include "data/DataSet.h"
 #include "render/GlState.h"
 #include "render/PixelCentres.h"
 
@@ -26,11 +25,9 @@ void drawArrays(GLenum mode, const void* positions, const void* colours, GLsizei
 
 } // namespace
 
-KeptContours::KeptContours(ContourColours colours, bool toBuffers, bool allAtZeroHeight,
-                           const std::vector<NodeRecord>* meshNodes)
+KeptContours::KeptContours(ContourColours colours, bool toBuffers, bool allAtZeroHeight)
     : colours_(std::move(colours)), toBuffers_(toBuffers), positionFloats_(allAtZeroHeight ? 2 : 3),
-      fills_(colours_.bands.size() + 1), meshNodes_(toBuffers ? nullptr : meshNodes),
-      meshNodeCount_(meshNodes_ ? meshNodes_->size() : 0) {
+      fills_(colours_.bands.size() + 1) {
     fills_[0].colour = Colour{1.0f, 1.0f, 1.0f};
     for (size_t band = 0; band < colours_.bands.size(); ++band) fills_[band + 1].colour = colours_.bands[band];
 }
@@ -67,18 +64,6 @@ void KeptContours::fill(const Point3* corners, int count, int band) {
     }
 }
 
-void KeptContours::fillTriangle(const Point3* corners, const uint32_t* nodes, int band) {
-    const size_t group = band == kWhiteBand ? 0 : static_cast<size_t>(band) + 1;
-    if (!meshNodes_ || nodes[0] >= meshNodeCount_ || nodes[1] >= meshNodeCount_ || nodes[2] >= meshNodeCount_ ||
-        group >= fills_.size()) {
-        fill(corners, 3, band);
-        return;
-    }
-    std::vector<std::vector<uint32_t>>& chunks = fills_[group].nodeChunks;
-    if (chunks.empty() || chunks.back().size() >= kChunkVertices) chunks.emplace_back().reserve(kChunkVertices);
-    chunks.back().insert(chunks.back().end(), nodes, nodes + 3);
-}
-
 void KeptContours::line(const Point3& from, const Point3& to, int level) {
     const Colour& c = colours_.levels[static_cast<size_t>(level)];
     Chunk& chunk = open(lines_, kFloatsPerLineVertex);
@@ -99,13 +84,8 @@ void KeptContours::append(KeptContours&& later) {
         to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
         from.clear();
     };
-    for (size_t group = 0; group < fills_.size() && group < later.fills_.size(); ++group) {
+    for (size_t group = 0; group < fills_.size() && group < later.fills_.size(); ++group)
         moveChunks(fills_[group].chunks, later.fills_[group].chunks);
-        std::vector<std::vector<uint32_t>>& to = fills_[group].nodeChunks;
-        std::vector<std::vector<uint32_t>>& from = later.fills_[group].nodeChunks;
-        to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
-        from.clear();
-    }
     moveChunks(lines_, later.lines_);
 }
 
@@ -135,45 +115,16 @@ void KeptContours::drawFills(const Chunk& chunk, const PixelCentres* culling) {
     glFlush(); // as above
 }
 
-void KeptContours::drawNodeFills(const std::vector<uint32_t>& chunk, const std::vector<NodeRecord>& nodes,
-                                 const PixelCentres* culling) {
-    if (chunk.empty()) return;
-    unbindGlBuffers();
-    glVertexPointer(static_cast<GLint>(positionFloats_), GL_DOUBLE, sizeof(NodeRecord), nodes.front().position.data());
-    const std::vector<uint32_t>* drawn = &chunk;
-    if (culling) {
-        // The corners as the positions kept in floats would give them.
-        visibleNodes_.resize(chunk.size());
-        uint32_t* kept = visibleNodes_.data();
-        const size_t floats = positionFloats_;
-        float corners[9];
-        for (size_t t = 0; t < chunk.size(); t += 3) {
-            for (size_t k = 0; k < 3; ++k)
-                for (size_t i = 0; i < floats; ++i)
-                    corners[k * floats + i] = static_cast<float>(nodes[chunk[t + k]].position[i]);
-            if (culling->mayLightPixel(corners, floats)) kept = std::copy(&chunk[t], &chunk[t] + 3, kept);
-        }
-        visibleNodes_.resize(static_cast<size_t>(kept - visibleNodes_.data()));
-        drawn = &visibleNodes_;
-    }
-    if (!drawn->empty())
-        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(drawn->size()), GL_UNSIGNED_INT, drawn->data());
-    glFlush(); // as drawFills does
-}
-
-void KeptContours::draw(const WindowMapping* view, const std::vector<NodeRecord>* meshNodes) {
+void KeptContours::draw(const WindowMapping* view) {
     std::optional<PixelCentres> culling;
     if (view) culling.emplace(view->modelView, view->projection, view->viewport);
     const PixelCentres* cull = culling ? &*culling : nullptr;
     {
         ClientArrays arrays(false);
         for (const Group& group : fills_) {
-            if (group.chunks.empty() && group.nodeChunks.empty()) continue;
+            if (group.chunks.empty()) continue;
             setColour(group.colour);
             for (const Chunk& chunk : group.chunks) drawFills(chunk, cull);
-            // Indices into other nodes than they were kept for are never followed.
-            if (meshNodes && meshNodes->size() == meshNodeCount_)
-                for (const std::vector<uint32_t>& chunk : group.nodeChunks) drawNodeFills(chunk, *meshNodes, cull);
         }
     }
     ClientArrays arrays(true);
@@ -192,20 +143,16 @@ void KeptContours::release() {
     for (Group& group : fills_) {
         for (Chunk& chunk : group.chunks) chunk.buffer.release();
         group.chunks.clear();
-        group.nodeChunks.clear();
     }
     for (Chunk& chunk : lines_) chunk.buffer.release();
     lines_.clear();
     std::vector<float>().swap(visible_);
-    std::vector<uint32_t>().swap(visibleNodes_);
 }
 
 size_t KeptContours::fillTriangles() const {
     size_t triangles = 0;
-    for (const Group& group : fills_) {
+    for (const Group& group : fills_)
         for (const Chunk& chunk : group.chunks) triangles += chunk.vertices / 3;
-        for (const std::vector<uint32_t>& chunk : group.nodeChunks) triangles += chunk.size() / 3;
-    }
     return triangles;
 }
 

@@ -13,14 +13,12 @@
 #include "render/GlBuffer.h"
 #include "render/PixelOutline.h"
 
-#include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace vellum {
 
 class PixelCentres;
-struct NodeRecord;
 
 class KeptContours : public ContourSink {
 public:
@@ -28,17 +26,12 @@ public:
     // hardware); the context must be current while the sink is fed. `allAtZeroHeight`:
     // every corner the sink will get has z = 0 (a flat sheet), so fills keep x and y
     // alone and OpenGL supplies the 0, a third less memory for the same vertices.
-    // `meshNodes`: the nodes the traced triangles' corners lie at (in client memory only).
-    // A whole triangle of the mesh is then kept as its three node indices, half the memory
-    // of its positions, and drawn from the nodes' own positions.
-    KeptContours(ContourColours colours, bool toBuffers, bool allAtZeroHeight = false,
-                 const std::vector<NodeRecord>* meshNodes = nullptr);
+    KeptContours(ContourColours colours, bool toBuffers, bool allAtZeroHeight = false);
     KeptContours(const KeptContours&) = delete;
     KeptContours& operator=(const KeptContours&) = delete;
 
     void fill(const Point3* corners, int count, int band) override;
     void line(const Point3& from, const Point3& to, int level) override;
-    void fillTriangle(const Point3* corners, const uint32_t* nodes, int band) override;
     // Stores what is left in the partly filled chunks. Context current.
     void finish();
     // Takes the pieces of `later`, made with the same colours and layout, as if they had
@@ -46,10 +39,8 @@ public:
     void append(KeptContours&& later);
 
     // Draws the fills band by band and then the lines. With `view`, fill triangles of
-    // chunks kept in memory that light no pixel centre in it are left out. `meshNodes` are
-    // the nodes given when made (the same count), for the triangles kept as indices; they
-    // are left out when none are given. Context current.
-    void draw(const WindowMapping* view, const std::vector<NodeRecord>* meshNodes = nullptr);
+    // chunks kept in memory that light no pixel centre in it are left out. Context current.
+    void draw(const WindowMapping* view);
     // Deletes the buffer objects; the context they were made in must be current.
     void release();
 
@@ -65,9 +56,6 @@ private:
     struct Group {
         Colour colour;
         std::vector<Chunk> chunks;
-        // Whole mesh triangles as node indices; drawn after the chunks of the band, which
-        // changes no pixel, the band being one colour.
-        std::vector<std::vector<uint32_t>> nodeChunks;
     };
     static constexpr size_t kFloatsPerLineVertex = 6;
 
@@ -75,8 +63,6 @@ private:
     void seal(Chunk& chunk, size_t floatsPerVertex);
     Chunk& open(std::vector<Chunk>& chunks, size_t floatsPerVertex);
     void drawFills(const Chunk& chunk, const PixelCentres* culling);
-    void drawNodeFills(const std::vector<uint32_t>& chunk, const std::vector<NodeRecord>& nodes,
-                       const PixelCentres* culling);
 
     ContourColours colours_;
     bool toBuffers_;
@@ -84,9 +70,6 @@ private:
     std::vector<Group> fills_; // [0] the white hiding fill, [band + 1] the bands
     std::vector<Chunk> lines_;
     std::vector<float> visible_; // the kept triangles of one chunk, for one draw call
-    std::vector<uint32_t> visibleNodes_; // the same for a chunk of node indices
-    const std::vector<NodeRecord>* meshNodes_ = nullptr;
-    size_t meshNodeCount_ = 0;
 };
 
 } // namespace vellum

@@ -52,15 +52,12 @@ protected:
         glGetDoublev(GL_MODELVIEW_MATRIX, view.modelView.data());
         glGetDoublev(GL_PROJECTION_MATRIX, view.projection.data());
         glGetIntegerv(GL_VIEWPORT, view.viewport.data());
-        kept.draw(cull ? &view : nullptr, nodes_ ? nodes_ : &dataSet_.nodes);
+        kept.draw(cull ? &view : nullptr);
         return context_.readPixels();
     }
 
-    void setNodes(const std::vector<NodeRecord>* nodes) { nodes_ = nodes; }
-
     ContourRun run_;
     RecordingUi ui_;
-    const std::vector<NodeRecord>* nodes_ = nullptr;
 };
 
 TEST_F(KeptContoursPicture, EveryPieceIsKeptOnceAndCullingOrBuffersNeverChangeAPixel) {
@@ -72,25 +69,13 @@ TEST_F(KeptContoursPicture, EveryPieceIsKeptOnceAndCullingOrBuffersNeverChangeAP
     KeptContours inBuffers(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), true);
     // The sheet lies at z = 0: x and y alone draw the same.
     KeptContours flat(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), false, true);
-    // Whole triangles kept as node indices, in three dimensions and flat, the second half
-    // traced on a helper thread and appended.
-    const std::vector<NodeRecord>* nodes = &dataSet_.nodes;
-    KeptContours byNodes(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), false, false, nodes);
-    KeptContours flatByNodes(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), false, true, nodes);
-    KeptContours secondHalf(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), false, true, nodes);
-    for (KeptContours* kept : {&inMemory, &inBuffers, &flat, &byNodes}) {
+    for (KeptContours* kept : {&inMemory, &inBuffers, &flat}) {
         traceContours(dataSet_, ui_, run_, *kept);
         kept->finish();
     }
-    traceContoursInTwo(dataSet_, ui_, run_, flatByNodes, secondHalf);
-    flatByNodes.append(std::move(secondHalf));
-    flatByNodes.finish();
     EXPECT_EQ(inMemory.fillTriangles(), counted.triangles);
     EXPECT_EQ(inMemory.lineVertices(), counted.lineVertices);
     EXPECT_EQ(inBuffers.fillTriangles(), counted.triangles);
-    EXPECT_EQ(byNodes.fillTriangles(), counted.triangles);
-    EXPECT_EQ(flatByNodes.fillTriangles(), counted.triangles);
-    EXPECT_EQ(flatByNodes.lineVertices(), counted.lineVertices);
 
     // Seen whole, turned, zoomed in until the triangles are larger than pixels, and in
     // perspective.
@@ -102,16 +87,7 @@ TEST_F(KeptContoursPicture, EveryPieceIsKeptOnceAndCullingOrBuffersNeverChangeAP
         EXPECT_TRUE(culled.pixels == everything.pixels) << "turned " << turn << ", zoom " << zoom;
         EXPECT_TRUE(draw(inMemory, false, turn, zoom).pixels == everything.pixels);
         EXPECT_TRUE(draw(flat, true, turn, zoom).pixels == everything.pixels);
-        EXPECT_TRUE(draw(byNodes, true, turn, zoom).pixels == everything.pixels) << "turned " << turn;
-        EXPECT_TRUE(draw(byNodes, false, turn, zoom).pixels == everything.pixels) << "turned " << turn;
-        EXPECT_TRUE(draw(flatByNodes, true, turn, zoom).pixels == everything.pixels) << "turned " << turn;
     }
-    // Drawn without the nodes they index, or with other nodes, the whole triangles are
-    // left out rather than read from the wrong place.
-    std::vector<NodeRecord> fewer(dataSet_.nodes.begin(), dataSet_.nodes.begin() + 10);
-    setNodes(&fewer);
-    EXPECT_FALSE(draw(byNodes, true, 0.0, 1.0).pixels == draw(inBuffers, false, 0.0, 1.0).pixels);
-    setNodes(nullptr);
     inMemory.release();
     inBuffers.release();
     EXPECT_EQ(inBuffers.fillTriangles(), 0u);
