@@ -73,6 +73,14 @@ TEST_F(KeptContoursPicture, EveryPieceIsKeptOnceAndCullingOrBuffersNeverChangeAP
         traceContours(dataSet_, ui_, run_, *kept);
         kept->finish();
     }
+    // Traced in two halves at once, the second appended to the first.
+    KeptContours halves(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), false, true);
+    KeptContours secondHalf(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), false, true);
+    traceContoursInTwo(dataSet_, ui_, run_, halves, secondHalf);
+    halves.append(std::move(secondHalf));
+    halves.finish();
+    EXPECT_EQ(halves.fillTriangles(), counted.triangles);
+    EXPECT_EQ(halves.lineVertices(), counted.lineVertices);
     EXPECT_EQ(inMemory.fillTriangles(), counted.triangles);
     EXPECT_EQ(inMemory.lineVertices(), counted.lineVertices);
     EXPECT_EQ(inBuffers.fillTriangles(), counted.triangles);
@@ -87,6 +95,7 @@ TEST_F(KeptContoursPicture, EveryPieceIsKeptOnceAndCullingOrBuffersNeverChangeAP
         EXPECT_TRUE(culled.pixels == everything.pixels) << "turned " << turn << ", zoom " << zoom;
         EXPECT_TRUE(draw(inMemory, false, turn, zoom).pixels == everything.pixels);
         EXPECT_TRUE(draw(flat, true, turn, zoom).pixels == everything.pixels);
+        EXPECT_TRUE(draw(halves, true, turn, zoom).pixels == everything.pixels);
     }
     inMemory.release();
     inBuffers.release();
