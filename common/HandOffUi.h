@@ -26,7 +26,9 @@ public:
         // answer that changes nothing, is taken.
         auto answer = std::make_shared<std::promise<bool>>();
         std::future<bool> answered = answer->get_future();
-        handOff_.push([&ui = target_, answer = std::move(answer), text = std::string(text)] { answer->set_value(ui.askYesNo(text)); });
+        handOff_.push([&ui = target_, answer = std::move(answer), text = std::string(text)] {
+            answer->set_value(ui.askYesNo(text));
+        });
         try {
             return answered.get();
         } catch (const std::future_error&) {

@@ -5,9 +5,8 @@
 #include "data/DataSet.h"
 #include "render/GraphGeometry.h"
 
-#include <exception>
+#include <future>
 #include <optional>
-#include <thread>
 
 namespace vellum {
 
@@ -114,23 +113,13 @@ void traceContoursInTwo(const DataSet& dataSet, Ui& ui, const ContourRun& run, C
     progress.set(10);
     const size_t elementCount = dataSet.elements.size();
     const size_t middle = elementCount / 2;
-    std::exception_ptr failure;
-    std::thread helper([&] {
-        try {
-            traceElements(dataSet, run, *setup, middle, elementCount, second, [](size_t) {});
-        } catch (...) {
-            failure = std::current_exception();
-        }
+    // The future waits for the second half however the first ends, and hands on what the
+    // second half threw.
+    std::future<void> secondHalf = std::async(std::launch::async, [&] {
+        traceElements(dataSet, run, *setup, middle, elementCount, second, [](size_t) {});
     });
-    // The helper is joined before anything thrown here leaves: it uses this frame.
-    try {
-        traceElements(dataSet, run, *setup, 0, middle, first, QuarterProgress(progress, middle));
-    } catch (...) {
-        helper.join();
-        throw;
-    }
-    helper.join();
-    if (failure) std::rethrow_exception(failure);
+    traceElements(dataSet, run, *setup, 0, middle, first, QuarterProgress(progress, middle));
+    secondHalf.get();
     progress.set(100);
 }
 
