@@ -86,7 +86,7 @@ check "the view settings backup holds the plate's turn" grep -q "DIGREE= 2100 18
 # 4. Start empty, read the backup back with Ctrl+B and Yes.
 "$app" >"$work/app2.log" 2>&1 &
 pid=$!
-win=$(wait_window "ver.2.41 - vellumPLOT") || fail "an empty window appears"
+win=$(wait_window "ver.2.41 - vellumPLOT") || { fail "an empty window appears"; cat "$work/app2.log"; }
 check "an empty window says so in its caption" test "$(xdotool getwindowname "$win")" = "ver.2.41 - vellumPLOT"
 xdotool windowfocus --sync "$win" 2>/dev/null
 xdotool key --clearmodifiers ctrl+b
