@@ -33,25 +33,34 @@ std::function<void()> HandOff::next() {
     return item;
 }
 
-void HandOff::run(const std::function<void()>& produce) {
-    std::exception_ptr produceFailure, consumeFailure;
-    std::thread helper([&] {
+HandOff::~HandOff() {
+    if (!helper_.joinable()) return;
+    abandon();
+    helper_.join();
+}
+
+void HandOff::start(std::function<void()> produce) {
+    helper_ = std::thread([this, produce = std::move(produce)] {
         try {
             produce();
         } catch (...) {
-            produceFailure = std::current_exception();
+            produceFailure_ = std::current_exception();
         }
         close();
     });
+}
+
+void HandOff::finish() {
+    std::exception_ptr consumeFailure;
     try {
         while (std::function<void()> item = next()) item();
     } catch (...) {
         consumeFailure = std::current_exception();
         abandon();
     }
-    helper.join();
+    helper_.join();
     if (consumeFailure) std::rethrow_exception(consumeFailure);
-    if (produceFailure) std::rethrow_exception(produceFailure);
+    if (produceFailure_) std::rethrow_exception(produceFailure_);
 }
 
 } // namespace vellum

@@ -16,6 +16,8 @@ namespace vellum {
 class HandOff {
 public:
     explicit HandOff(size_t capacity) : capacity_(capacity == 0 ? 1 : capacity) {}
+    // A helper started and never finished is told its items are dropped, and waited for.
+    ~HandOff();
     HandOff(const HandOff&) = delete;
     HandOff& operator=(const HandOff&) = delete;
 
@@ -25,7 +27,14 @@ public:
 
     // Runs `produce` on a helper thread and every item it pushes here, in order, until it
     // returns. What either side throws is thrown here, after the helper has ended.
-    void run(const std::function<void()>& produce);
+    void run(std::function<void()> produce) {
+        start(std::move(produce));
+        finish();
+    }
+    // The two halves of run(), for a helper that should get going while the consuming
+    // thread still does other work: start() returns at once, finish() carries out the items.
+    void start(std::function<void()> produce);
+    void finish();
 
 private:
     void close();
@@ -39,6 +48,8 @@ private:
     std::deque<std::function<void()>> items_;
     bool closed_ = false;
     bool abandoned_ = false;
+    std::thread helper_;
+    std::exception_ptr produceFailure_;
 };
 
 } // namespace vellum

@@ -3,6 +3,7 @@
 // from them. Records are fixed-size and held in contiguous arrays; elements refer to
 // nodes by index, and numbers are resolved once, when an element is read.
 #include "data/DataRows.h"
+#include "data/HugePages.h"
 #include "data/FileSet.h"
 
 #include <array>
@@ -77,14 +78,45 @@ private:
         uint32_t index;
     };
     void sortAndDeduplicate();
-    std::vector<Entry> entries_;  // sorted; given up once the direct table holds them
-    std::vector<uint32_t> dense_; // index by number - denseBase_, when the numbers are dense
+    // True when the numbers rise one by one with few gaps, and the direct table is made
+    // from them without the sorted pairs.
+    template <class Range, class NumberOf>
+    bool buildDenseInOrder(const Range& records, NumberOf numberOf);
+    bool denseSpanFits(int64_t span, size_t count) const { return span <= static_cast<int64_t>(count) * 2 + 1024; }
+    void makeDenseTable(int32_t first, int64_t span);
+    // Sorted; given up once the direct table holds them.
+    std::vector<Entry, HugePageAllocator<Entry>> entries_;
+    // Index by number - denseBase_, when the numbers are dense.
+    std::vector<uint32_t, HugePageAllocator<uint32_t>> dense_;
     size_t size_ = 0;
     int32_t denseBase_ = 0;
 };
 
 template <class Range, class NumberOf>
+bool NumberMap::buildDenseInOrder(const Range& records, NumberOf numberOf) {
+    auto record = records.begin();
+    if (record == records.end()) return false;
+    const int32_t first = numberOf(*record);
+    int32_t last = first;
+    for (++record; record != records.end(); ++record) {
+        const int32_t number = numberOf(*record);
+        if (number <= last) return false;
+        last = number;
+    }
+    const int64_t span = int64_t{last} - first + 1;
+    if (!denseSpanFits(span, records.size())) return false;
+    makeDenseTable(first, span);
+    uint32_t index = 0;
+    for (const auto& each : records) dense_[static_cast<size_t>(numberOf(each) - first)] = index++;
+    size_ = records.size();
+    return true;
+}
+
+template <class Range, class NumberOf>
 void NumberMap::build(const Range& records, NumberOf numberOf) {
+    clear();
+    // Files are usually numbered in order; then no pairs need sorting.
+    if (buildDenseInOrder(records, numberOf)) return;
     entries_.clear();
     entries_.reserve(records.size());
     uint32_t index = 0;

@@ -3,6 +3,7 @@
 // 64 MB, and filling them page by page in 4 KB pages costs a fault each, a quarter of a
 // large load on a virtual machine. Huge pages cut the faults by a factor of 512.
 #include <cstddef>
+#include <new>
 #include <vector>
 
 namespace vellum {
@@ -16,5 +17,26 @@ template <class T>
 void adviseHugePages(const std::vector<T>& records) {
     adviseHugePages(records.data(), records.capacity() * sizeof(T));
 }
+
+// Memory for a large array that is filled right after it is allocated: from 1 MB on it
+// starts on a 2 MB boundary and is advised as above, so that every whole 2 MB of it can be
+// a huge page (an allocation from the heap starts just past a page boundary and loses up
+// to 2 MB at its front). Smaller blocks come from operator new. Throws std::bad_alloc.
+void* allocateForHugePages(size_t bytes);
+void freeForHugePages(void* data, size_t bytes) noexcept;
+
+template <class T>
+struct HugePageAllocator {
+    using value_type = T;
+    HugePageAllocator() = default;
+    template <class U>
+    explicit HugePageAllocator(const HugePageAllocator<U>&) noexcept {}
+    T* allocate(size_t count) {
+        if (count > static_cast<size_t>(-1) / sizeof(T)) throw std::bad_alloc();
+        return static_cast<T*>(allocateForHugePages(count * sizeof(T)));
+    }
+    void deallocate(T* data, size_t count) noexcept { freeForHugePages(data, count * sizeof(T)); }
+    friend bool operator==(const HugePageAllocator&, const HugePageAllocator&) { return true; }
+};
 
 } // namespace vellum

@@ -1,5 +1,4 @@
 #include "data/DataSet.h"
-#include "data/HugePages.h"
 
 #include <algorithm>
 
@@ -26,13 +25,15 @@ void NumberMap::sortAndDeduplicate() {
     // every lookup one memory access instead of a binary search over the whole map.
     const int64_t first = entries_.front().number;
     const int64_t span = int64_t{entries_.back().number} - first + 1;
-    if (span > static_cast<int64_t>(entries_.size()) * 2 + 1024) return;
-    denseBase_ = static_cast<int32_t>(first);
-    dense_.reserve(static_cast<size_t>(span));
-    adviseHugePages(dense_);
-    dense_.assign(static_cast<size_t>(span), kNoIndex);
+    if (!denseSpanFits(span, entries_.size())) return;
+    makeDenseTable(static_cast<int32_t>(first), span);
     for (const Entry& entry : entries_) dense_[static_cast<size_t>(entry.number - first)] = entry.index;
     entries_ = {};
+}
+
+void NumberMap::makeDenseTable(int32_t first, int64_t span) {
+    denseBase_ = first;
+    dense_.assign(static_cast<size_t>(span), kNoIndex);
 }
 
 uint32_t NumberMap::find(int32_t number) const {

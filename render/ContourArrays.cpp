@@ -1,5 +1,6 @@
 #include "render/ContourArrays.h"
 
+#include "data/HugePages.h"
 #include "render/PixelCentres.h"
 
 #include <algorithm>
@@ -18,7 +19,9 @@ ContourColours contourColoursOf(const ContourLevels& levels, int colourCode, int
 }
 
 ContourBatcher::ContourBatcher(ContourColours colours, size_t batchVertices, Emit emit)
-    : colours_(std::move(colours)), batchFloats_(batchVertices * kFloatsPerVertex), emit_(std::move(emit)) {}
+    : colours_(std::move(colours)), batchFloats_(batchVertices * kFloatsPerVertex), emit_(std::move(emit)) {
+    reserveBatch();
+}
 
 namespace {
 struct FloatPoint {
@@ -29,18 +32,21 @@ struct FloatPoint {
 } // namespace
 
 void ContourBatcher::add(std::vector<float>& batch, const float* p, const Colour& c) {
-    // Grown in large steps and written in place: this runs for every vertex of the graph.
-    const size_t size = batch.size();
-    if (batch.capacity() < size + kFloatsPerVertex)
-        batch.reserve(std::max(2 * batch.capacity(), size_t{kFloatsPerVertex} << 14));
-    batch.resize(size + kFloatsPerVertex);
-    float* out = batch.data() + size;
-    out[0] = p[0];
-    out[1] = p[1];
-    out[2] = p[2];
-    out[3] = c.red;
-    out[4] = c.green;
-    out[5] = c.blue;
+    // Runs for every vertex of the graph; the room reserved for a whole batch means the
+    // vertex is only copied in, never the batch moved or zeroed first.
+    const float vertex[kFloatsPerVertex] = {p[0], p[1], p[2], c.red, c.green, c.blue};
+    batch.insert(batch.end(), vertex, vertex + kFloatsPerVertex);
+}
+
+void ContourBatcher::reserveBatch() {
+    // Reserved memory that is never written costs nothing; a fill or line may run a few
+    // vertices past the batch's end before it is handed on.
+    const size_t room = batchFloats_ + 16 * kFloatsPerVertex;
+    for (std::vector<float>* batch : {&fills_, &lines_}) {
+        if (batch->capacity() >= room) continue;
+        batch->reserve(room);
+        adviseHugePages(*batch);
+    }
 }
 
 void ContourBatcher::fill(const Point3* corners, int count, int band) {
@@ -76,6 +82,7 @@ void ContourBatcher::finish() {
     emit_(fills_, lines_);
     fills_.clear();
     lines_.clear();
+    reserveBatch(); // the emitter may have taken the vectors
 }
 
 } // namespace vellum

@@ -42,6 +42,7 @@ public:
 private:
     static void add(std::vector<float>& batch, const float* p, const Colour& c);
     void flushIfFull();
+    void reserveBatch();
 
     ContourColours colours_;
     size_t batchFloats_;

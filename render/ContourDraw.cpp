@@ -29,8 +29,9 @@ constexpr size_t kBatchVertices = size_t{1} << 20;
 // Below this a second thread costs more than it saves.
 constexpr size_t kElementsTracedInTwo = 20000;
 
-// Batches traced but not drawn yet: enough to keep the drawing thread busy.
-constexpr size_t kBatchesAhead = 2;
+// Batches traced but not drawn yet: enough to keep the drawing thread busy, and for a trace
+// started early to run on while the legend is drawn.
+constexpr size_t kBatchesAhead = 4;
 
 struct TracedBatch {
     std::vector<float> fills, lines;
@@ -83,13 +84,6 @@ bool multisampled() {
     GLint sampleBuffers = 0;
     glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
     return sampleBuffers != 0;
-}
-
-// The pixel centres fills are tested against; nothing (every fill drawn) when multisampled.
-std::optional<PixelCentres> currentPixelCentres() {
-    if (multisampled()) return std::nullopt;
-    const WindowMapping view = currentTransform();
-    return PixelCentres(view.modelView, view.projection, view.viewport);
 }
 
 void drawFromMemory(GLenum mode, const std::vector<float>& vertices) {
@@ -188,49 +182,94 @@ void ContourLayer::draw(const SceneContext& scene, const GraphPass& pass) {
     glPopAttrib();
 }
 
+// A trace for a picture drawn once: what it is traced for, and the helper tracing it.
+struct ContourLayer::OnceTrace {
+    OnceTrace(const ContourKey& traced, const std::optional<WindowMapping>& culledFor, const Ui& shownOn)
+        : key(traced), run(contourRunOf(traced)), levels(run.divisions), mapping(culledFor), ui(&shownOn) {
+        if (mapping) centres.emplace(mapping->modelView, mapping->projection, mapping->viewport);
+    }
+    bool tracedFor(const ContourKey& other, const std::optional<WindowMapping>& otherMapping, const Ui& otherUi) const {
+        return key == other && mapping == otherMapping && ui == &otherUi;
+    }
+
+    ContourKey key;
+    ContourRun run;
+    ContourLevels levels;
+    std::optional<WindowMapping> mapping; // none when multisampled: every fill is drawn
+    const Ui* ui;
+    std::optional<PixelCentres> centres;
+    SpareBatches spares;
+    // Last, so that it is destroyed first: its helper ends before what the helper uses.
+    HandOff handOff{kBatchesAhead};
+};
+
+namespace {
+
+// The transform fills are culled for, or none when every fill is drawn.
+std::optional<WindowMapping> cullingTransform() {
+    if (multisampled()) return std::nullopt;
+    return currentTransform();
+}
+
+} // namespace
+
+ContourLayer::ContourLayer() = default;
+ContourLayer::~ContourLayer() = default;
+
+void ContourLayer::startOnce(const SceneContext& scene, const GraphPass& pass, Ui& ui) {
+    once_.reset();
+    auto trace = std::make_unique<OnceTrace>(contourKeyOf(scene, pass), cullingTransform(), ui);
+    if (trace->levels.empty()) return;
+    OnceTrace& t = *trace;
+    const DataSet& dataSet = scene.dataSet;
+    // A helper thread traces the faces while the thread that owns the context draws each
+    // batch as it comes, in the order traced; the progress bar is shown from there.
+    t.handOff.start([&t, &dataSet, &ui] {
+        HandOffUi relayed(t.handOff, ui);
+        ContourBatcher batcher(contourColoursOf(t.levels, t.key), kBatchVertices,
+                               [&t](std::vector<float>& fills, std::vector<float>& lines) {
+                                   auto batch = std::make_shared<TracedBatch>(t.spares.take());
+                                   batch->fills.swap(fills);
+                                   batch->lines.swap(lines);
+                                   t.handOff.push([batch, &spares = t.spares] {
+                                       drawFromMemory(GL_TRIANGLES, batch->fills);
+                                       drawFromMemory(GL_LINES, batch->lines);
+                                       // Lets a software rasteriser draw what it has
+                                       // gathered and reuse that memory rather than
+                                       // grow it all frame.
+                                       glFlush();
+                                       spares.give(std::move(*batch));
+                                   });
+                               });
+        batcher.skipFillsBetweenPixels(t.centres ? &*t.centres : nullptr);
+        traceContours(dataSet, relayed, t.run, batcher);
+        batcher.finish();
+    });
+    once_ = std::move(trace);
+}
+
 void ContourLayer::drawOnce(const SceneContext& scene, const GraphPass& pass, Ui& ui) {
+    std::unique_ptr<OnceTrace> started = std::move(once_);
     release();
-    const ContourKey key = contourKeyOf(scene, pass);
-    const ContourRun run = contourRunOf(key);
-    const ContourLevels levels(run.divisions);
-    if (levels.empty()) return;
+    if (!started || !started->tracedFor(contourKeyOf(scene, pass), cullingTransform(), ui)) {
+        started.reset(); // a trace for something else is dropped
+        startOnce(scene, pass, ui);
+        started = std::move(once_);
+    }
+    if (!started) return; // nothing to trace
     const GraphOptionSet& o = *pass.options;
     glPushAttrib(GL_LINE_BIT | GL_CURRENT_BIT);
     setLineStyle(o.CONTWID, o.contPattern(), scene.pixelRatio);
     {
         ClientArrays arrays(true);
         unbindGlBuffers();
-        const std::optional<PixelCentres> centres = currentPixelCentres();
-        // A helper thread traces the faces while this one, which owns the context, draws
-        // each batch as it comes, in the order traced; the progress bar is shown from here.
-        HandOff handOff(kBatchesAhead);
-        SpareBatches spares;
-        handOff.run([&] {
-            HandOffUi relayed(handOff, ui);
-            ContourBatcher batcher(contourColoursOf(levels, key), kBatchVertices,
-                                   [&](std::vector<float>& fills, std::vector<float>& lines) {
-                                       auto batch = std::make_shared<TracedBatch>(spares.take());
-                                       batch->fills.swap(fills);
-                                       batch->lines.swap(lines);
-                                       handOff.push([batch, &spares] {
-                                           drawFromMemory(GL_TRIANGLES, batch->fills);
-                                           drawFromMemory(GL_LINES, batch->lines);
-                                           // Lets a software rasteriser draw what it has
-                                           // gathered and reuse that memory rather than
-                                           // grow it all frame.
-                                           glFlush();
-                                           spares.give(std::move(*batch));
-                                       });
-                                   });
-            batcher.skipFillsBetweenPixels(centres ? &*centres : nullptr);
-            traceContours(scene.dataSet, relayed, run, batcher);
-            batcher.finish();
-        });
+        started->handOff.finish();
     }
     glPopAttrib();
 }
 
 void ContourLayer::release() {
+    once_.reset();
     if (kept_) kept_->release();
     kept_.reset();
     keyed_ = false;

@@ -41,7 +41,8 @@ ContourColours contourColoursOf(const ContourLevels& levels, const ContourKey& k
 
 class ContourLayer {
 public:
-    ContourLayer() = default;
+    ContourLayer();
+    ~ContourLayer();
     ContourLayer(const ContourLayer&) = delete;
     ContourLayer& operator=(const ContourLayer&) = delete;
 
@@ -56,6 +57,11 @@ public:
     // goes to OpenGL as it is made and is gone after it, fill triangles that light no
     // pixel are left out, and nothing is kept. Shows "等高線描画中" through `ui`.
     void drawOnce(const SceneContext& scene, const GraphPass& pass, Ui& ui);
+    // Starts tracing what drawOnce will draw on a helper thread, so that the tracing overlaps
+    // whatever is drawn before the contours. Call it with the matrices and viewport drawOnce
+    // will find; drawOnce with another transform, scene or ui traces afresh. `ui` must live
+    // until drawOnce.
+    void startOnce(const SceneContext& scene, const GraphPass& pass, Ui& ui);
     // Deletes the buffers; the context they were made in must be current.
     void release();
 
@@ -64,9 +70,11 @@ public:
     size_t keptLineVertices() const { return kept_ ? kept_->lineVertices() : 0; }
 
 private:
+    struct OnceTrace;
     bool keyed_ = false;
     ContourKey key_;
     std::unique_ptr<KeptContours> kept_;
+    std::unique_ptr<OnceTrace> once_; // started by startOnce, drawn by drawOnce
 };
 
 } // namespace vellum

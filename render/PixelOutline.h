@@ -21,6 +21,8 @@ struct WindowMapping {
     Matrix4 modelView{};
     Matrix4 projection{};
     std::array<int, 4> viewport{};
+
+    friend bool operator==(const WindowMapping&, const WindowMapping&) = default;
 };
 
 // Window x and y (device pixels from the viewport's lower left corner) of each point given

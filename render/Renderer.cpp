@@ -139,9 +139,23 @@ void Renderer::paintOnce(const DataSet* dataSet, const ViewSettings& settings, S
     }
     const Scene scene(*dataSet, settings, state, pixelRatio_);
     build(scene, ui, true);
+    startFirstContoursOnce(scene, ui);
     drawScene(scene, &ui);
     // Whatever a kept frame held belongs to an older picture now.
     layers_->lastFrame.forget();
+}
+
+// The contours drawn first start tracing on a helper thread now, under the matrix they are
+// drawn with, so that the tracing goes on while the legend and what lies under them are drawn.
+void Renderer::startFirstContoursOnce(const Scene& scene, Ui& ui) {
+    const SceneContext& c = scene.context;
+    const ViewSettings& s = c.settings;
+    Layers& l = *layers_;
+    MatrixScope graph(graphMatrix(s.DIGREE, s.POSITION, s.SCALE123));
+    if (scene.withProjection && contoursShown(c, scene.projection))
+        l.projectionContours.startOnce(c, scene.projection, ui);
+    else if (contoursShown(c, scene.graph))
+        l.graphContours.startOnce(c, scene.graph, ui);
 }
 
 void Renderer::build(const Scene& scene, Ui& ui, bool contoursOnce) {

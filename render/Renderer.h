@@ -88,6 +88,7 @@ private:
     void build(const Scene& scene, Ui& ui, bool contoursOnce = false);
     void setFrameState(const ViewSettings& settings) const;
     void drawScene(const Scene& scene, Ui* contoursOnce = nullptr);
+    void startFirstContoursOnce(const Scene& scene, Ui& ui);
 
     std::unique_ptr<TextRenderer> text_;
     std::unique_ptr<Layers> layers_;

@@ -160,5 +160,32 @@ TEST(NumberMap, FindsInDenseAndSparseNumberings) {
     EXPECT_EQ(map.size(), 0u);
 }
 
+TEST(NumberMap, NumbersInOrderMapLikeAnyOthers) {
+    const auto identity = [](int32_t n) { return n; };
+    NumberMap map;
+    // Rising with gaps, from the lowest number there is, in a table of several megabytes.
+    std::vector<int32_t> rising;
+    for (int32_t i = 0; i < 1'500'000; ++i) rising.push_back(-2'147'483'647 - 1 + i + i / 3);
+    map.build(rising, identity);
+    EXPECT_EQ(map.size(), rising.size());
+    for (size_t i : {size_t{0}, size_t{1}, size_t{2}, size_t{777'777}, rising.size() - 1})
+        EXPECT_EQ(map.find(rising[i]), i);
+    EXPECT_EQ(map.find(rising[2] + 1), kNoIndex); // a gap
+    EXPECT_EQ(map.find(rising.back() + 1), kNoIndex);
+
+    // A repeated last number: the first of them wins.
+    map.build(std::vector<int32_t>{3, 4, 5, 5}, identity);
+    EXPECT_EQ(map.size(), 3u);
+    EXPECT_EQ(map.find(5), 2u);
+    // Rising but too sparse for a table, then a single number.
+    map.build(std::vector<int32_t>{1, 100'000, 2'000'000'000}, identity);
+    EXPECT_EQ(map.find(100'000), 1u);
+    EXPECT_EQ(map.find(2), kNoIndex);
+    map.build(std::vector<int32_t>{7}, identity);
+    EXPECT_EQ(map.find(7), 0u);
+    EXPECT_EQ(map.find(8), kNoIndex);
+    EXPECT_EQ(map.size(), 1u);
+}
+
 } // namespace
 } // namespace vellum

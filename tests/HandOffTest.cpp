@@ -95,3 +95,40 @@ TEST(HandOff, AFailureOnEitherSideIsThrownToTheCallerAfterTheHelperEnds) {
 
 } // namespace
 } // namespace vellum
+
+namespace vellum {
+namespace {
+
+TEST(HandOff, AHelperStartedEarlyRunsAheadAndOneNeverFinishedIsLetGo) {
+    // The helper works while this thread does something else; its items wait, in order.
+    std::atomic<int> pushed = 0;
+    std::vector<int> drawn;
+    {
+        HandOff early(3);
+        early.start([&] {
+            for (int i = 0; i < 10; ++i, ++pushed) early.push([&drawn, i] { drawn.push_back(i); });
+        });
+        while (pushed.load() < 3) std::this_thread::yield();
+        EXPECT_TRUE(drawn.empty());
+        early.finish();
+    }
+    ASSERT_EQ(drawn.size(), 10u);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(drawn[static_cast<size_t>(i)], i);
+
+    // Dropped unfinished while the helper waits on a full hand-off: it is let go and
+    // waited for, and nothing it pushed is carried out.
+    int carriedOut = 0;
+    std::atomic<bool> helperEnded = false;
+    {
+        HandOff abandoned(1);
+        abandoned.start([&] {
+            for (int i = 0; i < 100; ++i) abandoned.push([&] { ++carriedOut; });
+            helperEnded = true;
+        });
+    }
+    EXPECT_TRUE(helperEnded.load());
+    EXPECT_EQ(carriedOut, 0);
+}
+
+} // namespace
+} // namespace vellum

@@ -2,6 +2,8 @@
 
 #include "render/ContourDraw.h"
 #include "render/ContourMesh.h"
+#include "render/DrawingBox.h"
+#include "render/SceneContext.h"
 #include "render/KeptContours.h"
 #include "tests/support/RecordingUi.h"
 
@@ -100,6 +102,36 @@ TEST_F(KeptContoursPicture, EveryPieceIsKeptOnceAndCullingOrBuffersNeverChangeAP
     inMemory.release();
     inBuffers.release();
     EXPECT_EQ(inBuffers.fillTriangles(), 0u);
+}
+
+// A trace started early is drawn only under the transform it culled for: started for another
+// view (the window was turned in between), it is dropped and the contours traced afresh.
+TEST_F(KeptContoursPicture, ContoursStartedForAnotherViewAreTracedAfresh) {
+    settings_.graph.CONT = 1;
+    settings_.graph.CONTNUM = 16;
+    settings_.MIN = 0.0;
+    settings_.MAX = 1.0;
+    const DrawingBox box = ComputeDrawingBox(dataSet_, settings_, kNodeValues);
+    const SceneContext scene{dataSet_, settings_, SceneState{kNodeValues, kSheetShape}, box, 1.0};
+    const GraphPass pass = graphPassOf(settings_);
+    ContourLayer layer;
+    KeptContours unused(ContourColours{}, false);
+    const auto drawOnce = [&](double turn, double startedAtTurn) {
+        if (startedAtTurn >= 0.0) {
+            draw(unused, false, startedAtTurn, 1.0); // sets that view's transform
+            layer.startOnce(scene, pass, ui_);
+        }
+        draw(unused, false, turn, 1.0);
+        layer.drawOnce(scene, pass, ui_);
+        return context_.readPixels();
+    };
+    const RgbImage plain = drawOnce(0.0, -1.0);
+    EXPECT_NE(plain.pixels, draw(unused, false, 0.0, 1.0).pixels); // something was drawn
+    EXPECT_TRUE(drawOnce(0.0, 0.0).pixels == plain.pixels);
+    EXPECT_TRUE(drawOnce(0.0, 50.0).pixels == plain.pixels);
+    EXPECT_TRUE(drawOnce(50.0, 0.0).pixels == drawOnce(50.0, -1.0).pixels);
+    // Started and never drawn: let go with the layer.
+    layer.startOnce(scene, pass, ui_);
 }
 
 } // namespace
