@@ -3,6 +3,7 @@
 #include "cli/BatchOptions.h"
 #include "cli/HeadlessJob.h"
 #include "common/Language.h"
+#include "data/HugePages.h"
 #include "settings/Profile.h"
 #include "settings/ProfileValues.h"
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+    vellum::prepareHeapForHugePages();
     std::vector<std::string> arguments(argv + 1, argv + argc);
     const vellum::BatchOptionsParse parse = vellum::parseBatchOptions(arguments);
     if (parse.options.help) {
