@@ -11,7 +11,6 @@
 #include "batch/RegisteredPaths.h"
 #include "cli/BatchOptions.h"
 #include "cli/HeadlessJob.h"
-#include "data/HugePages.h"
 #include "model/Document.h"
 #include "model/LoadPrefetch.h"
 #include "settings/Profile.h"
@@ -69,7 +68,6 @@ bool takeLanguageOption(std::vector<std::string>& arguments, std::optional<vellu
 } // namespace
 
 int main(int argc, char** argv) {
-    vellum::prepareHeapForHugePages();
     std::vector<std::string> arguments(argv + 1, argv + argc);
     std::optional<vellum::Language> chosenLanguage;
     if (!takeLanguageOption(arguments, chosenLanguage)) return 1;
