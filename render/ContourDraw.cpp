@@ -248,6 +248,8 @@ void ContourLayer::startOnce(const SceneContext& scene, const GraphPass& pass, U
     once_ = std::move(trace);
 }
 
+void ContourLayer::dropStartedTrace() { once_.reset(); }
+
 void ContourLayer::drawOnce(const SceneContext& scene, const GraphPass& pass, Ui& ui) {
     std::unique_ptr<OnceTrace> started = std::move(once_);
     release();

@@ -62,6 +62,9 @@ public:
     // will find; drawOnce with another transform, scene or ui traces afresh. `ui` must live
     // until drawOnce.
     void startOnce(const SceneContext& scene, const GraphPass& pass, Ui& ui);
+    // Ends a trace startOnce began that drawOnce did not take (the paint failed on the
+    // way), while the data set it reads is still there.
+    void dropStartedTrace();
     // Deletes the buffers; the context they were made in must be current.
     void release();
 

@@ -140,6 +140,15 @@ void Renderer::paintOnce(const DataSet* dataSet, const ViewSettings& settings, S
     const Scene scene(*dataSet, settings, state, pixelRatio_);
     build(scene, ui, true);
     startFirstContoursOnce(scene, ui);
+    // A trace started for contours the paint never reached ends here, however the paint
+    // ends, and not later, when the data set it reads may have changed.
+    struct DropUnusedTraces {
+        Layers& layers;
+        ~DropUnusedTraces() {
+            layers.graphContours.dropStartedTrace();
+            layers.projectionContours.dropStartedTrace();
+        }
+    } dropUnused{*layers_};
     drawScene(scene, &ui);
     // Whatever a kept frame held belongs to an older picture now.
     layers_->lastFrame.forget();
