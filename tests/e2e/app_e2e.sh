@@ -93,8 +93,17 @@ xdotool key --clearmodifiers ctrl+b
 # The question comes in a box titled after the program; answer it once it is there.
 question=$(wait_window "^vellumPLOT$")
 check "the backup import asks first" test -n "$question"
-sleep 0.3
-xdotool key Return
+# Yes is the default button. A key sent before the box has the focus goes elsewhere (a
+# loaded machine is slow to hand it over), so the box is focused first and answered again
+# while it is still there.
+for _ in 1 2 3 4 5; do
+    xdotool windowfocus --sync "$question" 2>/dev/null
+    xdotool key --clearmodifiers Return
+    for _ in $(seq 1 10); do
+        xdotool search --name "^vellumPLOT$" >/dev/null 2>&1 || break 2
+        sleep 0.2
+    done
+done
 loaded=$(wait_window "vellumPLOT - ver.2.41 \\[")
 check "the backup import brings the graph back" test -n "$loaded"
 sleep 1
