@@ -82,7 +82,7 @@ private:
     // from them without the sorted pairs.
     template <class Range, class NumberOf>
     bool buildDenseInOrder(const Range& records, NumberOf numberOf);
-    bool denseSpanFits(int64_t span, size_t count) const { return span <= static_cast<int64_t>(count) * 2 + 1024; }
+    static bool denseSpanFits(int64_t span, size_t count) { return span <= static_cast<int64_t>(count) * 2 + 1024; }
     void makeDenseTable(int32_t first, int64_t span);
     // Sorted; given up once the direct table holds them.
     std::vector<Entry, HugePageAllocator<Entry>> entries_;

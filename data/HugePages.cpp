@@ -72,7 +72,7 @@ void* allocateForHugePages(size_t bytes) {
     const auto begin = reinterpret_cast<uintptr_t>(mapped);
     const uintptr_t aligned = (begin + kHugePageBytes - 1) & ~(kHugePageBytes - 1);
     if (aligned > begin) ::munmap(mapped, aligned - begin);
-    if (const uintptr_t tail = begin + length + kHugePageBytes - (aligned + length); tail > 0)
+    if (const uintptr_t tail = begin + kHugePageBytes - aligned; tail > 0)
         ::munmap(reinterpret_cast<void*>(aligned + length), tail);
     adviseHugePages(reinterpret_cast<void*>(aligned), length);
     return reinterpret_cast<void*>(aligned);

@@ -19,9 +19,7 @@ ContourColours contourColoursOf(const ContourLevels& levels, int colourCode, int
 }
 
 ContourBatcher::ContourBatcher(ContourColours colours, size_t batchVertices, Emit emit)
-    : colours_(std::move(colours)), batchFloats_(batchVertices * kFloatsPerVertex), emit_(std::move(emit)) {
-    reserveBatch();
-}
+    : colours_(std::move(colours)), batchFloats_(batchVertices * kFloatsPerVertex), emit_(std::move(emit)) {}
 
 namespace {
 struct FloatPoint {
@@ -31,22 +29,17 @@ struct FloatPoint {
 };
 } // namespace
 
-void ContourBatcher::add(std::vector<float>& batch, const float* p, const Colour& c) {
-    // Runs for every vertex of the graph; the room reserved for a whole batch means the
-    // vertex is only copied in, never the batch moved or zeroed first.
+void ContourBatcher::add(std::vector<float>& batch, const float* p, const Colour& c) const {
+    // Runs for every vertex of the graph. Room for a whole batch is reserved at its first
+    // vertex (reserved memory that is never written costs nothing; a fill or line may run a
+    // few vertices past the batch's end before it is handed on), so a vertex is only copied
+    // in, never the batch moved or zeroed first.
+    if (batch.capacity() < batch.size() + kFloatsPerVertex) {
+        batch.reserve(std::max(2 * batch.size(), batchFloats_ + 16 * kFloatsPerVertex));
+        adviseHugePages(batch);
+    }
     const float vertex[kFloatsPerVertex] = {p[0], p[1], p[2], c.red, c.green, c.blue};
     batch.insert(batch.end(), vertex, vertex + kFloatsPerVertex);
-}
-
-void ContourBatcher::reserveBatch() {
-    // Reserved memory that is never written costs nothing; a fill or line may run a few
-    // vertices past the batch's end before it is handed on.
-    const size_t room = batchFloats_ + 16 * kFloatsPerVertex;
-    for (std::vector<float>* batch : {&fills_, &lines_}) {
-        if (batch->capacity() >= room) continue;
-        batch->reserve(room);
-        adviseHugePages(*batch);
-    }
 }
 
 void ContourBatcher::fill(const Point3* corners, int count, int band) {
@@ -82,7 +75,6 @@ void ContourBatcher::finish() {
     emit_(fills_, lines_);
     fills_.clear();
     lines_.clear();
-    reserveBatch(); // the emitter may have taken the vectors
 }
 
 } // namespace vellum

@@ -40,9 +40,8 @@ public:
     void finish();
 
 private:
-    static void add(std::vector<float>& batch, const float* p, const Colour& c);
+    void add(std::vector<float>& batch, const float* p, const Colour& c) const;
     void flushIfFull();
-    void reserveBatch();
 
     ContourColours colours_;
     size_t batchFloats_;
