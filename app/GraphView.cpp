@@ -108,14 +108,34 @@ void GraphView::paintGL() {
                      static_cast<long long>(wallClock.count()));
     }
     painted_ = true;
+    if (renderer_->contoursLeftForLater() && !keepingScheduled_) {
+        keepingScheduled_ = true;
+        QTimer::singleShot(0, this, &GraphView::keepContoursLeftForLater);
+    }
     emit painted();
 }
 
-void GraphView::refresh() {
+void GraphView::keepContoursLeftForLater() {
+    keepingScheduled_ = false;
+    if (!renderer_ || !renderer_->contoursLeftForLater() || !document_.drawable()) return;
+    // The picture stays as it is: the contours kept now are the ones it shows.
+    makeCurrent();
+    renderer_->prepare(document_.drawable(), document_.look,
+                       SceneState{document_.options.dataType, document_.modelShape()}, ui_);
+    doneCurrent();
+}
+
+void GraphView::refresh() { prepareAndRepaint(false); }
+
+void GraphView::refreshLoaded() { prepareAndRepaint(true); }
+
+void GraphView::prepareAndRepaint(bool contoursAfterPaint) {
     if (renderer_ && document_.drawable()) {
         makeCurrent();
         renderer_->prepare(document_.drawable(), document_.look,
-                           SceneState{document_.options.dataType, document_.modelShape()}, ui_);
+                           SceneState{document_.options.dataType, document_.modelShape()}, ui_,
+                           contoursAfterPaint ? Renderer::LargeContours::afterPaint
+                                              : Renderer::LargeContours::beforePaint);
         doneCurrent();
     }
     // A load refills the same data set in place; its faces may lie elsewhere now.

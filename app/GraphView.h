@@ -88,6 +88,13 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // refresh() after a load: a large mesh's contours show in the first picture before
+    // they are kept for the paints after it.
+    void refreshLoaded();
+    void prepareAndRepaint(bool contoursAfterPaint);
+    // Keeps the contours the last paint drew once, when the window next waits for input.
+    void keepContoursLeftForLater();
+
     // Commands, grouped by what they touch (GraphViewFiles.cpp).
     void openCommand();
     void importCommandLine();
@@ -173,6 +180,7 @@ private:
     FileChooser& chooser_;
     std::unique_ptr<Renderer> renderer_;
     bool painted_ = false;
+    bool keepingScheduled_ = false; // keepContoursLeftForLater is queued
     // The left button's press and the last position a drag step was measured from.
     QPoint anchor_, last_;
     bool selecting_ = false; // the selection rectangle of the zoom is shown

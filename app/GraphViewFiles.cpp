@@ -58,7 +58,7 @@ void GraphView::openCommand() {
     {
         QtUi::MessageGroup messages(ui_);
         if (document_.Open(ui_, choice) == 0) warnOfEmptyMesh();
-        refresh();
+        refreshLoaded();
     }
     startSeriesCheck();
     Profile profile = Profile::openUserProfile();
@@ -79,7 +79,7 @@ void GraphView::runJob(const std::string& path) {
             takeWindowEdges();
             warnOfEmptyMesh();
         }
-        refresh();
+        refreshLoaded();
         const FileSet& f = document_.dataSet.files;
         if (result == 0 && !f.imageFilePath.empty()) status = writeImage(f.imageFilePath);
     }

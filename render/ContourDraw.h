@@ -49,6 +49,10 @@ public:
     // Builds the contours of the pass when they are not built for these settings yet,
     // showing "等高線描画中" through `ui` while it runs. True when it built.
     bool prepare(const SceneContext& scene, const GraphPass& pass, Ui& ui);
+    // Whether the contours of the pass are built for these settings.
+    bool keptFor(const SceneContext& scene, const GraphPass& pass) const {
+        return keyed_ && key_ == contourKeyOf(scene, pass);
+    }
     // Lines in the colour of their level (or CONTCOLOR), bands in the colour of their
     // upper level, or white under the lines when only hiding; the projection lies flat on
     // the drop plane. Builds silently what is missing.

@@ -49,6 +49,9 @@ bool tileByViewport(int deviceWidth, int deviceHeight) {
     return deviceWidth <= largest[0] && deviceHeight <= largest[1];
 }
 
+// Elements from which keeping the contours costs a new picture a noticeable wait.
+constexpr size_t kLargeContourMesh = 20000;
+
 } // namespace
 
 // What the renderer keeps between paints.
@@ -90,11 +93,22 @@ void Renderer::setTile(int x, int y, int width, int height) {
     tile_ = Tile{true, x, y, width, height};
 }
 
-void Renderer::prepare(const DataSet* dataSet, const ViewSettings& settings, SceneState state, Ui& ui) {
+void Renderer::prepare(const DataSet* dataSet, const ViewSettings& settings, SceneState state, Ui& ui,
+                       LargeContours large) {
     if (!dataSet) return;
     GlStateScope saved; // uploads bind buffers
     const Scene scene(*dataSet, settings, state, pixelRatio_);
-    build(scene, ui);
+    contoursLeftForLater_ = large == LargeContours::afterPaint && dataSet->elements.size() >= kLargeContourMesh &&
+                            !contoursKept(scene);
+    build(scene, ui, contoursLeftForLater_);
+}
+
+bool Renderer::contoursKept(const Scene& scene) const {
+    const SceneContext& c = scene.context;
+    const Layers& l = *layers_;
+    if (scene.withProjection && contoursShown(c, scene.projection) && !l.projectionContours.keptFor(c, scene.projection))
+        return false;
+    return !contoursShown(c, scene.graph) || l.graphContours.keptFor(c, scene.graph);
 }
 
 void Renderer::paint(const DataSet* dataSet, const ViewSettings& settings, SceneState state) {
@@ -120,8 +134,9 @@ void Renderer::paint(const DataSet* dataSet, const ViewSettings& settings, Scene
     }
     const Scene scene(*dataSet, settings, state, pixelRatio_);
     SilentUi silent; // a window cannot show a progress bar while it paints
-    build(scene, silent);
-    drawScene(scene);
+    build(scene, silent, contoursLeftForLater_);
+    if (contoursLeftForLater_) drawSceneWithContoursOnce(scene, silent);
+    else drawScene(scene);
     layers_->lastFrame.keep(frame);
 }
 
@@ -139,6 +154,12 @@ void Renderer::paintOnce(const DataSet* dataSet, const ViewSettings& settings, S
     }
     const Scene scene(*dataSet, settings, state, pixelRatio_);
     build(scene, ui, true);
+    drawSceneWithContoursOnce(scene, ui);
+    // Whatever a kept frame held belongs to an older picture now.
+    layers_->lastFrame.forget();
+}
+
+void Renderer::drawSceneWithContoursOnce(const Scene& scene, Ui& ui) {
     startFirstContoursOnce(scene, ui);
     // A trace started for contours the paint never reached ends here, however the paint
     // ends, and not later, when the data set it reads may have changed.
@@ -150,8 +171,6 @@ void Renderer::paintOnce(const DataSet* dataSet, const ViewSettings& settings, S
         }
     } dropUnused{*layers_};
     drawScene(scene, &ui);
-    // Whatever a kept frame held belongs to an older picture now.
-    layers_->lastFrame.forget();
 }
 
 // The contours drawn first start tracing on a helper thread now, under the matrix they are

@@ -39,9 +39,19 @@ public:
     // current context.
     void resize(int logicalWidth, int logicalHeight, double devicePixelRatio = 1.0);
 
+    // When prepare() builds the contours of a large mesh: before the next paint, or after
+    // it, so that a new picture shows without waiting for what only later paints need.
+    enum class LargeContours { beforePaint, afterPaint };
+
     // Builds whatever kept geometry the next paint with these arguments needs, showing the
-    // progress bar "等高線描画中" through `ui` while contours are built. Context current.
-    void prepare(const DataSet* dataSet, const ViewSettings& settings, SceneState state, Ui& ui);
+    // progress bar "等高線描画中" through `ui` while contours are built. With `afterPaint`
+    // the contours of a large mesh that are not kept yet are left out: paints draw them
+    // as paintOnce() does, the same picture, until a prepare() with `beforePaint` keeps
+    // them. Context current.
+    void prepare(const DataSet* dataSet, const ViewSettings& settings, SceneState state, Ui& ui,
+                 LargeContours large = LargeContours::beforePaint);
+    // Whether paints draw contours once because prepare() left them for later.
+    bool contoursLeftForLater() const { return contoursLeftForLater_; }
     // Clears colour, depth and stencil to BACKCOLOR and, when `dataSet` is given (something
     // is loaded), draws the scene. Builds silently what prepare() has not. Context current.
     void paint(const DataSet* dataSet, const ViewSettings& settings, SceneState state);
@@ -88,7 +98,11 @@ private:
     void build(const Scene& scene, Ui& ui, bool contoursOnce = false);
     void setFrameState(const ViewSettings& settings) const;
     void drawScene(const Scene& scene, Ui* contoursOnce = nullptr);
+    // drawScene with the contours drawn once, the first of them traced from the start.
+    void drawSceneWithContoursOnce(const Scene& scene, Ui& ui);
     void startFirstContoursOnce(const Scene& scene, Ui& ui);
+    // Whether the contours the scene shows are kept for it.
+    bool contoursKept(const Scene& scene) const;
 
     std::unique_ptr<TextRenderer> text_;
     std::unique_ptr<Layers> layers_;
@@ -101,6 +115,7 @@ private:
         int x = 0, y = 0, width = 0, height = 0;
     } tile_;
     bool transparent_ = false;
+    bool contoursLeftForLater_ = false;
 };
 
 } // namespace vellum

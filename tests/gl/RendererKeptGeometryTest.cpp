@@ -2,10 +2,13 @@
 // hands the OpenGL state back as it found it.
 #include "GlTestSupport.h"
 
+#include "common/SilentUi.h"
+
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <cmath>
 #include <map>
 #include <string>
 #include <vector>
@@ -91,6 +94,44 @@ TEST_F(KeptGeometry, ADataChangeRebuildsWhatItFeedsAndALookChangeOnlyItsOwnPiece
     const RgbImage wide = paint(0);
     expectPixel(wide, px(-0.5), kBetweenLines, kRed, 0);
     EXPECT_EQ(stats(), expected);
+}
+
+// A new picture of a large mesh need not wait for the contours later paints keep: they are
+// drawn once until the window keeps them, and the picture is the same either way.
+TEST_F(KeptGeometry, ALargeMeshsContoursShowBeforeTheyAreKept) {
+    settings_.MODE = 1;
+    settings_.DIGREE = {1740, 1800, 1770};
+    settings_.graph.CONTNUM = 12;
+    SilentUi ui;
+    const SceneState state{0, 0};
+    const auto prepareLater = [&] {
+        renderer_.prepare(&dataSet_, settings_, state, ui, Renderer::LargeContours::afterPaint);
+    };
+    // A small mesh keeps its contours at once.
+    prepareLater();
+    EXPECT_FALSE(renderer_.contoursLeftForLater());
+    EXPECT_EQ(stats().graphContourBuilds, 1);
+
+    dataSet_ = quadSheet(150, 150, 0.1, [](double x, double y) { return 0.5 + 0.45 * std::sin(9 * x * y + 2 * x); });
+    prepareLater();
+    EXPECT_TRUE(renderer_.contoursLeftForLater());
+    const RenderStats before = stats();
+    EXPECT_EQ(before.graphContourBuilds, 1);
+    const RgbImage drawnOnce = paint(0);
+    settings_.DIGREE[0] += 30; // a turn before they are kept draws them once again
+    const RgbImage turnedOnce = paint(0);
+    EXPECT_EQ(stats().graphContourBuilds, 1);
+
+    renderer_.prepare(&dataSet_, settings_, state, ui);
+    EXPECT_FALSE(renderer_.contoursLeftForLater());
+    EXPECT_EQ(stats().graphContourBuilds, 2);
+    settings_.DIGREE[0] -= 30;
+    EXPECT_TRUE(paint(0).pixels == drawnOnce.pixels);
+    EXPECT_EQ(stats().graphContourBuilds, 2);
+    EXPECT_NE(drawnOnce.pixels, turnedOnce.pixels);
+    // Kept for these settings: a later prepare leaves nothing for later.
+    prepareLater();
+    EXPECT_FALSE(renderer_.contoursLeftForLater());
 }
 
 // Everything a window's other painting could notice, by name.
