@@ -149,16 +149,18 @@ bool ContourLayer::prepare(const SceneContext& scene, const GraphPass& pass, Ui&
     // only zero-fill and copy the contours once more.
     const bool toBuffers = !softwareRasteriser();
     const bool flat = allAtZeroHeight(scene.dataSet, run);
-    kept_ = std::make_unique<KeptContours>(contourColoursOf(levels, key), toBuffers, flat);
+    // In client memory whole triangles are drawn from the nodes, where they already lie.
+    kept_ = std::make_unique<KeptContours>(contourColoursOf(levels, key), toBuffers, flat, !toBuffers);
     // Kept in client memory, the two halves of a large mesh are traced at once; buffer
     // objects can only be filled on the thread whose context is current.
     if (!toBuffers && scene.dataSet.elements.size() >= kElementsTracedInTwo) {
-        KeptContours later(contourColoursOf(levels, key), false, flat);
+        KeptContours later(contourColoursOf(levels, key), false, flat, true);
         traceContoursInTwo(scene.dataSet, ui, run, *kept_, later);
         kept_->append(std::move(later));
     } else {
         traceContours(scene.dataSet, ui, run, *kept_);
     }
+    kept_->keepNodePositions(scene.dataSet.nodes);
     kept_->finish();
     return true;
 }

@@ -49,7 +49,10 @@ int clipPolygon(const ClipPoint* in, int count, double bound, bool keepAbove, Cl
 
 void fillWhole(const std::array<ContourCorner, 3>& corners, int band, ContourSink& sink) {
     const Point3 triangle[3] = {corners[0].position, corners[1].position, corners[2].position};
-    sink.fill(triangle, 3, band);
+    if (corners[0].node != kNoNode && corners[1].node != kNoNode && corners[2].node != kNoNode)
+        sink.fillNodes(triangle, {corners[0].node, corners[1].node, corners[2].node}, band);
+    else
+        sink.fill(triangle, 3, band);
 }
 
 void fillBands(const ContourLevels& levels, const std::array<ContourCorner, 3>& corners,

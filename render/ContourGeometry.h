@@ -5,6 +5,7 @@
 #include "render/Camera.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -64,11 +65,20 @@ public:
     virtual ~ContourSink() = default;
     virtual void fill(const Point3* corners, int count, int band) = 0;
     virtual void line(const Point3& from, const Point3& to, int level) = 0;
+    // A whole triangle in one band whose corners are the positions of the data set's nodes
+    // `nodes`. A sink that can draw from the nodes keeps the indices alone.
+    virtual void fillNodes(const Point3* corners, const std::array<uint32_t, 3>& nodes, int band) {
+        (void)nodes;
+        fill(corners, 3, band);
+    }
 };
+
+inline constexpr uint32_t kNoNode = 0xFFFFFFFFu;
 
 struct ContourCorner {
     Point3 position;
-    double u; // legend units
+    double u;                // legend units
+    uint32_t node = kNoNode; // the node whose own position this is, if one is
 };
 
 // Emits the fill and the level lines of one triangle.

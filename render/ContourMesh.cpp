@@ -67,7 +67,11 @@ void traceElements(const DataSet& dataSet, const ContourRun& run, const TraceSet
                     }
                     const NodeRecord& node = dataSet.nodes[element.nodes[position]];
                     corners[k].position = node.position;
-                    if (run.flat) corners[k].position[2] = run.flatZ;
+                    corners[k].node = element.nodes[position];
+                    if (run.flat) {
+                        corners[k].position[2] = run.flatZ;
+                        corners[k].node = kNoNode; // lies elsewhere than its node
+                    }
                     corners[k].u = setup.toLegend(node.t);
                 }
                 if (usable) contourTriangle(setup.levels, corners, run.fill, sink);

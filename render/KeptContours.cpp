@@ -1,5 +1,6 @@
 #include "render/KeptContours.h"
 
+#include "data/DataSet.h"
 #include "render/GlState.h"
 #include "render/PixelCentres.h"
 
@@ -25,9 +26,9 @@ void drawArrays(GLenum mode, const void* positions, const void* colours, GLsizei
 
 } // namespace
 
-KeptContours::KeptContours(ContourColours colours, bool toBuffers, bool allAtZeroHeight)
+KeptContours::KeptContours(ContourColours colours, bool toBuffers, bool allAtZeroHeight, bool fromNodes)
     : colours_(std::move(colours)), toBuffers_(toBuffers), positionFloats_(allAtZeroHeight ? 2 : 3),
-      fills_(colours_.bands.size() + 1) {
+      fills_(colours_.bands.size() + 1), fromNodes_(fromNodes && !toBuffers) {
     fills_[0].colour = Colour{1.0f, 1.0f, 1.0f};
     for (size_t band = 0; band < colours_.bands.size(); ++band) fills_[band + 1].colour = colours_.bands[band];
 }
@@ -64,6 +65,19 @@ void KeptContours::fill(const Point3* corners, int count, int band) {
     }
 }
 
+void KeptContours::fillNodes(const Point3* corners, const std::array<uint32_t, 3>& nodes, int band) {
+    const size_t group = band == kWhiteBand ? 0 : static_cast<size_t>(band) + 1;
+    if (!fromNodes_ || group >= fills_.size()) {
+        fill(corners, 3, band);
+        return;
+    }
+    std::vector<std::vector<uint32_t>>& chunks = fills_[group].nodeChunks;
+    // Reserved whole, as the chunks of corners are.
+    if (chunks.empty() || chunks.back().size() >= kChunkVertices) chunks.emplace_back().reserve(kChunkVertices);
+    chunks.back().insert(chunks.back().end(), nodes.begin(), nodes.end());
+    nodesUsed_ = std::max({nodesUsed_, nodes[0] + 1, nodes[1] + 1, nodes[2] + 1});
+}
+
 void KeptContours::line(const Point3& from, const Point3& to, int level) {
     const Colour& c = colours_.levels[static_cast<size_t>(level)];
     Chunk& chunk = open(lines_, kFloatsPerLineVertex);
@@ -80,13 +94,16 @@ void KeptContours::finish() {
 }
 
 void KeptContours::append(KeptContours&& later) {
-    const auto moveChunks = [](std::vector<Chunk>& to, std::vector<Chunk>& from) {
+    const auto moveChunks = [](auto& to, auto& from) {
         to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
         from.clear();
     };
-    for (size_t group = 0; group < fills_.size() && group < later.fills_.size(); ++group)
+    for (size_t group = 0; group < fills_.size() && group < later.fills_.size(); ++group) {
         moveChunks(fills_[group].chunks, later.fills_[group].chunks);
+        moveChunks(fills_[group].nodeChunks, later.fills_[group].nodeChunks);
+    }
     moveChunks(lines_, later.lines_);
+    nodesUsed_ = std::max(nodesUsed_, later.nodesUsed_);
 }
 
 void KeptContours::drawFills(const Chunk& chunk, const PixelCentres* culling) {
@@ -115,16 +132,54 @@ void KeptContours::drawFills(const Chunk& chunk, const PixelCentres* culling) {
     glFlush(); // as above
 }
 
+void KeptContours::keepNodePositions(const std::vector<NodeRecord>& nodes) {
+    nodePositions_.clear();
+    if (nodesUsed_ == 0 || nodes.size() < nodesUsed_) return;
+    const size_t floats = positionFloats_;
+    nodePositions_.resize(nodesUsed_ * floats);
+    float* out = nodePositions_.data();
+    for (size_t n = 0; n < nodesUsed_; ++n, out += floats)
+        for (size_t axis = 0; axis < floats; ++axis) out[axis] = static_cast<float>(nodes[n].position[axis]);
+}
+
+void KeptContours::drawNodeFills(const std::vector<uint32_t>& indices, const PixelCentres* culling) {
+    const size_t floats = positionFloats_;
+    const float* positions = nodePositions_.data();
+    const uint32_t* drawn = indices.data();
+    size_t count = indices.size();
+    if (culling) {
+        visibleNodes_.resize(indices.size());
+        uint32_t* kept = visibleNodes_.data();
+        for (size_t i = 0; i < indices.size(); i += 3) {
+            const uint32_t* t = indices.data() + i;
+            if (culling->mayLightPixel(positions + t[0] * floats, positions + t[1] * floats, positions + t[2] * floats,
+                                       floats))
+                kept = std::copy_n(t, 3, kept);
+        }
+        drawn = visibleNodes_.data();
+        count = static_cast<size_t>(kept - visibleNodes_.data());
+    }
+    if (count == 0) return;
+    glVertexPointer(static_cast<GLint>(floats), GL_FLOAT, 0, positions);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count), GL_UNSIGNED_INT, drawn);
+    glFlush(); // as for the chunks of corners
+}
+
 void KeptContours::draw(const WindowMapping* view) {
     std::optional<PixelCentres> culling;
     if (view) culling.emplace(view->modelView, view->projection, view->viewport);
     const PixelCentres* cull = culling ? &*culling : nullptr;
     {
         ClientArrays arrays(false);
+        // Triangles kept as node indices are drawn once their nodes' positions are kept.
+        const bool nodesKept = !nodePositions_.empty();
         for (const Group& group : fills_) {
-            if (group.chunks.empty()) continue;
+            if (group.chunks.empty() && group.nodeChunks.empty()) continue;
             setColour(group.colour);
             for (const Chunk& chunk : group.chunks) drawFills(chunk, cull);
+            if (group.nodeChunks.empty() || !nodesKept) continue;
+            unbindGlBuffers();
+            for (const std::vector<uint32_t>& indices : group.nodeChunks) drawNodeFills(indices, cull);
         }
     }
     ClientArrays arrays(true);
@@ -143,16 +198,22 @@ void KeptContours::release() {
     for (Group& group : fills_) {
         for (Chunk& chunk : group.chunks) chunk.buffer.release();
         group.chunks.clear();
+        group.nodeChunks.clear();
     }
     for (Chunk& chunk : lines_) chunk.buffer.release();
     lines_.clear();
+    nodesUsed_ = 0;
+    std::vector<float>().swap(nodePositions_);
     std::vector<float>().swap(visible_);
+    std::vector<uint32_t>().swap(visibleNodes_);
 }
 
 size_t KeptContours::fillTriangles() const {
     size_t triangles = 0;
-    for (const Group& group : fills_)
+    for (const Group& group : fills_) {
         for (const Chunk& chunk : group.chunks) triangles += chunk.vertices / 3;
+        for (const std::vector<uint32_t>& indices : group.nodeChunks) triangles += indices.size() / 3;
+    }
     return triangles;
 }
 

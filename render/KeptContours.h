@@ -19,6 +19,7 @@
 namespace vellum {
 
 class PixelCentres;
+struct NodeRecord;
 
 class KeptContours : public ContourSink {
 public:
@@ -26,12 +27,20 @@ public:
     // hardware); the context must be current while the sink is fed. `allAtZeroHeight`:
     // every corner the sink will get has z = 0 (a flat sheet), so fills keep x and y
     // alone and OpenGL supplies the 0, a third less memory for the same vertices.
-    KeptContours(ContourColours colours, bool toBuffers, bool allAtZeroHeight = false);
+    // `fromNodes`: whole triangles traced at their nodes' own positions are kept as the
+    // three node indices, drawn from the nodes' positions kept once (keepNodePositions),
+    // a half or a third of the memory of their corners: most nodes are corners of six
+    // triangles. In client memory only (not with `toBuffers`).
+    KeptContours(ContourColours colours, bool toBuffers, bool allAtZeroHeight = false, bool fromNodes = false);
     KeptContours(const KeptContours&) = delete;
     KeptContours& operator=(const KeptContours&) = delete;
 
     void fill(const Point3* corners, int count, int band) override;
     void line(const Point3& from, const Point3& to, int level) override;
+    void fillNodes(const Point3* corners, const std::array<uint32_t, 3>& nodes, int band) override;
+    // Keeps the positions of the nodes the triangles kept as node indices stand on, from
+    // the data set they were traced from; until then those triangles are not drawn.
+    void keepNodePositions(const std::vector<NodeRecord>& nodes);
     // Stores what is left in the partly filled chunks. Context current.
     void finish();
     // Takes the pieces of `later`, made with the same colours and layout, as if they had
@@ -56,6 +65,7 @@ private:
     struct Group {
         Colour colour;
         std::vector<Chunk> chunks;
+        std::vector<std::vector<uint32_t>> nodeChunks; // three node indices a triangle
     };
     static constexpr size_t kFloatsPerLineVertex = 6;
 
@@ -63,13 +73,18 @@ private:
     void seal(Chunk& chunk, size_t floatsPerVertex);
     Chunk& open(std::vector<Chunk>& chunks, size_t floatsPerVertex);
     void drawFills(const Chunk& chunk, const PixelCentres* culling);
+    void drawNodeFills(const std::vector<uint32_t>& indices, const PixelCentres* culling);
 
     ContourColours colours_;
     bool toBuffers_;
     size_t positionFloats_; // of a fill vertex: 2 or 3
     std::vector<Group> fills_; // [0] the white hiding fill, [band + 1] the bands
     std::vector<Chunk> lines_;
+    bool fromNodes_;
+    uint32_t nodesUsed_ = 0; // one past the highest node index kept
+    std::vector<float> nodePositions_; // positionFloats_ a node, as OpenGL gets them
     std::vector<float> visible_; // the kept triangles of one chunk, for one draw call
+    std::vector<uint32_t> visibleNodes_; // the same for a chunk of node indices
 };
 
 } // namespace vellum

@@ -120,16 +120,14 @@ bool PixelCentres::mayLightProjected(const float* const corners[3], const float 
     return anyCentreInside(x, y, firstX, lastX, firstY, lastY);
 }
 
-bool PixelCentres::mayLightPixel(const float* a, const float* b, const float* c) const {
+bool PixelCentres::mayLightPixel(const float* a, const float* b, const float* c, size_t floats) const {
     const float* const corners[3] = {a, b, c};
-    const float z[3] = {a[2], b[2], c[2]};
+    const float z[3] = {floats == 3 ? a[2] : 0.0f, floats == 3 ? b[2] : 0.0f, floats == 3 ? c[2] : 0.0f};
     return affine_ ? mayLightAffine(corners, z) : mayLightProjected(corners, z);
 }
 
 bool PixelCentres::mayLightPixel(const float* p, size_t floats) const {
-    const float* const corners[3] = {p, p + floats, p + 2 * floats};
-    const float z[3] = {floats == 3 ? p[2] : 0.0f, floats == 3 ? p[5] : 0.0f, floats == 3 ? p[8] : 0.0f};
-    return affine_ ? mayLightAffine(corners, z) : mayLightProjected(corners, z);
+    return mayLightPixel(p, p + floats, p + 2 * floats, floats);
 }
 
 } // namespace vellum

@@ -18,8 +18,9 @@ public:
                  const std::array<int, 4>& viewport);
 
     // False only when no pixel centre can lie inside the triangle a, b, c (model
-    // coordinates, as OpenGL receives them).
-    bool mayLightPixel(const float* a, const float* b, const float* c) const;
+    // coordinates, as OpenGL receives them), of `floats` (2 or 3) each; with 2 the corners
+    // lie at z = 0.
+    bool mayLightPixel(const float* a, const float* b, const float* c, size_t floats = 3) const;
     // The same for three corners stored one after another, `floats` (2 or 3) each; with 2
     // the corners lie at z = 0.
     bool mayLightPixel(const float* corners, size_t floats) const;

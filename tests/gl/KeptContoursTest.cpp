@@ -71,16 +71,21 @@ TEST_F(KeptContoursPicture, EveryPieceIsKeptOnceAndCullingOrBuffersNeverChangeAP
     KeptContours inBuffers(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), true);
     // The sheet lies at z = 0: x and y alone draw the same.
     KeptContours flat(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), false, true);
-    for (KeptContours* kept : {&inMemory, &inBuffers, &flat}) {
+    // Whole triangles as the indices of their nodes, drawn from the nodes' positions.
+    KeptContours fromNodes(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), false, false, true);
+    for (KeptContours* kept : {&inMemory, &inBuffers, &flat, &fromNodes}) {
         traceContours(dataSet_, ui_, run_, *kept);
+        kept->keepNodePositions(dataSet_.nodes);
         kept->finish();
     }
     // Traced in two halves at once, the second appended to the first.
-    KeptContours halves(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), false, true);
-    KeptContours secondHalf(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), false, true);
+    KeptContours halves(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), false, true, true);
+    KeptContours secondHalf(contourColoursOf(levels, 16, 0, RGBColor{}, settings_.userColours), false, true, true);
     traceContoursInTwo(dataSet_, ui_, run_, halves, secondHalf);
     halves.append(std::move(secondHalf));
+    halves.keepNodePositions(dataSet_.nodes);
     halves.finish();
+    EXPECT_EQ(fromNodes.fillTriangles(), counted.triangles);
     EXPECT_EQ(halves.fillTriangles(), counted.triangles);
     EXPECT_EQ(halves.lineVertices(), counted.lineVertices);
     EXPECT_EQ(inMemory.fillTriangles(), counted.triangles);
@@ -97,6 +102,8 @@ TEST_F(KeptContoursPicture, EveryPieceIsKeptOnceAndCullingOrBuffersNeverChangeAP
         EXPECT_TRUE(culled.pixels == everything.pixels) << "turned " << turn << ", zoom " << zoom;
         EXPECT_TRUE(draw(inMemory, false, turn, zoom).pixels == everything.pixels);
         EXPECT_TRUE(draw(flat, true, turn, zoom).pixels == everything.pixels);
+        EXPECT_TRUE(draw(fromNodes, true, turn, zoom).pixels == everything.pixels);
+        EXPECT_TRUE(draw(fromNodes, false, turn, zoom).pixels == everything.pixels);
         EXPECT_TRUE(draw(halves, true, turn, zoom).pixels == everything.pixels);
     }
     inMemory.release();
