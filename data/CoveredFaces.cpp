@@ -90,13 +90,15 @@ void DataSet::MarkCoveredFaces() {
     if (elements.size() >= (size_t{1} << 29)) return; // element * 8 + face must fit 32 bits
 
     // Faces grouped by their lowest node: a shared face meets its twin in one small
-    // group, and the groups together take one index per face.
-    std::vector<uint32_t> start(nodeCount + 1, 0);
+    // group, and the groups together take one index per face. The groups are made at the
+    // first solid face: a sheet of a million shells needs none of their memory.
+    std::vector<uint32_t> start;
     size_t faceCount = 0;
     for (const ElementRecord& element : elements) {
         if (!usable(element, nodeCount)) continue;
         for (size_t f = 0; f < element.faceCount && f < kMaxElementFaces; ++f)
             if (const FacePattern* pattern = solidFace(element, f)) {
+                if (start.empty()) start.assign(nodeCount + 1, 0);
                 ++start[lowestNode(element, *pattern)];
                 ++faceCount;
             }
