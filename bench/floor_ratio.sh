@@ -8,21 +8,9 @@
 # /usr/bin/time (wall and user + system CPU); the floor's own figure inside the process is
 # printed too. Prints the medians and the ratios job / floor, with the load average before
 # and after, since on a shared machine wall times follow the load and CPU times much less.
-set -euo pipefail
-
-runs=5
-if [[ "${1:-}" == "-n" ]]; then
-    runs=$2
-    shift 2
-fi
-if [[ $# -lt 1 ]]; then
-    echo "usage: $0 [-n RUNS] JOB.dat [BATCH [FLOOR]]" >&2
-    exit 2
-fi
-root=$(cd "$(dirname "$0")/.." && pwd)
-job=$(realpath "$1")
-batch=$(realpath "${2:-$root/build/vellumplot-batch}")
-floor=$(realpath "${3:-$root/build/bench/floor_scan}")
+source "$(dirname "$0")/run_options.sh" "[BATCH [FLOOR]]" "$@"
+batch=$(realpath "${rest[0]:-$root/build/vellumplot-batch}")
+floor=$(realpath "${rest[1]:-$root/build/bench/floor_scan}")
 size=${SIZE:-800x600}
 [[ -x /usr/bin/time ]] || { echo "needs /usr/bin/time (Debian package time)" >&2; exit 2; }
 

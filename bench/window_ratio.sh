@@ -14,21 +14,9 @@
 # The window runs a copy of the job with AutoExit=0, written beside it and removed after,
 # so that it stays open; its profile and backups go to a temporary folder. Needs Xvfb,
 # xdotool and /usr/bin/time (Debian packages xvfb, xdotool, time).
-set -euo pipefail
-
-runs=5
-if [[ "${1:-}" == "-n" ]]; then
-    runs=$2
-    shift 2
-fi
-if [[ $# -lt 1 ]]; then
-    echo "usage: $0 [-n RUNS] JOB.dat [APP [BATCH]]" >&2
-    exit 2
-fi
-root=$(cd "$(dirname "$0")/.." && pwd)
-job=$(realpath "$1")
-app=$(realpath "${2:-$root/build/vellumplot}")
-batch=$(realpath "${3:-$root/build/vellumplot-batch}")
+source "$(dirname "$0")/run_options.sh" "[APP [BATCH]]" "$@"
+app=$(realpath "${rest[0]:-$root/build/vellumplot}")
+batch=$(realpath "${rest[1]:-$root/build/vellumplot-batch}")
 for tool in Xvfb xdotool /usr/bin/time; do
     command -v "$tool" >/dev/null || { echo "needs $tool" >&2; exit 2; }
 done
