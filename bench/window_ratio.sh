@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The desktop program on a large job beside the headless program, taken turn about:
 #
-#   bench/window_ratio.sh [-n RUNS] JOB.dat [APP [BATCH]]
+#   bench/window_ratio.sh [-n RUNS] [-m warm|cold] JOB.dat [APP [BATCH]]
 #
 # APP is the desktop program (default build/vellumplot), BATCH the headless one (default
 # build/vellumplot-batch). Each run starts the window on its own Xvfb server with the job and
@@ -9,7 +9,9 @@
 # reports when a paint is finished); reads its peak memory once the picture has been up a
 # second and a half (the contours are kept by then); turns the graph with the d key and
 # resizes the window, timing those paints; then times the headless program on the same job
-# with /usr/bin/time. Prints each run, the medians and the ratios window / headless.
+# with /usr/bin/time. Before each program's timed run memory is put in the state -m names
+# (warm by default, where the program has just run to its first picture; see
+# run_options.sh). Prints each run, the medians and the ratios window / headless.
 #
 # The window runs a copy of the job with AutoExit=0, written beside it and removed after,
 # so that it stays open; its profile and backups go to a temporary folder. Needs Xvfb,
@@ -65,16 +67,28 @@ waitPaints() {
 lastPaintMs() { grep '^paint [0-9]*x[0-9]*: ' "$work/app.err" | tail -1 | sed 's/.*: \([0-9.]*\) ms.*/\1/'; }
 hwmMiB() { awk '/VmHWM/ {printf "%d", $2 / 1024}' "/proc/$1/status"; }
 
-median() { sort -n | awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
-
-echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
-printf '%-4s %12s %10s %10s %10s %10s %12s %10s\n' run "first (s)" "MiB kept" "turn ms" "resize ms" "MiB peak" "headless s" "MiB"
-for run in $(seq "$runs"); do
+# Starts the window on the job and waits for its first picture: pid and started are set.
+startWindow() {
     : > "$work/app.err"
     started=$(now)
     VELLUM_PAINT_TIMES=1 "$app" "$windowJob" 2>"$work/app.err" &
     pid=$!
     for _ in $(seq 600); do [[ $(paints) -ge 1 ]] && break; sleep 0.05; done
+}
+# An untimed run to the first picture, closed at once.
+windowToFirstPicture() {
+    startWindow
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
+median() { sort -n | awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+
+echo "memory $memory; load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+printf '%-4s %12s %10s %10s %10s %10s %12s %10s\n' run "first (s)" "MiB kept" "turn ms" "resize ms" "MiB peak" "headless s" "MiB"
+for run in $(seq "$runs"); do
+    settleBefore windowToFirstPicture
+    startWindow
     end=$(grep -m1 '^paint [0-9]*x[0-9]*: ' "$work/app.err" | sed 's/.*ends at \([0-9]*\) ms/\1/')
     first=$(awk -v a="$end" -v b="$started" 'BEGIN {printf "%.3f", (a - b) / 1000}')
     sleep 1.5
@@ -94,6 +108,7 @@ for run in $(seq "$runs"); do
     peak=$(hwmMiB "$pid")
     kill "$pid"
     wait "$pid" 2>/dev/null || true
+    settleBefore env -u DISPLAY "$batch" --size 800x600 --out "$work/out.png" "$job"
     env -u DISPLAY /usr/bin/time -o "$work/batch.time" -f '%e %M' "$batch" --size 800x600 --out "$work/out.png" "$job" \
         >/dev/null 2>&1 || true
     read -r headless headlessKb < "$work/batch.time"
