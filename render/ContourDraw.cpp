@@ -10,13 +10,13 @@
 #include "common/HandOff.h"
 #include "common/HandOffUi.h"
 #include "common/SilentUi.h"
+#include "common/SparePool.h"
 #include "settings/ViewSettings.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <memory>
-#include <mutex>
 #include <optional>
 
 namespace vellum {
@@ -35,29 +35,6 @@ constexpr size_t kBatchesAhead = 4;
 
 struct TracedBatch {
     std::vector<float> fills, lines;
-};
-
-// Drawn batches' vectors, handed back to the tracing thread so that their memory, already
-// touched, is filled again instead of new memory.
-class SpareBatches {
-public:
-    TracedBatch take() {
-        const std::lock_guard lock(mutex_);
-        if (spares_.empty()) return {};
-        TracedBatch batch = std::move(spares_.back());
-        spares_.pop_back();
-        return batch;
-    }
-    void give(TracedBatch batch) {
-        batch.fills.clear();
-        batch.lines.clear();
-        const std::lock_guard lock(mutex_);
-        spares_.push_back(std::move(batch));
-    }
-
-private:
-    std::mutex mutex_;
-    std::vector<TracedBatch> spares_;
 };
 
 // Positions and colours interleaved, from memory.
@@ -200,7 +177,8 @@ struct ContourLayer::OnceTrace {
     std::optional<WindowMapping> mapping; // none when multisampled: every fill is drawn
     const Ui* ui;
     std::optional<PixelCentres> centres;
-    SpareBatches spares;
+    // Drawn batches' vectors, filled again by the tracing thread.
+    SparePool<TracedBatch> spares;
     // Last, so that it is destroyed first: its helper ends before what the helper uses.
     HandOff handOff{kBatchesAhead};
 };
@@ -240,6 +218,8 @@ void ContourLayer::startOnce(const SceneContext& scene, const GraphPass& pass, U
                                        // gathered and reuse that memory rather than
                                        // grow it all frame.
                                        glFlush();
+                                       batch->fills.clear();
+                                       batch->lines.clear();
                                        spares.give(std::move(*batch));
                                    });
                                });

@@ -3,10 +3,13 @@
 #include "data/DataSet.h"
 #include "render/GlState.h"
 #include "render/PixelCentres.h"
+#include "common/HandOff.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace vellum {
@@ -106,30 +109,22 @@ void KeptContours::append(KeptContours&& later) {
     nodesUsed_ = std::max(nodesUsed_, later.nodesUsed_);
 }
 
-void KeptContours::drawFills(const Chunk& chunk, const PixelCentres* culling) {
+void KeptContours::cullCorners(const Chunk& chunk, const PixelCentres& culling, std::vector<float>& kept) const {
     const size_t floats = positionFloats_;
-    const auto size = static_cast<GLint>(floats);
-    if (!chunk.buffer.empty()) {
-        drawArrays(GL_TRIANGLES, chunk.buffer.bind(), nullptr, 0, chunk.vertices, size);
-        return;
-    }
-    unbindGlBuffers();
-    if (!culling) {
-        drawArrays(GL_TRIANGLES, chunk.data.data(), nullptr, 0, chunk.vertices, size);
-        // The software rasteriser bins what it is given until a flush: drawing each
-        // chunk at once keeps its working memory to one chunk rather than the whole graph.
-        glFlush();
-        return;
-    }
     const float* p = chunk.data.data();
     const float* end = p + chunk.vertices * floats;
-    visible_.resize(chunk.vertices * floats);
-    float* kept = visible_.data();
+    kept.resize(chunk.vertices * floats);
+    float* out = kept.data();
     for (; p != end; p += 3 * floats)
-        if (culling->mayLightPixel(p, floats)) kept = std::copy(p, p + 3 * floats, kept);
-    const auto keptFloats = static_cast<size_t>(kept - visible_.data());
-    drawArrays(GL_TRIANGLES, visible_.data(), nullptr, 0, keptFloats / floats, size);
-    glFlush(); // as above
+        if (culling.mayLightPixel(p, floats)) out = std::copy(p, p + 3 * floats, out);
+    kept.resize(static_cast<size_t>(out - kept.data()));
+}
+
+void KeptContours::drawCorners(const float* positions, size_t vertices) const {
+    drawArrays(GL_TRIANGLES, positions, nullptr, 0, vertices, static_cast<GLint>(positionFloats_));
+    // The software rasteriser bins what it is given until a flush: drawing each chunk at
+    // once keeps its working memory to one chunk rather than the whole graph.
+    glFlush();
 }
 
 void KeptContours::keepNodePositions(const std::vector<NodeRecord>& nodes) {
@@ -142,44 +137,87 @@ void KeptContours::keepNodePositions(const std::vector<NodeRecord>& nodes) {
         for (size_t axis = 0; axis < floats; ++axis) out[axis] = static_cast<float>(nodes[n].position[axis]);
 }
 
-void KeptContours::drawNodeFills(const std::vector<uint32_t>& indices, const PixelCentres* culling) {
+void KeptContours::cullNodes(const std::vector<uint32_t>& indices, const PixelCentres& culling,
+                             std::vector<uint32_t>& kept) const {
     const size_t floats = positionFloats_;
     const float* positions = nodePositions_.data();
-    const uint32_t* drawn = indices.data();
-    size_t count = indices.size();
-    if (culling) {
-        visibleNodes_.resize(indices.size());
-        uint32_t* kept = visibleNodes_.data();
-        for (size_t i = 0; i < indices.size(); i += 3) {
-            const uint32_t* t = indices.data() + i;
-            if (culling->mayLightPixel(positions + t[0] * floats, positions + t[1] * floats, positions + t[2] * floats,
-                                       floats))
-                kept = std::copy_n(t, 3, kept);
-        }
-        drawn = visibleNodes_.data();
-        count = static_cast<size_t>(kept - visibleNodes_.data());
+    kept.resize(indices.size());
+    uint32_t* out = kept.data();
+    for (size_t i = 0; i < indices.size(); i += 3) {
+        const uint32_t* t = indices.data() + i;
+        if (culling.mayLightPixel(positions + t[0] * floats, positions + t[1] * floats, positions + t[2] * floats,
+                                  floats))
+            out = std::copy_n(t, 3, out);
     }
+    kept.resize(static_cast<size_t>(out - kept.data()));
+}
+
+void KeptContours::drawNodeIndices(const uint32_t* indices, size_t count) const {
     if (count == 0) return;
-    glVertexPointer(static_cast<GLint>(floats), GL_FLOAT, 0, positions);
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count), GL_UNSIGNED_INT, drawn);
+    glVertexPointer(static_cast<GLint>(positionFloats_), GL_FLOAT, 0, nodePositions_.data());
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count), GL_UNSIGNED_INT, indices);
     glFlush(); // as for the chunks of corners
 }
 
-void KeptContours::draw(const WindowMapping* view) {
+template <class Step>
+void KeptContours::visitFills(const PixelCentres* culling, const Step& step) {
+    // Triangles kept as node indices are drawn once their nodes' positions are kept.
+    const bool nodesKept = !nodePositions_.empty();
+    for (const Group& group : fills_) {
+        if (group.chunks.empty() && group.nodeChunks.empty()) continue;
+        step([colour = group.colour] { setColour(colour); });
+        for (const Chunk& chunk : group.chunks) {
+            if (!chunk.buffer.empty()) {
+                step([&chunk, this] {
+                    drawArrays(GL_TRIANGLES, chunk.buffer.bind(), nullptr, 0, chunk.vertices,
+                               static_cast<GLint>(positionFloats_));
+                });
+            } else if (!culling) {
+                step([&chunk, this] {
+                    unbindGlBuffers();
+                    drawCorners(chunk.data.data(), chunk.vertices);
+                });
+            } else {
+                auto kept = std::make_shared<std::vector<float>>(keptCorners_.take());
+                cullCorners(chunk, *culling, *kept);
+                step([kept, this] {
+                    unbindGlBuffers();
+                    drawCorners(kept->data(), kept->size() / positionFloats_);
+                    keptCorners_.give(std::move(*kept));
+                });
+            }
+        }
+        if (group.nodeChunks.empty() || !nodesKept) continue;
+        step([] { unbindGlBuffers(); });
+        for (const std::vector<uint32_t>& indices : group.nodeChunks) {
+            if (!culling) {
+                step([&indices, this] { drawNodeIndices(indices.data(), indices.size()); });
+                continue;
+            }
+            auto kept = std::make_shared<std::vector<uint32_t>>(keptNodes_.take());
+            cullNodes(indices, *culling, *kept);
+            step([kept, this] {
+                drawNodeIndices(kept->data(), kept->size());
+                keptNodes_.give(std::move(*kept));
+            });
+        }
+    }
+}
+
+void KeptContours::draw(const WindowMapping* view, size_t cullOnHelperFrom) {
     std::optional<PixelCentres> culling;
     if (view) culling.emplace(view->modelView, view->projection, view->viewport);
     const PixelCentres* cull = culling ? &*culling : nullptr;
     {
         ClientArrays arrays(false);
-        // Triangles kept as node indices are drawn once their nodes' positions are kept.
-        const bool nodesKept = !nodePositions_.empty();
-        for (const Group& group : fills_) {
-            if (group.chunks.empty() && group.nodeChunks.empty()) continue;
-            setColour(group.colour);
-            for (const Chunk& chunk : group.chunks) drawFills(chunk, cull);
-            if (group.nodeChunks.empty() || !nodesKept) continue;
-            unbindGlBuffers();
-            for (const std::vector<uint32_t>& indices : group.nodeChunks) drawNodeFills(indices, cull);
+        if (cull && fillTriangles() >= cullOnHelperFrom) {
+            // Culling is most of a turn's work on this thread, while the software
+            // rasteriser's own threads wait for what it draws: a helper culls the chunks in
+            // turn while this thread draws those already culled.
+            HandOff handOff(kChunksCulledAhead);
+            handOff.run([&] { visitFills(cull, [&handOff](std::function<void()> s) { handOff.push(std::move(s)); }); });
+        } else {
+            visitFills(cull, [](const std::function<void()>& s) { s(); });
         }
     }
     ClientArrays arrays(true);
@@ -204,8 +242,8 @@ void KeptContours::release() {
     lines_.clear();
     nodesUsed_ = 0;
     std::vector<float>().swap(nodePositions_);
-    std::vector<float>().swap(visible_);
-    std::vector<uint32_t>().swap(visibleNodes_);
+    keptCorners_.clear();
+    keptNodes_.clear();
 }
 
 size_t KeptContours::fillTriangles() const {

@@ -12,6 +12,7 @@
 #include "render/ContourGeometry.h"
 #include "render/GlBuffer.h"
 #include "render/PixelOutline.h"
+#include "common/SparePool.h"
 
 #include <memory>
 #include <vector>
@@ -47,9 +48,12 @@ public:
     // come to this sink after its own: each band's fills and the lines follow this sink's.
     void append(KeptContours&& later);
 
+    // Fill triangles from which a helper thread culls them while the drawing goes on.
+    static constexpr size_t kCullOnHelperFrom = 2 * 65536;
     // Draws the fills band by band and then the lines. With `view`, fill triangles of
-    // chunks kept in memory that light no pixel centre in it are left out. Context current.
-    void draw(const WindowMapping* view);
+    // chunks kept in memory that light no pixel centre in it are left out; from
+    // `cullOnHelperFrom` fill triangles on, a helper thread culls them. Context current.
+    void draw(const WindowMapping* view, size_t cullOnHelperFrom = kCullOnHelperFrom);
     // Deletes the buffer objects; the context they were made in must be current.
     void release();
 
@@ -68,12 +72,21 @@ private:
         std::vector<std::vector<uint32_t>> nodeChunks; // three node indices a triangle
     };
     static constexpr size_t kFloatsPerLineVertex = 6;
+    // Culled chunks waiting to be drawn: enough to keep the drawing thread busy.
+    static constexpr size_t kChunksCulledAhead = 2;
 
     // Moves a full (or the last) chunk into its buffer object when there is one to use.
     void seal(Chunk& chunk, size_t floatsPerVertex);
     Chunk& open(std::vector<Chunk>& chunks, size_t floatsPerVertex);
-    void drawFills(const Chunk& chunk, const PixelCentres* culling);
-    void drawNodeFills(const std::vector<uint32_t>& indices, const PixelCentres* culling);
+    // Calls `step` with each OpenGL step of drawing the fills, in order, to be run on the
+    // context's thread; with `culling`, each chunk in memory is culled first, here.
+    template <class Step>
+    void visitFills(const PixelCentres* culling, const Step& step);
+    void cullCorners(const Chunk& chunk, const PixelCentres& culling, std::vector<float>& kept) const;
+    void drawCorners(const float* positions, size_t vertices) const;
+    void cullNodes(const std::vector<uint32_t>& indices, const PixelCentres& culling,
+                   std::vector<uint32_t>& kept) const;
+    void drawNodeIndices(const uint32_t* indices, size_t count) const;
 
     ContourColours colours_;
     bool toBuffers_;
@@ -83,8 +96,10 @@ private:
     bool fromNodes_;
     uint32_t nodesUsed_ = 0; // one past the highest node index kept
     std::vector<float> nodePositions_; // positionFloats_ a node, as OpenGL gets them
-    std::vector<float> visible_; // the kept triangles of one chunk, for one draw call
-    std::vector<uint32_t> visibleNodes_; // the same for a chunk of node indices
+    // The culled triangles of a chunk, for one draw call: corners, or node indices. A few
+    // are in use at once while a helper culls ahead.
+    SparePool<std::vector<float>> keptCorners_;
+    SparePool<std::vector<uint32_t>> keptNodes_;
 };
 
 } // namespace vellum

@@ -10,6 +10,7 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <cstdint>
 
 namespace vellum::testing {
 namespace {
@@ -34,7 +35,8 @@ protected:
     }
     // The kept contours drawn in a plain view turned about the y axis, read back; a zoom
     // of 0 looks through a perspective instead of a parallel projection.
-    RgbImage draw(KeptContours& kept, bool cull, double turnDegrees, double zoom) {
+    RgbImage draw(KeptContours& kept, bool cull, double turnDegrees, double zoom,
+                  size_t cullOnHelperFrom = KeptContours::kCullOnHelperFrom) {
         glViewport(0, 0, width_, height_);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
@@ -54,7 +56,7 @@ protected:
         glGetDoublev(GL_MODELVIEW_MATRIX, view.modelView.data());
         glGetDoublev(GL_PROJECTION_MATRIX, view.projection.data());
         glGetIntegerv(GL_VIEWPORT, view.viewport.data());
-        kept.draw(cull ? &view : nullptr);
+        kept.draw(cull ? &view : nullptr, cullOnHelperFrom);
         return context_.readPixels();
     }
 
@@ -100,6 +102,9 @@ TEST_F(KeptContoursPicture, EveryPieceIsKeptOnceAndCullingOrBuffersNeverChangeAP
         const RgbImage culled = draw(inMemory, true, turn, zoom);
         ASSERT_EQ(culled.pixels.size(), everything.pixels.size());
         EXPECT_TRUE(culled.pixels == everything.pixels) << "turned " << turn << ", zoom " << zoom;
+        // Culled here rather than on a helper thread.
+        EXPECT_TRUE(draw(inMemory, true, turn, zoom, SIZE_MAX).pixels == everything.pixels);
+        EXPECT_TRUE(draw(fromNodes, true, turn, zoom, SIZE_MAX).pixels == everything.pixels);
         EXPECT_TRUE(draw(inMemory, false, turn, zoom).pixels == everything.pixels);
         EXPECT_TRUE(draw(flat, true, turn, zoom).pixels == everything.pixels);
         EXPECT_TRUE(draw(fromNodes, true, turn, zoom).pixels == everything.pixels);
