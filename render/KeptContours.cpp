@@ -113,11 +113,11 @@ void KeptContours::cullCorners(const Chunk& chunk, const PixelCentres& culling, 
     const size_t floats = positionFloats_;
     const float* p = chunk.data.data();
     const float* end = p + chunk.vertices * floats;
-    kept.resize(chunk.vertices * floats);
-    float* out = kept.data();
+    // Reserved, not sized: only the pages the kept triangles reach are touched.
+    kept.clear();
+    kept.reserve(chunk.vertices * floats);
     for (; p != end; p += 3 * floats)
-        if (culling.mayLightPixel(p, floats)) out = std::copy(p, p + 3 * floats, out);
-    kept.resize(static_cast<size_t>(out - kept.data()));
+        if (culling.mayLightPixel(p, floats)) kept.insert(kept.end(), p, p + 3 * floats);
 }
 
 void KeptContours::drawCorners(const float* positions, size_t vertices) const {
@@ -141,15 +141,14 @@ void KeptContours::cullNodes(const std::vector<uint32_t>& indices, const PixelCe
                              std::vector<uint32_t>& kept) const {
     const size_t floats = positionFloats_;
     const float* positions = nodePositions_.data();
-    kept.resize(indices.size());
-    uint32_t* out = kept.data();
+    kept.clear();
+    kept.reserve(indices.size()); // as for the corners
     for (size_t i = 0; i < indices.size(); i += 3) {
         const uint32_t* t = indices.data() + i;
         if (culling.mayLightPixel(positions + t[0] * floats, positions + t[1] * floats, positions + t[2] * floats,
                                   floats))
-            out = std::copy_n(t, 3, out);
+            kept.insert(kept.end(), t, t + 3);
     }
-    kept.resize(static_cast<size_t>(out - kept.data()));
 }
 
 void KeptContours::drawNodeIndices(const uint32_t* indices, size_t count) const {
