@@ -3,6 +3,7 @@
 #include "data/DataSet.h"
 #include "render/ContourArrays.h"
 #include "render/ContourMesh.h"
+#include "render/CulledDraw.h"
 #include "render/GlBuffer.h"
 #include "render/GlState.h"
 #include "render/PixelCentres.h"
@@ -44,23 +45,6 @@ void drawInterleaved(GLenum mode, const void* positions, const void* colours, si
     glVertexPointer(3, GL_FLOAT, stride, positions);
     glColorPointer(3, GL_FLOAT, stride, colours);
     glDrawArrays(mode, 0, static_cast<GLsizei>(vertices));
-}
-
-// The transform OpenGL will apply to the contours, as it holds it now.
-WindowMapping currentTransform() {
-    WindowMapping view;
-    glGetDoublev(GL_MODELVIEW_MATRIX, view.modelView.data());
-    glGetDoublev(GL_PROJECTION_MATRIX, view.projection.data());
-    glGetIntegerv(GL_VIEWPORT, view.viewport.data());
-    return view;
-}
-
-// With several samples a pixel a sliver of a band may cover samples and no pixel centre;
-// leaving it out would let the background show through the smoothed picture.
-bool multisampled() {
-    GLint sampleBuffers = 0;
-    glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
-    return sampleBuffers != 0;
 }
 
 void drawFromMemory(GLenum mode, const std::vector<float>& vertices) {
@@ -150,14 +134,8 @@ void ContourLayer::draw(const SceneContext& scene, const GraphPass& pass) {
     // Drawing from colour arrays leaves the current colour undefined: keep it.
     glPushAttrib(GL_LINE_BIT | GL_CURRENT_BIT);
     setLineStyle(o.CONTWID, o.contPattern(), scene.pixelRatio);
-    // Culling costs a pass over the triangles in memory; a hardware context draws them all
-    // faster from its buffers.
-    if (softwareRasteriser() && !multisampled()) {
-        const WindowMapping view = currentTransform();
-        kept_->draw(&view);
-    } else {
-        kept_->draw(nullptr);
-    }
+    const std::optional<WindowMapping> view = cullingTransformNow();
+    kept_->draw(view ? &*view : nullptr);
     glPopAttrib();
 }
 
@@ -187,8 +165,8 @@ namespace {
 
 // The transform fills are culled for, or none when every fill is drawn.
 std::optional<WindowMapping> cullingTransform() {
-    if (multisampled()) return std::nullopt;
-    return currentTransform();
+    if (multisampledContext()) return std::nullopt;
+    return currentWindowMapping();
 }
 
 } // namespace

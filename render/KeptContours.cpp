@@ -1,9 +1,9 @@
 #include "render/KeptContours.h"
 
 #include "data/DataSet.h"
+#include "render/CulledDraw.h"
 #include "render/GlState.h"
 #include "render/PixelCentres.h"
-#include "common/HandOff.h"
 
 #include <GL/gl.h>
 
@@ -137,20 +137,6 @@ void KeptContours::keepNodePositions(const std::vector<NodeRecord>& nodes) {
         for (size_t axis = 0; axis < floats; ++axis) out[axis] = static_cast<float>(nodes[n].position[axis]);
 }
 
-void KeptContours::cullNodes(const std::vector<uint32_t>& indices, const PixelCentres& culling,
-                             std::vector<uint32_t>& kept) const {
-    const size_t floats = positionFloats_;
-    const float* positions = nodePositions_.data();
-    kept.clear();
-    kept.reserve(indices.size()); // as for the corners
-    for (size_t i = 0; i < indices.size(); i += 3) {
-        const uint32_t* t = indices.data() + i;
-        if (culling.mayLightPixel(positions + t[0] * floats, positions + t[1] * floats, positions + t[2] * floats,
-                                  floats))
-            kept.insert(kept.end(), t, t + 3);
-    }
-}
-
 void KeptContours::drawNodeIndices(const uint32_t* indices, size_t count) const {
     if (count == 0) return;
     glVertexPointer(static_cast<GLint>(positionFloats_), GL_FLOAT, 0, nodePositions_.data());
@@ -194,7 +180,8 @@ void KeptContours::visitFills(const PixelCentres* culling, const Step& step) {
                 continue;
             }
             auto kept = std::make_shared<std::vector<uint32_t>>(keptNodes_.take());
-            cullNodes(indices, *culling, *kept);
+            cullIndexedTriangles(nodePositions_.data(), positionFloats_, indices.data(), indices.size(), *culling,
+                                 *kept);
             step([kept, this] {
                 drawNodeIndices(kept->data(), kept->size());
                 keptNodes_.give(std::move(*kept));
@@ -209,15 +196,8 @@ void KeptContours::draw(const WindowMapping* view, size_t cullOnHelperFrom) {
     const PixelCentres* cull = culling ? &*culling : nullptr;
     {
         ClientArrays arrays(false);
-        if (cull && fillTriangles() >= cullOnHelperFrom) {
-            // Culling is most of a turn's work on this thread, while the software
-            // rasteriser's own threads wait for what it draws: a helper culls the chunks in
-            // turn while this thread draws those already culled.
-            HandOff handOff(kChunksCulledAhead);
-            handOff.run([&] { visitFills(cull, [&handOff](std::function<void()> s) { handOff.push(std::move(s)); }); });
-        } else {
-            visitFills(cull, [](const std::function<void()>& s) { s(); });
-        }
+        drawCullingAhead(cull && fillTriangles() >= cullOnHelperFrom, kChunksCulledAhead,
+                         [&](const auto& step) { visitFills(cull, step); });
     }
     ClientArrays arrays(true);
     constexpr auto stride = static_cast<GLsizei>(kFloatsPerLineVertex * sizeof(float));

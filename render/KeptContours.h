@@ -10,6 +10,7 @@
 // picture the same while the rasteriser handles a fraction of the triangles.
 #include "render/ContourArrays.h"
 #include "render/ContourGeometry.h"
+#include "render/CulledDraw.h"
 #include "render/GlBuffer.h"
 #include "render/PixelOutline.h"
 #include "common/SparePool.h"
@@ -48,8 +49,6 @@ public:
     // come to this sink after its own: each band's fills and the lines follow this sink's.
     void append(KeptContours&& later);
 
-    // Fill triangles from which a helper thread culls them while the drawing goes on.
-    static constexpr size_t kCullOnHelperFrom = 2 * 65536;
     // Draws the fills band by band and then the lines. With `view`, fill triangles of
     // chunks kept in memory that light no pixel centre in it are left out; from
     // `cullOnHelperFrom` fill triangles on, a helper thread culls them. Context current.
@@ -84,8 +83,6 @@ private:
     void visitFills(const PixelCentres* culling, const Step& step);
     void cullCorners(const Chunk& chunk, const PixelCentres& culling, std::vector<float>& kept) const;
     void drawCorners(const float* positions, size_t vertices) const;
-    void cullNodes(const std::vector<uint32_t>& indices, const PixelCentres& culling,
-                   std::vector<uint32_t>& kept) const;
     void drawNodeIndices(const uint32_t* indices, size_t count) const;
 
     ContourColours colours_;

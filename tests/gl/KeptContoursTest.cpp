@@ -36,7 +36,7 @@ protected:
     // The kept contours drawn in a plain view turned about the y axis, read back; a zoom
     // of 0 looks through a perspective instead of a parallel projection.
     RgbImage draw(KeptContours& kept, bool cull, double turnDegrees, double zoom,
-                  size_t cullOnHelperFrom = KeptContours::kCullOnHelperFrom) {
+                  size_t cullOnHelperFrom = kCullOnHelperFrom) {
         glViewport(0, 0, width_, height_);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();

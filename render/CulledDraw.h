@@ -1,0 +1,54 @@
+#pragma once
+// Drawing large sets of triangles on a software rasteriser with those that light no pixel
+// centre left out: the picture is the same, and a million-node mesh drawn into a window
+// hands the rasteriser a fraction of its triangles. Culling is then most of the drawing
+// thread's work while the rasteriser's own threads wait for it, so a large set is culled
+// on a helper thread a chunk at a time while the drawing thread draws the chunks already
+// culled, in order.
+#include "common/HandOff.h"
+#include "render/PixelOutline.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace vellum {
+
+class PixelCentres;
+
+// Triangles from which culling runs on a helper thread.
+inline constexpr size_t kCullOnHelperFrom = 2 * 65536;
+// Triangles culled and drawn as one piece.
+inline constexpr size_t kCulledChunkTriangles = 65536;
+
+// The transform the current context applies, as it holds it now.
+WindowMapping currentWindowMapping();
+// Whether the current context draws several samples a pixel, where a sliver may cover
+// samples and no pixel centre: culling would let the background show through.
+bool multisampledContext();
+// The current transform when culling is worth its pass over the triangles: on a software
+// rasteriser (hardware draws them all faster) without several samples a pixel.
+std::optional<WindowMapping> cullingTransformNow();
+
+// Appends the triangles of `indices` (three node indices each, into `positions` of
+// `floats` 2 or 3 floats a node) that may light a pixel centre to `kept`, emptied first.
+void cullIndexedTriangles(const float* positions, size_t floats, const uint32_t* indices, size_t indexCount,
+                          const PixelCentres& culling, std::vector<uint32_t>& kept);
+
+// Calls `visit` with a function that takes each drawing step in order, and carries the
+// steps out on this thread (which owns the context). With `onHelper`, `visit` runs on a
+// helper thread, where the culling it does between steps goes on while this thread draws;
+// at most `ahead` steps wait. Otherwise each step is carried out as it is given.
+template <class Visit>
+void drawCullingAhead(bool onHelper, size_t ahead, const Visit& visit) {
+    if (!onHelper) {
+        visit([](const std::function<void()>& step) { step(); });
+        return;
+    }
+    HandOff handOff(ahead);
+    handOff.run([&] { visit([&handOff](std::function<void()> step) { handOff.push(std::move(step)); }); });
+}
+
+} // namespace vellum
