@@ -1,29 +1,19 @@
 #include "render/CulledDraw.h"
 
 #include "render/GlBuffer.h"
-#include "render/PixelCentres.h"
-
-#include <GL/gl.h>
+#include "render/GlState.h"
 
 namespace vellum {
-
-WindowMapping currentWindowMapping() {
-    WindowMapping view;
-    glGetDoublev(GL_MODELVIEW_MATRIX, view.modelView.data());
-    glGetDoublev(GL_PROJECTION_MATRIX, view.projection.data());
-    glGetIntegerv(GL_VIEWPORT, view.viewport.data());
-    return view;
-}
-
-bool multisampledContext() {
-    GLint sampleBuffers = 0;
-    glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
-    return sampleBuffers != 0;
-}
 
 std::optional<WindowMapping> cullingTransformNow() {
     if (!softwareRasteriser() || multisampledContext()) return std::nullopt;
     return currentWindowMapping();
+}
+
+std::optional<PixelCentres> singleSampledPixelCentres() {
+    if (multisampledContext()) return std::nullopt;
+    const WindowMapping view = currentWindowMapping();
+    return PixelCentres(view.modelView, view.projection, view.viewport);
 }
 
 void cullIndexedTriangles(const float* positions, size_t floats, const uint32_t* indices, size_t indexCount,

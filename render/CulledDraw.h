@@ -6,6 +6,7 @@
 // on a helper thread a chunk at a time while the drawing thread draws the chunks already
 // culled, in order.
 #include "common/HandOff.h"
+#include "render/PixelCentres.h"
 #include "render/PixelOutline.h"
 
 #include <cstddef>
@@ -16,21 +17,19 @@
 
 namespace vellum {
 
-class PixelCentres;
-
 // Triangles from which culling runs on a helper thread.
 inline constexpr size_t kCullOnHelperFrom = 2 * 65536;
 // Triangles culled and drawn as one piece.
 inline constexpr size_t kCulledChunkTriangles = 65536;
 
-// The transform the current context applies, as it holds it now.
-WindowMapping currentWindowMapping();
-// Whether the current context draws several samples a pixel, where a sliver may cover
-// samples and no pixel centre: culling would let the background show through.
-bool multisampledContext();
+// With several samples a pixel a sliver may cover samples and no pixel centre, and
+// culling would let the background show through: none of these cull then.
+//
 // The current transform when culling is worth its pass over the triangles: on a software
 // rasteriser (hardware draws them all faster) without several samples a pixel.
 std::optional<WindowMapping> cullingTransformNow();
+// The pixel centres of the current view, or none with several samples a pixel.
+std::optional<PixelCentres> singleSampledPixelCentres();
 
 // Appends the triangles of `indices` (three node indices each, into `positions` of
 // `floats` 2 or 3 floats a node) that may light a pixel centre to `kept`, emptied first.

@@ -11,14 +11,6 @@
 namespace vellum {
 namespace {
 
-WindowMapping currentWindowMapping() {
-    WindowMapping m;
-    glGetDoublev(GL_MODELVIEW_MATRIX, m.modelView.data());
-    glGetDoublev(GL_PROJECTION_MATRIX, m.projection.data());
-    glGetIntegerv(GL_VIEWPORT, m.viewport.data());
-    return m;
-}
-
 void drawIndices(GLenum mode, const std::vector<uint32_t>& indices) {
     if (!indices.empty()) glDrawElements(mode, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_INT, indices.data());
 }

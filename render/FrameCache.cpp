@@ -1,5 +1,7 @@
 #include "render/FrameCache.h"
 
+#include "render/GlState.h"
+
 #define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -53,10 +55,8 @@ bool FrameCache::restore(const FrameKey& key) {
 
 void FrameCache::keep(const FrameKey& key) {
     valid_ = false;
-    GLint sampleBuffers = 0;
-    glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
     // Textures of any size came with OpenGL 2.0; a multisampled buffer cannot be copied.
-    if (!versionAtLeast(2) || sampleBuffers != 0 || key.width <= 0 || key.height <= 0) return;
+    if (!versionAtLeast(2) || multisampledContext() || key.width <= 0 || key.height <= 0) return;
     if (texture_ == 0) {
         GLuint texture = 0;
         glGenTextures(1, &texture);

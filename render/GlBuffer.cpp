@@ -66,6 +66,14 @@ void GlBuffer::store(Kind kind, const void* data, size_t bytes) {
     inMemory_.assign(begin, begin + bytes);
 }
 
+void GlBuffer::storeInMemory(Kind kind, const void* data, size_t bytes) {
+    release();
+    kind_ = kind;
+    bytes_ = bytes;
+    const auto* begin = static_cast<const unsigned char*>(data);
+    inMemory_.assign(begin, begin + bytes);
+}
+
 const void* GlBuffer::bind(size_t offset) const {
     if (id_ != 0) {
         glBindBuffer(target(), id_);

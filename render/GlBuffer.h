@@ -27,6 +27,16 @@ public:
         store(kind, data.data(), data.size() * sizeof(T));
     }
 
+    // Keeps the contents in memory here, never in a buffer object: for data that is also
+    // read by the program, on a software rasteriser where buffer objects are memory too.
+    void storeInMemory(Kind kind, const void* data, size_t bytes);
+    template <class T>
+    void storeInMemory(Kind kind, const std::vector<T>& data) {
+        storeInMemory(kind, data.data(), data.size() * sizeof(T));
+    }
+    // The contents when they are kept in memory here, or null.
+    const void* memory() const { return id_ == 0 && bytes_ != 0 ? inMemory_.data() : nullptr; }
+
     // Binds the buffer to its target and gives what gl*Pointer or glDrawElements take for
     // the byte `offset` within it.
     const void* bind(size_t offset = 0) const;

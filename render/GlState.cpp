@@ -82,4 +82,18 @@ ClientArrays::~ClientArrays() {
     unbindGlBuffers();
 }
 
+WindowMapping currentWindowMapping() {
+    WindowMapping view;
+    glGetDoublev(GL_MODELVIEW_MATRIX, view.modelView.data());
+    glGetDoublev(GL_PROJECTION_MATRIX, view.projection.data());
+    glGetIntegerv(GL_VIEWPORT, view.viewport.data());
+    return view;
+}
+
+bool multisampledContext() {
+    GLint sampleBuffers = 0;
+    glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
+    return sampleBuffers != 0;
+}
+
 } // namespace vellum

@@ -2,12 +2,19 @@
 // OpenGL state around the renderer's work: a scope that hands the state back as it found
 // it, so a window's other painting is unaffected, and the small state setters every piece
 // of the scene shares.
+#include "render/PixelOutline.h"
+
 #include <array>
 #include <cstdint>
 
 namespace vellum {
 
 struct Colour;
+
+// The transform the current context applies, as it holds it now.
+WindowMapping currentWindowMapping();
+// Whether the current context draws several samples a pixel.
+bool multisampledContext();
 
 // Saves every attribute, the client arrays, both matrices, the bound buffers and the
 // shader program, and restores them when it ends. Inside it the fixed pipeline is in use.

@@ -2,6 +2,7 @@
 
 #include "data/DataSet.h"
 #include "render/ColourMap.h"
+#include "render/CulledDraw.h"
 #include "render/GlBuffer.h"
 #include "render/GlState.h"
 #include "render/NodeShapes.h"
@@ -11,6 +12,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -34,20 +37,6 @@ ColourMap colourMapOf(const SceneContext& scene, const GraphPass& pass) {
 // (Mesa's llvmpipe needs about 8 MB for this many; three times as many needed 26 MB).
 constexpr size_t kFaceBatchTriangles = 21845;
 
-// The transform OpenGL applies now, to tell the triangles that can light a pixel. With
-// several samples a pixel, a triangle may cover a sample and no centre: none is left out.
-std::optional<PixelCentres> pixelCentresOfSinglesampledView() {
-    GLint sampleBuffers = 0;
-    glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
-    if (sampleBuffers != 0) return std::nullopt;
-    std::array<double, 16> modelView{}, projection{};
-    std::array<int, 4> viewport{};
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
-    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
-    glGetIntegerv(GL_VIEWPORT, viewport.data());
-    return PixelCentres(modelView, projection, viewport);
-}
-
 // Element faces take their colour from the last vertex of each triangle.
 class FlatShading {
 public:
@@ -66,6 +55,14 @@ private:
 template <class T>
 void storeArray(GlBuffer& buffer, size_t& count, GlBuffer::Kind kind, const std::vector<T>& data, size_t perItem) {
     buffer.store(kind, data);
+    count = data.size() / perItem;
+}
+
+// The same, in memory here where a software rasteriser culls what the program reads.
+template <class T>
+void keepArray(GlBuffer& buffer, size_t& count, GlBuffer::Kind kind, const std::vector<T>& data, size_t perItem) {
+    if (softwareRasteriser()) buffer.storeInMemory(kind, data);
+    else buffer.store(kind, data);
     count = data.size() / perItem;
 }
 
@@ -175,6 +172,9 @@ void GraphBody::release() {
         batch.indices.release();
     }
     elementFaces_ = FaceBatches{};
+    culled_.clear();
+    std::vector<float>().swap(cullingPositions_);
+    cullingCopied_ = false;
     for (Vertices* v : {&elementOutline_, &elementDrops_, &walls_, &nodeDrops_, &shafts_}) {
         v->positions.release();
         v->colours.release();
@@ -190,12 +190,18 @@ void GraphBody::release() {
     keyed_ = false;
 }
 
-void GraphBody::ensurePositions(const SceneContext& scene) {
-    if (nodePositions_.built) return;
+void GraphBody::ensurePositions(const SceneContext& scene, bool forCulling) {
+    // The surface and the hidden-line fill cull with a copy in memory; positions built
+    // without one for another piece are built again.
+    const bool copy = forCulling && culling_ && softwareRasteriser();
+    if (nodePositions_.built && (!copy || cullingCopied_)) return;
     nodePositions_.built = true;
     ++builds_;
-    storeArray(nodePositions_.buffer, nodePositions_.count, GlBuffer::Kind::vertices,
-               nodePositions(scene.dataSet, key_.placement), 3);
+    std::vector<float> positions = nodePositions(scene.dataSet, key_.placement);
+    storeArray(nodePositions_.buffer, nodePositions_.count, GlBuffer::Kind::vertices, positions, 3);
+    if (!copy) return;
+    cullingPositions_ = std::move(positions);
+    cullingCopied_ = true;
 }
 
 void GraphBody::ensureColours(const SceneContext& scene, const GraphPass& pass) {
@@ -210,7 +216,7 @@ void GraphBody::ensureTriangles(const SceneContext& scene) {
     if (triangles_.built) return;
     triangles_.built = true;
     ++builds_;
-    storeArray(triangles_.buffer, triangles_.count, GlBuffer::Kind::indices, faceTriangles(scene.dataSet), 1);
+    keepArray(triangles_.buffer, triangles_.count, GlBuffer::Kind::indices, faceTriangles(scene.dataSet), 1);
 }
 
 namespace {
@@ -242,6 +248,38 @@ void GraphBody::drawIndexed(unsigned mode, const Array& indices, bool withColour
     glDrawElements(mode, static_cast<GLsizei>(indices.count), GL_UNSIGNED_INT, indices.buffer.bind());
 }
 
+void GraphBody::drawTriangles(bool withColours) {
+    const float* positions = cullingPositions_.data();
+    const auto* indices = static_cast<const uint32_t*>(triangles_.buffer.memory());
+    const std::optional<PixelCentres> centres = culling_ ? singleSampledPixelCentres() : std::nullopt;
+    if (!cullingCopied_ || !indices || !centres) {
+        drawIndexed(GL_TRIANGLES, triangles_, withColours);
+        return;
+    }
+    if (triangles_.count == 0) return;
+    // The vertices stay in their buffers, which a draw from memory would copy whole each
+    // time; only the kept indices come from memory.
+    ClientArrays arrays(withColours);
+    glVertexPointer(3, GL_FLOAT, 0, nodePositions_.buffer.bind());
+    if (withColours) glColorPointer(3, GL_FLOAT, 0, nodeColours_.buffer.bind());
+    unbindGlBuffers();
+    const size_t count = triangles_.count;
+    drawCullingAhead(count / 3 >= kCullOnHelperFrom, kChunksCulledAhead, [&](const auto& step) {
+        for (size_t first = 0; first < count; first += 3 * kCulledChunkTriangles) {
+            auto kept = std::make_shared<std::vector<uint32_t>>(culled_.take());
+            cullIndexedTriangles(positions, 3, indices + first, std::min(count - first, 3 * kCulledChunkTriangles),
+                                 *centres, *kept);
+            // No flush between the chunks: what is left of them is small, and a scene of
+            // its own for each left the rasteriser holding more memory, not less.
+            step([kept, this] {
+                if (!kept->empty())
+                    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(kept->size()), GL_UNSIGNED_INT, kept->data());
+                culled_.give(std::move(*kept));
+            });
+        }
+    });
+}
+
 void GraphBody::surface(const SceneContext& scene, const GraphPass& pass, bool draw) {
     if (scene.state.dataType == kElementValues) {
         // One colour per element; with DIM 2 each element floats at its own value.
@@ -268,15 +306,15 @@ void GraphBody::surface(const SceneContext& scene, const GraphPass& pass, bool d
     }
     // Per-vertex colours: OpenGL's smooth shading blends them across each face.
     ensureTriangles(scene);
-    ensurePositions(scene);
+    ensurePositions(scene, true);
     ensureColours(scene, pass);
-    if (draw) drawIndexed(GL_TRIANGLES, triangles_, true);
+    if (draw) drawTriangles(true);
 }
 
 void GraphBody::drawElementFaces(FaceBatches& faces) {
     ClientArrays arrays(true);
     FlatShading flat;
-    const std::optional<PixelCentres> centres = pixelCentresOfSinglesampledView();
+    const std::optional<PixelCentres> centres = singleSampledPixelCentres();
     for (const FaceBatch& batch : faces.batches) {
         const ElementFaceBatch& kept = batch.inMemory;
         if (kept.indices.empty()) {
@@ -311,12 +349,12 @@ void GraphBody::drawElementFaces(FaceBatches& faces) {
 
 void GraphBody::hiddenFill(const SceneContext& scene, bool draw) {
     ensureTriangles(scene);
-    ensurePositions(scene);
+    ensurePositions(scene, true);
     if (!draw) return;
     // White whatever the background: the polygon offset lets the lines drawn next win on
     // front faces while the fill hides what lies behind.
     setColour(colourForCode(kWhiteColourCode, 0.0, scene.settings.userColours));
-    drawIndexed(GL_TRIANGLES, triangles_, false);
+    drawTriangles(false);
 }
 
 void GraphBody::wireframe(const SceneContext& scene, const GraphPass& pass, bool draw) {

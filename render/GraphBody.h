@@ -5,6 +5,7 @@
 // setting it was made from changes; a camera move builds nothing, and a drag only the light
 // wireframe of its first paint.
 #include "common/RGBColor.h"
+#include "common/SparePool.h"
 #include "render/BodyArrays.h"
 #include "render/DragOutline.h"
 #include "render/GlBuffer.h"
@@ -68,6 +69,11 @@ public:
     // What lies over them: node drop lines, points, vectors.
     void drawOverContours(const SceneContext& scene, const GraphPass& pass);
 
+    // Whether the surface and the hidden-line fill leave out triangles that light no pixel
+    // centre, where they are kept in memory; on by default. Off, every triangle is drawn
+    // (the same picture, slower): for comparing the two.
+    void setCulling(bool on) { culling_ = on; }
+
     // Deletes the buffers and lists; the context they were made in must be current.
     void release();
     size_t primitiveListCount() const { return shapes_.listCount(); }
@@ -111,10 +117,15 @@ private:
     void points(const SceneContext& scene, const GraphPass& pass, bool draw);
     void vectors(const SceneContext& scene, const GraphPass& pass, bool draw);
 
-    void ensurePositions(const SceneContext& scene);
+    // `forCulling`: the surface or the hidden-line fill, which keep a copy in memory to cull.
+    void ensurePositions(const SceneContext& scene, bool forCulling = false);
     void ensureColours(const SceneContext& scene, const GraphPass& pass);
     void ensureTriangles(const SceneContext& scene);
     void drawIndexed(unsigned mode, const Array& indices, bool withColours);
+    // The surface's triangles, culled where they are kept in memory (a software rasteriser).
+    void drawTriangles(bool withColours);
+    // Culled triangles waiting to be drawn: enough to keep the drawing thread busy.
+    static constexpr size_t kChunksCulledAhead = 2;
 
     bool keyed_ = false;
     BodyKey key_;
@@ -123,6 +134,10 @@ private:
     Array nodePositions_, nodeColours_; // indexed pieces draw from these
     Array triangles_, outline_, visibleNodes_;
     FaceBatches elementFaces_;
+    std::vector<float> cullingPositions_; // the node positions again, read by culling
+    bool cullingCopied_ = false;
+    SparePool<std::vector<uint32_t>> culled_; // the kept triangles of a chunk being drawn
+    bool culling_ = true;
     Vertices elementOutline_, elementDrops_, walls_, nodeDrops_, shafts_;
     DragOutline dragOutline_;
     List pointShapes_, vectorHeads_;

@@ -3,6 +3,7 @@
 #include "render/ContourDraw.h"
 #include "render/ContourMesh.h"
 #include "render/DrawingBox.h"
+#include "render/GraphBody.h"
 #include "render/SceneContext.h"
 #include "render/KeptContours.h"
 #include "tests/support/RecordingUi.h"
@@ -144,6 +145,45 @@ TEST_F(KeptContoursPicture, ContoursStartedForAnotherViewAreTracedAfresh) {
     EXPECT_TRUE(drawOnce(50.0, 0.0).pixels == drawOnce(50.0, -1.0).pixels);
     // Started and never drawn: let go with the layer.
     layer.startOnce(scene, pass, ui_);
+}
+
+// The graded surface and the hidden-line fill leave out the triangles that light no pixel
+// centre (culled on a helper thread for a mesh this large): the picture is the one every
+// triangle gives.
+TEST_F(KeptContoursPicture, CullingTheSurfaceOrTheHiddenFillNeverChangesAPixel) {
+    settings_.MIN = 0.0;
+    settings_.MAX = 1.0;
+    settings_.graph.WIREMODE = 0;
+    settings_.graph.CONT = 0;
+    const DrawingBox box = ComputeDrawingBox(dataSet_, settings_, kNodeValues);
+    const SceneContext scene{dataSet_, settings_, SceneState{kNodeValues, kSheetShape}, box, 1.0};
+    KeptContours nothing(ContourColours{}, false);
+    for (const auto& [mode, hide] : {std::pair{kGraphGradation, 0}, std::pair{kGraphContour, 1}}) {
+        settings_.MODE = mode;
+        settings_.HIDE = hide;
+        const GraphPass pass = graphPassOf(settings_);
+        GraphBody culled, whole;
+        whole.setCulling(false);
+        const auto drawn = [&](GraphBody* body, double turn, double zoom) {
+            draw(nothing, false, turn, zoom); // the view's transform
+            glClearColor(0.0f, 0.0f, 0.0f, 1.0f); // the white fill shows on black
+            glClear(GL_COLOR_BUFFER_BIT);
+            if (body) {
+                body->prepare(scene, pass);
+                body->drawUnderContours(scene, pass);
+            }
+            return context_.readPixels();
+        };
+        for (const auto& [turn, zoom] :
+             {std::pair{0.0, 1.0}, std::pair{50.0, 1.0}, std::pair{20.0, 9.0}, std::pair{30.0, 0.0}}) {
+            const RgbImage everything = drawn(&whole, turn, zoom);
+            EXPECT_NE(everything.pixels, drawn(nullptr, turn, zoom).pixels) << "mode " << mode;
+            EXPECT_TRUE(drawn(&culled, turn, zoom).pixels == everything.pixels)
+                << "mode " << mode << ", turned " << turn << ", zoom " << zoom;
+        }
+        culled.release();
+        whole.release();
+    }
 }
 
 } // namespace
