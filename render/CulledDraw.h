@@ -31,10 +31,21 @@ std::optional<WindowMapping> cullingTransformNow();
 // The pixel centres of the current view, or none with several samples a pixel.
 std::optional<PixelCentres> singleSampledPixelCentres();
 
-// Appends the triangles of `indices` (three node indices each, into `positions` of
-// `floats` 2 or 3 floats a node) that may light a pixel centre to `kept`, emptied first.
-void cullIndexedTriangles(const float* positions, size_t floats, const uint32_t* indices, size_t indexCount,
-                          const PixelCentres& culling, std::vector<uint32_t>& kept);
+// Appends the triangles of `indices` (three vertex indices each, into `positions` of
+// `floats` 2 or 3 floats a vertex) that may light a pixel centre to `kept`, emptied first.
+template <class Index>
+void cullIndexedTriangles(const float* positions, size_t floats, const Index* indices, size_t indexCount,
+                          const PixelCentres& culling, std::vector<Index>& kept) {
+    kept.clear();
+    // Reserved, not sized: only the pages the kept triangles reach are touched.
+    kept.reserve(indexCount);
+    for (size_t i = 0; i + 3 <= indexCount; i += 3) {
+        const Index* t = indices + i;
+        if (culling.mayLightPixel(positions + size_t{t[0]} * floats, positions + size_t{t[1]} * floats,
+                                  positions + size_t{t[2]} * floats, floats))
+            kept.insert(kept.end(), t, t + 3);
+    }
+}
 
 // Calls `visit` with a function that takes each drawing step in order, and carries the
 // steps out on this thread (which owns the context). With `onHelper`, `visit` runs on a
