@@ -62,8 +62,7 @@ void GlBuffer::store(Kind kind, const void* data, size_t bytes) {
             glDeleteBuffers(1, &id);
         }
     }
-    const auto* begin = static_cast<const unsigned char*>(data);
-    inMemory_.assign(begin, begin + bytes);
+    storeInMemory(kind, data, bytes);
 }
 
 void GlBuffer::storeInMemory(Kind kind, const void* data, size_t bytes) {

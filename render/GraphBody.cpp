@@ -193,8 +193,9 @@ void GraphBody::release() {
 void GraphBody::ensurePositions(const SceneContext& scene, bool forCulling) {
     // The surface and the hidden-line fill cull with a copy in memory; positions built
     // without one for another piece are built again.
+    if (nodePositions_.built && (!forCulling || cullingCopied_ || !culling_)) return;
     const bool copy = forCulling && culling_ && softwareRasteriser();
-    if (nodePositions_.built && (!copy || cullingCopied_)) return;
+    if (nodePositions_.built && !copy) return;
     nodePositions_.built = true;
     ++builds_;
     std::vector<float> positions = nodePositions(scene.dataSet, key_.placement);
