@@ -88,8 +88,9 @@ public:
     int RunCommandLineFile(Ui& ui, const std::string& path, const std::vector<std::string>& searchList);
     // Starts reading the node, element and data files the command-line file at `path`
     // names, found as its run will look for them, so that a program can parse while it
-    // starts up. Says nothing: null for a file that names no node file, a series or
-    // anything unreadable, which the run itself then reports.
+    // starts up; the parses give way to the starting thread. Says nothing: null for a file
+    // that names no node file, a series or anything unreadable, which the run itself then
+    // reports.
     static std::shared_ptr<LoadPrefetch> StartJobParses(const std::string& path,
                                                         const std::vector<std::string>& searchList);
     // Imports the ASCII STL file at `path` as node values coloured by x. Sets the loaded flag.

@@ -244,7 +244,9 @@ std::shared_ptr<LoadPrefetch> Document::StartJobParses(const std::string& path,
     // A series run settles its data file first; an STL job parses nothing ahead.
     if (!parse.pointFileKeySeen || !f.seriesPatterns.empty()) return nullptr;
     JobFiles source(f, folder, searchList);
-    auto parses = std::make_shared<LoadPrefetch>();
+    // The program that starts has its own work on the starting thread: the parses take the
+    // time it leaves.
+    auto parses = std::make_shared<LoadPrefetch>(ParsePriority::lower);
     parses->startNodes(source.plannedPath(LoadFile::Nodes));
     parses->start(source.plannedPath(LoadFile::Elements), source.plannedPath(LoadFile::Data));
     return parses;

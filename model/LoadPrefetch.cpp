@@ -1,6 +1,7 @@
 #include "model/LoadPrefetch.h"
 
 #include "common/FileIo.h"
+#include "common/ThreadPriority.h"
 #include "common/Ui.h"
 
 namespace vellum {
@@ -23,12 +24,21 @@ public:
     bool spoke = false;
 };
 
+// Nice levels a parse gives way by: enough that a starting window, which needs about a core
+// to itself, gets it on a two-core machine, while the parse still has the rest.
+constexpr int kGiveWaySteps = 10;
+
+void takePriority(ParsePriority priority) {
+    if (priority == ParsePriority::lower) lowerThisThreadPriority(kGiveWaySteps);
+}
+
 } // namespace
 
 void LoadPrefetch::startNodes(const std::string& path) {
     if (path.empty()) return;
     nodePath_ = path;
-    nodes_ = std::async(std::launch::async, [path] {
+    nodes_ = std::async(std::launch::async, [path, priority = priority_] {
+        takePriority(priority);
         DataSet own;
         own.files.pointFilePath = path;
         ListeningUi ui;
@@ -56,11 +66,17 @@ bool LoadPrefetch::takeNodes(const std::string& path, DataSet& into) {
 void LoadPrefetch::start(const std::string& elementPath, const std::string& dataPath) {
     if (!elementPath.empty() && !(elements_.valid() && elementPath == elementPath_)) {
         elementPath_ = elementPath;
-        elements_ = std::async(std::launch::async, parseElementFile, elementPath);
+        elements_ = std::async(std::launch::async, [elementPath, priority = priority_] {
+            takePriority(priority);
+            return parseElementFile(elementPath);
+        });
     }
     if (!dataPath.empty() && !(dataRows_.valid() && dataPath == dataPath_)) {
         dataPath_ = dataPath;
-        dataRows_ = std::async(std::launch::async, parseDataFile, dataPath);
+        dataRows_ = std::async(std::launch::async, [dataPath, priority = priority_] {
+            takePriority(priority);
+            return parseDataFile(dataPath);
+        });
     }
 }
 

@@ -10,9 +10,12 @@
 
 namespace vellum {
 
+// Whether the parse threads give way to the thread that started them.
+enum class ParsePriority { same, lower };
+
 class LoadPrefetch {
 public:
-    LoadPrefetch() = default;
+    explicit LoadPrefetch(ParsePriority priority = ParsePriority::same) : priority_(priority) {}
     // Waits for parses still running: their files are open until then.
     ~LoadPrefetch() = default;
     LoadPrefetch(const LoadPrefetch&) = delete;
@@ -43,6 +46,7 @@ private:
         std::vector<NodeRecord> nodes;
         NumberMap nodeMap;
     };
+    ParsePriority priority_;
     std::string nodePath_, elementPath_, dataPath_;
     std::future<ReadNodes> nodes_;
     std::future<ParsedElements> elements_;

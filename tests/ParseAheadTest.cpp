@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <string>
+#include <sys/resource.h>
 
 namespace vellum {
 namespace {
@@ -165,8 +166,11 @@ TEST(ParseAhead, FilesReadBeforeAnotherJobRunsGoUnused) {
     }
     Outcome serial, other;
     run(serial, folder.path() + "large/job.dat", Reading::inTurn);
+    const int starterPriority = getpriority(PRIO_PROCESS, 0);
     other.graph.document.parsesStarted = Document::StartJobParses(folder.path() + "small/job.dat", {});
     ASSERT_NE(other.graph.document.parsesStarted, nullptr);
+    // The parses give way on their own threads; the window's thread keeps its priority.
+    EXPECT_EQ(getpriority(PRIO_PROCESS, 0), starterPriority);
     other.result = other.graph.runFile(folder.path() + "large/job.dat");
     expectSameOutcome(other, serial);
     EXPECT_EQ(other.graph.dataSet.nodes.size(), 72u);
