@@ -17,11 +17,13 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 check() { local what=$1; shift; if "$@"; then echo "ok: $what"; else fail "$what"; fi; }
 
-# Waits up to 20 s for a window whose name matches $1; prints its id.
+# Waits up to 20 s for a window whose name matches $1 (a shown one with --visible first);
+# prints its id.
 wait_window() {
-    local id
+    local id shown=()
+    [ "$1" = --visible ] && { shown=(--onlyvisible); shift; }
     for _ in $(seq 1 100); do
-        id=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
+        id=$(xdotool search "${shown[@]}" --name "$1" 2>/dev/null | head -n 1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.2
     done
@@ -90,8 +92,9 @@ win=$(wait_window "ver.2.41 - vellumPLOT") || { fail "an empty window appears"; 
 check "an empty window says so in its caption" test "$(xdotool getwindowname "$win")" = "ver.2.41 - vellumPLOT"
 xdotool windowfocus --sync "$win" 2>/dev/null
 xdotool key --clearmodifiers ctrl+b
-# The question comes in a box titled after the program; answer it once it is there.
-question=$(wait_window "^vellumPLOT$")
+# The question comes in a box titled after the program; answer it once it is there. Qt keeps
+# a hidden window of that name from the start, so only a shown one is the box.
+question=$(wait_window --visible "^vellumPLOT$")
 check "the backup import asks first" test -n "$question"
 # Yes is the default button. A key sent before the box has the focus goes elsewhere (a
 # loaded machine is slow to hand it over), so the box is focused first and answered again
@@ -100,7 +103,7 @@ for _ in 1 2 3 4 5; do
     xdotool windowfocus --sync "$question" 2>/dev/null
     xdotool key --clearmodifiers Return
     for _ in $(seq 1 10); do
-        xdotool search --name "^vellumPLOT$" >/dev/null 2>&1 || break 2
+        xdotool search --onlyvisible --name "^vellumPLOT$" >/dev/null 2>&1 || break 2
         sleep 0.2
     done
 done
