@@ -23,12 +23,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 [ -x "$project/build/vellumplot-batch" ] || bash "$project/scripts/setup.sh" --programs
 
-# The peers' picture: 16 filled contour bands with their lines, seen from above.
-if [ ! -f "$dir/job.dat" ]; then
-    /usr/bin/python3 "$here/gen_grid.py" "$n" "$dir"
-    printf '[GRAPH]\r\nMODE= 1\r\nCONTNUM= 16\r\nWIREMODE= 0\r\n' >"$dir/contour.ini"
-    sed -i 's/^ImageFile=/ViewFile=contour.ini\nImageFile=/' "$dir/job.dat"
-fi
+# The job and its look: 16 filled contour bands with their lines, seen from above.
+[ -f "$dir/job.dat" ] || /usr/bin/python3 "$here/gen_grid.py" "$n" "$dir"
 
 echo "before: $(uptime)"
 VIEWER="$project/build/vellumplot-batch --size 800x600" "$here/run_peers.sh" "$dir"
